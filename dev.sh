@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kalindor needs if any are missing, builds it, then starts it or runs every test.
+#   ./dev.sh run [kalindor options]     build and start Kalindor
+#   ./dev.sh test                       build and run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev)
+# The end-to-end tests start the real program under a virtual display at a chosen time.
+test_packages=(xvfb xauth libfaketime)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build
+}
+
+case "${1:-}" in
+run)
+    shift
+    install_missing "${build_packages[@]}"
+    build
+    exec build/src/app/kalindor "$@"
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build
+    ctest --test-dir build --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run [options] | $0 test" >&2
+    exit 2
+    ;;
+esac

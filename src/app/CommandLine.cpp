@@ -1,0 +1,150 @@
+#include "CommandLine.h"
+
+#include "Announcements.h"
+#include "Devices.h"
+#include "Player.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <cstring>
+
+namespace {
+// A clock that always reads the moment given with --at.
+class FixedClock final : public Clock
+{
+public:
+    explicit FixedClock(QDateTime at) : at(std::move(at)) {}
+    QDateTime now() const override { return at; }
+
+private:
+    QDateTime at;
+};
+} // namespace
+
+bool wantsWindow(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        for (const char *quiet : {"--say", "--help", "-h", "--help-all", "--version", "-v", "-?"}) {
+            const size_t n = std::strlen(quiet);
+            if (std::strncmp(arg, quiet, n) == 0 && (arg[n] == '\0' || arg[n] == '='))
+                return false;
+        }
+    }
+    return true;
+}
+
+std::optional<Options> parseOptions(const QStringList &arguments, QString *error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Kalindor, a talking clock and calendar with ten alarms."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption say(QStringLiteral("say"),
+                                 QStringLiteral("Speak the time or the date once, without a window."),
+                                 QStringLiteral("time|date"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language of --say: fr (default), de or en."),
+                                  QStringLiteral("fr|de|en"));
+    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Moment to speak instead of now."),
+                                QStringLiteral("YYYY-MM-DD HH:MM"));
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("Write the speech into a WAV file instead of playing it."),
+                                    QStringLiteral("FILE.wav"));
+    const QCommandLineOption configDir(QStringLiteral("config-dir"),
+                                       QStringLiteral("Keep kalind.dta and saytime.dta in DIR."),
+                                       QStringLiteral("DIR"));
+    parser.addOptions({say, lang, at, output, configDir});
+
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst());
+        return std::nullopt;
+    }
+
+    Options options;
+    options.configDir = parser.value(configDir);
+    if (!parser.isSet(say)) {
+        for (const auto &sayOnly : {lang, at, output}) {
+            if (parser.isSet(sayOnly)) {
+                *error = QStringLiteral("--%1 only goes with --say").arg(sayOnly.names().constFirst());
+                return std::nullopt;
+            }
+        }
+        return options;
+    }
+    const QString what = parser.value(say);
+    if (what == QLatin1String("time")) {
+        options.mode = Options::Mode::SayTime;
+    } else if (what == QLatin1String("date")) {
+        options.mode = Options::Mode::SayDate;
+    } else {
+        *error = QStringLiteral("--say takes time or date, not \"%1\"").arg(what);
+        return std::nullopt;
+    }
+    if (parser.isSet(lang)) {
+        const QStringList codes{QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")};
+        const qsizetype index = codes.indexOf(parser.value(lang));
+        if (index < 0) {
+            *error = QStringLiteral("Unknown language \"%1\": use fr, de or en").arg(parser.value(lang));
+            return std::nullopt;
+        }
+        options.language = qint16(index);
+    }
+    if (parser.isSet(at)) {
+        const QDateTime moment = QDateTime::fromString(parser.value(at), QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (!moment.isValid()) {
+            *error = QStringLiteral("--at \"%1\" is not a real moment written YYYY-MM-DD HH:MM").arg(parser.value(at));
+            return std::nullopt;
+        }
+        options.at = moment;
+    }
+    options.output = parser.value(output);
+    return options;
+}
+
+int sayOnce(const Options &options)
+{
+    std::unique_ptr<SoundDevice> device;
+    if (options.output.isEmpty()) {
+        device = openSpeakers();
+    } else {
+        QString error;
+        device = openWavFile(options.output, &error);
+        if (!device) {
+            QTextStream(stderr) << "kalindor: cannot write " << options.output << ": " << error << Qt::endl;
+            return 2;
+        }
+    }
+    SystemClock systemClock;
+    std::optional<FixedClock> fixed;
+    if (options.at)
+        fixed.emplace(*options.at);
+    const Clock &clock = fixed ? static_cast<const Clock &>(*fixed) : systemClock;
+
+    Player player(*device);
+    HPMOD shared;
+    shared.CurrentLanguage = options.language;
+    Announcements announcements(shared, player, clock);
+    if (options.mode == Options::Mode::SayDate) {
+        announcements.speakDate();
+        return 0;
+    }
+    // What the window's clock tick would have left behind for this moment.
+    const QDateTime now = clock.now();
+    const QString clockText = now.time().toString(QStringLiteral("HH:mm"));
+    shared.MinuteCell = qint16(now.time().minute());
+    switch (options.language) {
+    case 1: announcements.speakTimeDe(clockText); break;
+    case 2: announcements.speakTimeEn(clockText); break;
+    default: announcements.speakTimeFr(clockText); break;
+    }
+    return 0;
+}

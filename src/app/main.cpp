@@ -1,0 +1,42 @@
+// Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
+#include "CommandLine.h"
+#include "Devices.h"
+#include "HorP.h"
+#include "Player.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    const bool window = wantsWindow(argc, argv);
+    std::unique_ptr<QCoreApplication> app = window ? std::make_unique<QApplication>(argc, argv)
+                                                   : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kalindor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KALINDOR_VERSION));
+
+    QString error;
+    const auto options = parseOptions(QCoreApplication::arguments(), &error);
+    if (!options) {
+        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        return 2;
+    }
+    if (options->mode != Options::Mode::Window)
+        return sayOnce(*options);
+    if (!window)
+        return 2;
+
+    const QString configDir = options->configDir.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+        : options->configDir;
+    auto device = openSpeakers();
+    Player player(*device);
+    SystemClock clock;
+    HPMOD shared;
+    HorP mainWindow(shared, clock, player, desktopServices(configDir));
+    mainWindow.show();
+    return app->exec();
+}

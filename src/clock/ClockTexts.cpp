@@ -1,0 +1,35 @@
+#include "ClockTexts.h"
+
+#include "TextNumber.h"
+
+QString clockText(const QTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm"));
+}
+
+int numberAt(const QString &text, int first)
+{
+    return int(leadingNumber(QStringView(text).mid(first - 1, 2)));
+}
+
+int twelveHourOf(int hour)
+{
+    return hour > 11 && hour != 12 ? hour - 12 : hour;
+}
+
+QString amPmMarkerOf(int hour)
+{
+    return hour > 11 ? QStringLiteral("PM") : QStringLiteral("AM");
+}
+
+QString twelveHourText(int twelveHour, const QString &clock24, const QString &marker)
+{
+    QString text = twelveHour < 10 ? QStringLiteral("0") : QString();
+    text += QString::number(twelveHour) + u':' + clock24.mid(3, 2) + u' ' + marker;
+    return text;
+}
+
+int glyphOf(QChar c)
+{
+    return c.isDigit() && c.digitValue() >= 0 && c.digitValue() <= 9 ? c.digitValue() : Glyph::Blank;
+}

@@ -1,0 +1,22 @@
+// The texts and glyph choices of the time display, computed without any window.
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+namespace Glyph {
+// Indices into the glyph set: 0-9 are the digits themselves.
+constexpr int A = 10, M = 11, P = 12, Colon = 13, Blank = 14, Count = 15;
+} // namespace Glyph
+
+// "HH:mm", 24-hour, always two digits each.
+QString clockText(const QTime &time);
+// The number in characters `first` and `first + 1` (1-based) of a text; 0 when they hold none.
+int numberAt(const QString &text, int first);
+// 0 stays 0 and 12 stays 12: midnight reads 00:15 AM.
+int twelveHourOf(int hour);
+QString amPmMarkerOf(int hour);
+// The 12-hour text with its marker, e.g. "01:05 PM".
+QString twelveHourText(int twelveHour, const QString &clock24, const QString &marker);
+// The glyph that draws one character of a clock text; anything but a digit draws blank.
+int glyphOf(QChar c);

@@ -1,0 +1,308 @@
+#include "HorP.h"
+
+#include "AnnouncementSchedule.h"
+#include "CalendarText.h"
+#include "ClockTexts.h"
+#include "TextNumber.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+const QColor Grey(192, 192, 192);
+const QString ListenTip = QStringLiteral("Cliquez pour entendre");
+
+// A light grey box that carries a clock text behind its glyph slots; the text itself stays invisible.
+template <typename Label>
+Label *clockBox(QWidget *parent, QRect geometry)
+{
+    auto *label = new Label(parent);
+    label->setGeometry(geometry);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Grey);
+    label->setPalette(palette);
+    return label;
+}
+
+QFont boldFont(double points)
+{
+    QFont font;
+    font.setBold(true);
+    font.setPointSizeF(points);
+    return font;
+}
+} // namespace
+
+HorPServices desktopServices(const QString &configDir)
+{
+    HorPServices services;
+    services.endProgram = [] { QCoreApplication::exit(0); };
+    services.showStopMessage = [](QWidget *parent, const QString &text) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kalindor"), text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+    services.settings.configDir = configDir;
+    services.settings.openFile = [](QWidget *parent, const QString &title, const QString &filter,
+                                    const QString &initialName) {
+        return QFileDialog::getOpenFileName(parent, title, initialName, filter);
+    };
+    services.settings.warn = [](QWidget *parent, const QString &title, const QString &text) {
+        QMessageBox::warning(parent, title, text);
+    };
+    services.about = systemInfoServices();
+    return services;
+}
+
+HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices services, QWidget *parent)
+    : QWidget(parent), shared(shared), clock(clock), speaker(speaker), services(std::move(services)),
+      announcements(shared, speaker, clock)
+{
+    setFixedSize(359, 95);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Grey);
+    palette.setColor(QPalette::Button, Grey);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Label1 = clockBox<NotifyingLabel>(this, {5, 4, 107, 34});
+    Label4 = clockBox<QLabel>(this, {117, 4, 48, 35});
+    Label2 = clockBox<NotifyingLabel>(this, {169, 4, 163, 35});
+    const int lefts2[] = {11, 30, 49, 68, 86};
+    for (size_t i = 0; i < Image2.size(); ++i) {
+        Image2[i] = new GlyphSlot(glyphs, this);
+        Image2[i]->move(lefts2[i], 9);
+    }
+    const int lefts3[] = {122, 141};
+    for (size_t i = 0; i < Image3.size(); ++i) {
+        Image3[i] = new GlyphSlot(glyphs, this);
+        Image3[i]->move(lefts3[i], 9);
+    }
+    const int lefts4[] = {175, 194, 213, 232, 251, 270, 288, 306};
+    for (size_t i = 0; i < Image4.size(); ++i) {
+        Image4[i] = new GlyphSlot(glyphs, this);
+        Image4[i]->move(lefts4[i], 9);
+    }
+    Image2[2]->putGlyph(Glyph::Colon);
+    Image4[2]->putGlyph(Glyph::Colon);
+    Image4[5]->putGlyph(Glyph::Blank);
+
+    Command7 = new QPushButton(QStringLiteral("FIN"), this);
+    Command7->setGeometry(338, 4, 18, 88);
+    Command7->setFont(boldFont(12));
+    Command1 = pictureButton(QString(), {4, 41, 41, 25});
+    Command2 = pictureButton(QString(), {57, 41, 41, 25});
+    Command3 = pictureButton(QString(), {111, 41, 41, 25});
+    for (QPushButton *flag : {Command1, Command2, Command3})
+        flag->setToolTip(ListenTip);
+    Command5 = new QPushButton(QStringLiteral("?"), this);
+    Command5->setGeometry(164, 41, 25, 25);
+    Command5->setToolTip(QStringLiteral("Infos sur le SHAREWARE"));
+    Command6 = new QPushButton(QStringLiteral("Alarm-set"), this);
+    Command6->setGeometry(202, 41, 89, 26);
+    Command6->setFont(boldFont(9.75));
+    Command4 = pictureButton(QString(), {296, 43, 39, 47});
+    Command4->setToolTip(QStringLiteral("Cliquez plusieurs x pour stopper l`alarme"));
+    Label3 = new ClickableLabel(this);
+    Label3->setGeometry(4, 72, 286, 17);
+    Label3->setFont(boldFont(8.25));
+    Label3->setToolTip(ListenTip);
+
+    connect(Command1, &QPushButton::clicked, this, &HorP::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &HorP::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &HorP::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &HorP::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &HorP::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &HorP::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &HorP::Command7_Click);
+    Label3->onClick = [this] { Label3_Click(); };
+    Label1->onChange = [this] { Label1_Change(); };
+    Label2->onChange = [this] { Label2_Change(); };
+
+    // A timer whose slot was blocked by a long sound fires once when the thread is free again,
+    // never once per missed period, so the display simply jumps to the time of that moment.
+    Timer1.setTimerType(Qt::PreciseTimer); // a coarse 1 s timer would let the minute turn late
+    Timer3.setInterval(100);
+    connect(&Timer1, &QTimer::timeout, this, &HorP::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &HorP::Timer2_Timer);
+    connect(&Timer3, &QTimer::timeout, this, &HorP::Timer3_Timer);
+    Form_Load();
+}
+
+QPushButton *HorP::pictureButton(const QString &picture, QRect geometry)
+{
+    auto *button = new QPushButton(this);
+    button->setGeometry(geometry);
+    button->setIconSize(QSize(32, 32));
+    if (!picture.isEmpty())
+        button->setIcon(QIcon(picture));
+    return button;
+}
+
+void HorP::Form_Load()
+{
+    Timer1.setInterval(1000);
+    Timer2.setInterval(100);
+    Timer1.start();
+    Timer2.start();
+    Timer3.start();
+}
+
+bool HorP::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void HorP::Form_Activate()
+{
+    setWindowTitle(QStringLiteral("KALINDOR"));
+    shared.AmPmMarker = amPmMarkerOf(clock.now().time().hour());
+    Command4->setIcon(QIcon(QStringLiteral(":/pictures/stop.png")));
+    Command3->setIcon(QIcon(QStringLiteral(":/pictures/flag_gb.png")));
+    Command2->setIcon(QIcon(QStringLiteral(":/pictures/flag_de.png")));
+    Command1->setIcon(QIcon(QStringLiteral(":/pictures/flag_fr.png")));
+}
+
+void HorP::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Command7_Click();
+}
+
+void HorP::Command7_Click()
+{
+    if (services.endProgram)
+        services.endProgram();
+}
+
+void HorP::putTwoDigits(GlyphSlot *tens, GlyphSlot *units, int value)
+{
+    tens->putGlyph(value < 10 ? 0 : value / 10);
+    units->putGlyph(value % 10);
+}
+
+void HorP::Timer1_Timer()
+{
+    Label1->setCaption(clockText(clock.now().time())); // may speak the time before going on
+    const int h = numberAt(Label1->text(), 1);
+    putTwoDigits(Image2[0], Image2[1], h);
+    shared.MinuteCell = qint16(numberAt(Label1->text(), 4));
+    putTwoDigits(Image2[3], Image2[4], shared.MinuteCell);
+    const int twelve = twelveHourOf(h);
+    shared.AmPmMarker = amPmMarkerOf(h);
+    Label2->setCaption(twelveHourText(twelve, Label1->text(), shared.AmPmMarker));
+    const QString text2 = Label2->text();
+    Image4[0]->putGlyph(glyphOf(text2.at(0)));
+    Image4[1]->putGlyph(glyphOf(text2.at(1)));
+    Image4[3]->putGlyph(glyphOf(text2.at(3)));
+    Image4[4]->putGlyph(glyphOf(text2.at(4)));
+    Image4[6]->putGlyph(shared.AmPmMarker == QLatin1String("PM") ? Glyph::P : Glyph::A);
+    Image4[7]->putGlyph(Glyph::M);
+}
+
+void HorP::Timer2_Timer()
+{
+    const int s = clock.now().time().second();
+    Label4->setText(QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0')));
+    Image3[0]->putGlyph(s < 10 ? 0 : glyphOf(Label4->text().at(0)));
+    Image3[1]->putGlyph(s % 10);
+}
+
+void HorP::Timer3_Timer()
+{
+}
+
+void HorP::calendrier()
+{
+    Label3->setText(QString());
+    Label3->setText(calendarLine(clock.now().date(), shared.CurrentLanguage));
+}
+
+void HorP::Command1_Click()
+{
+    Command7->setText(exitCaption(French));
+    shared.CurrentLanguage = French;
+    calendrier();
+    Label1->setCaption(clockText(clock.now().time()));
+    announcements.speakTimeFr(Label1->text());
+}
+
+void HorP::Command2_Click()
+{
+    Command7->setText(exitCaption(German));
+    shared.CurrentLanguage = German;
+    calendrier();
+    Label1->setCaption(clockText(clock.now().time()));
+    announcements.speakTimeDe(Label1->text());
+}
+
+void HorP::Command3_Click()
+{
+    Command7->setText(exitCaption(English));
+    shared.CurrentLanguage = English;
+    calendrier();
+    announcements.speakTimeEn(Label1->text()); // the display as the last tick left it
+}
+
+void HorP::Label3_Click()
+{
+    announcements.speakDate();
+}
+
+void HorP::Label1_Change()
+{
+    if (shared.CurrentLanguage != French && shared.CurrentLanguage != German)
+        return;
+    const double interval = leadingNumber(settingsWindow().Text1->text());
+    if (!announcementDue(interval, QStringView(Label1->text()).right(2)))
+        return;
+    if (shared.CurrentLanguage == French)
+        Command1_Click();
+    else
+        Command2_Click();
+}
+
+void HorP::Label2_Change()
+{
+    if (shared.CurrentLanguage != English)
+        return;
+    const double interval = leadingNumber(settingsWindow().Text1->text());
+    if (!announcementDue(interval, QStringView(Label2->text()).mid(3, 2)))
+        return;
+    Command3_Click();
+}
+
+void HorP::Command4_Click()
+{
+    speaker.StopSound();
+}
+
+void HorP::Command5_Click()
+{
+    if (aboutBox.isNull())
+        aboutBox = new info(services.about, this);
+    aboutBox->show();
+    aboutBox->raise();
+    aboutBox->activateWindow();
+}
+
+void HorP::Command6_Click()
+{
+    Hset &window = settingsWindow();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+Hset &HorP::settingsWindow()
+{
+    if (settings.isNull())
+        settings = new Hset(shared, services.settings, this);
+    return *settings;
+}

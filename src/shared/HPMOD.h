@@ -1,0 +1,57 @@
+// The values the whole program shares for one run; main creates one and hands it down.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+using Language = qint16;
+constexpr Language French = 0;
+constexpr Language German = 1;
+constexpr Language English = 2;
+
+// Fields 1-9 of one alarm, all text exactly as typed or shown.
+struct AlarmRecord
+{
+    QString day, month, year, hour, minute, gong, ring, meeting, waveFile;
+
+    static constexpr int FieldCount = 9;
+    // index 0..8 in file order: day, month, year, hour, minute, gong, ring, meeting, waveFile
+    QString &field(int index);
+    const QString &field(int index) const;
+    bool operator==(const AlarmRecord &) const = default;
+};
+
+using AlarmRecords = std::array<AlarmRecord, 10>;
+
+struct HPMOD
+{
+    Language CurrentLanguage = French; // never saved: every run starts in French
+    QString AmPmMarker;                // "AM" or "PM", empty until the main window is first activated
+    qint16 MinuteCell = 0;
+    qint16 HourCell = 0;
+    AlarmRecords AlarmTable;           // never-loaded records hold empty texts
+    QString announceInterval;
+    qint16 lastClickedColumn = 0;      // survives the settings window being destroyed
+};
+
+inline QString &AlarmRecord::field(int index)
+{
+    return const_cast<QString &>(static_cast<const AlarmRecord *>(this)->field(index));
+}
+
+inline const QString &AlarmRecord::field(int index) const
+{
+    switch (index) {
+    case 0: return day;
+    case 1: return month;
+    case 2: return year;
+    case 3: return hour;
+    case 4: return minute;
+    case 5: return gong;
+    case 6: return ring;
+    case 7: return meeting;
+    default: return waveFile;
+    }
+}

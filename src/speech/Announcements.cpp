@@ -1,0 +1,191 @@
+#include "Announcements.h"
+
+#include "TextNumber.h"
+
+namespace {
+constexpr SampleId HeuresPlain = 35, HeuresLiaison = 36, Uhr = 95;
+constexpr SampleId OClock = 194, AM = 155, PM = 156;
+constexpr SampleId Le = 200, Premier = 69, FrenchEt = 34, FrenchUn = 64;
+constexpr SampleId Den = 126, GermanTen = 127, GermanErs = 128, GermanDrit = 201, GermanUnd = 94;
+constexpr SampleId The = 185, First = 177, EnglishTh = 180, EnglishOf = 183;
+
+int hourOf(const QString &clockText) { return int(leadingNumber(QStringView(clockText).left(2))); }
+int minutesOf(const QString &clockText) { return int(leadingNumber(QStringView(clockText).mid(3, 2))); }
+
+// The French hours whose numeral ends in a z sound take the liaison form of "heures".
+bool liaisonHour(int hour)
+{
+    switch (hour) {
+    case 2: case 3: case 6: case 10: case 11: case 12: case 13: case 14: case 15: case 16: case 22: case 23:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+int weekdayNumber(const QDate &date)
+{
+    return date.dayOfWeek() % 7 + 1;
+}
+
+Announcements::Announcements(HPMOD &shared, Speaker &speaker, const Clock &clock)
+    : numbers(shared, speaker, clock), shared(shared), speaker(speaker), clock(clock)
+{
+}
+
+void Announcements::speakTimeFr(const QString &clockText)
+{
+    const int h = hourOf(clockText);
+    shared.HourCell = qint16(h + FrenchNumber);
+    if (h <= 20)
+        speaker.PlaySample(shared.HourCell);
+    else
+        numbers.SayHourFr();
+    speaker.PlaySample(liaisonHour(h) ? HeuresLiaison : HeuresPlain);
+    shared.MinuteCell = qint16(minutesOf(clockText));
+    const int m = shared.MinuteCell;
+    if (m == 0)
+        return;
+    if (m <= 20)
+        speaker.PlaySample(SampleId(FrenchNumber + m));
+    else
+        numbers.SayMinutesFr();
+    speaker.StopSound();
+}
+
+void Announcements::speakTimeDe(const QString &clockText)
+{
+    const int h = hourOf(clockText);
+    shared.HourCell = qint16(h + GermanNumber);
+    if (h <= 20)
+        speaker.PlaySample(shared.HourCell);
+    else
+        numbers.SayHourDe();
+    speaker.PlaySample(Uhr);
+    shared.MinuteCell = qint16(minutesOf(clockText));
+    const int m = shared.MinuteCell;
+    if (m == 0)
+        return;
+    if (m <= 20)
+        speaker.PlaySample(SampleId(GermanNumber + m));
+    else
+        numbers.SayMinutesDe();
+    speaker.StopSound();
+}
+
+void Announcements::speakTimeEn(const QString &clockText)
+{
+    const int h = hourOf(clockText);
+    const int m = minutesOf(clockText);
+    shared.AmPmMarker = h > 11 ? QStringLiteral("PM") : QStringLiteral("AM");
+    speaker.PlaySample(SampleId(EnglishNumber + (h <= 12 ? h : h - 12)));
+    if (m == 0)
+        speaker.PlaySample(OClock);
+    else if (m <= 20)
+        speaker.PlaySample(SampleId(EnglishNumber + m));
+    else
+        numbers.SayMinutesEn(); // MinuteCell, which the clock tick keeps equal to the display's minutes
+    speaker.PlaySample(shared.AmPmMarker == QLatin1String("AM") ? AM : PM);
+    speaker.StopSound();
+}
+
+void Announcements::speakDate()
+{
+    const QDate today = clock.now().date();
+    const int w = weekdayNumber(today);
+    const int d = today.day();
+    const int m = today.month();
+    const int y = today.year();
+    switch (shared.CurrentLanguage) {
+    case French:
+        speaker.PlaySample(SampleId(36 + w));
+        speaker.PlaySample(Le);
+        if (d > 20)
+            numbers.SayDayFr();
+        else
+            speaker.PlaySample(d == 1 ? Premier : SampleId(FrenchNumber + d));
+        speaker.PlaySample(SampleId(43 + m));
+        speakYear(French, y);
+        break;
+    case German:
+        speaker.PlaySample(SampleId(96 + w));
+        speaker.PlaySample(Den);
+        if (d > 20)
+            numbers.SayDayDe();
+        else if (d == 1)
+            speaker.PlaySample(GermanErs);
+        else if (d == 3)
+            speaker.PlaySample(GermanDrit);
+        else
+            speaker.PlaySample(SampleId(GermanNumber + d));
+        speaker.PlaySample(GermanTen);
+        speaker.PlaySample(SampleId(103 + m));
+        speakYear(German, y);
+        break;
+    case English:
+        speaker.PlaySample(SampleId(157 + w));
+        speaker.PlaySample(The);
+        if (d > 20) {
+            numbers.SayDayEn(); // number, ending and "of" together
+        } else {
+            if (d <= 3) {
+                speaker.PlaySample(SampleId(First + d - 1));
+            } else {
+                speaker.PlaySample(SampleId(EnglishNumber + d));
+                speaker.PlaySample(EnglishTh);
+            }
+            speaker.PlaySample(EnglishOf);
+        }
+        speaker.PlaySample(SampleId(164 + m));
+        speakYear(English, y);
+        break;
+    default:
+        break;
+    }
+}
+
+void Announcements::speakYear(Language language, int year)
+{
+    if (year < 1998)
+        return;
+    static constexpr SampleId firstYear[] = {57, 117, 186};  // the phrases for 1998 to 2004
+    static constexpr SampleId thousand[] = {59, 119, 188};   // "two thousand", which opens every year from 2005
+    static constexpr SampleId numberBase[] = {FrenchNumber, GermanNumber, EnglishNumber};
+    if (year <= 2004) {
+        speaker.PlaySample(SampleId(firstYear[language] + year - 1998));
+        return;
+    }
+    speaker.PlaySample(thousand[language]);
+    const int r = year % 100;
+    if (r < 21) {
+        speaker.PlaySample(SampleId(numberBase[language] + r));
+        return;
+    }
+    const int t = r / 10, u = r % 10;
+    if (t > 5)
+        return; // 2060-2099: the thousands word alone
+    switch (language) {
+    case French:
+        speaker.PlaySample(SampleId(28 + t));
+        if (u == 1) {
+            speaker.PlaySample(FrenchEt);
+            speaker.PlaySample(FrenchUn);
+        } else if (u != 0) {
+            speaker.PlaySample(SampleId(FrenchNumber + u));
+        }
+        break;
+    case German:
+        if (u != 0) {
+            speaker.PlaySample(SampleId(GermanNumber + u));
+            speaker.PlaySample(GermanUnd);
+        }
+        speaker.PlaySample(SampleId(88 + t));
+        break;
+    default:
+        speaker.PlaySample(SampleId(148 + t));
+        if (u != 0)
+            speaker.PlaySample(SampleId(EnglishNumber + u));
+        break;
+    }
+}

@@ -1,0 +1,12 @@
+// Decoding sound with libsndfile: the embedded images from memory, the user's files from disk.
+#pragma once
+
+#include "Sound.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+// Any container libsndfile understands, including MPEG Layer-3 inside RIFF WAVE.
+std::optional<Pcm> decodeImage(const QByteArray &image);
+std::optional<Pcm> decodeFile(const QString &path);

@@ -1,0 +1,42 @@
+// Test doubles for sound: a device that logs what the real player hands it, and a speaker that logs identifiers.
+#pragma once
+
+#include "FakeClock.h"
+#include "SoundDevice.h"
+#include "Speaker.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// Logs each sound's origin ("sample 24", a path, "alert") and, with a clock, moves it on by the sound's length.
+class RecordingDevice final : public SoundDevice
+{
+public:
+    explicit RecordingDevice(FakeClock *clock = nullptr) : clock(clock) {}
+    void play(const Pcm &pcm) override;
+    void stop() override { log << QStringLiteral("stop"); }
+
+    QStringList log;
+    double playedSeconds = 0;
+
+private:
+    FakeClock *clock;
+};
+
+// Logs PlaySample identifiers (and "stop" / file paths) without decoding anything.
+class RecordingSpeaker final : public Speaker
+{
+public:
+    void PlaySample(SampleId id) override { ids.push_back(id); }
+    void StopSound() override { ++stops; }
+    void PlaySoundFile(const QString &path) override { files << path; }
+    void clear() { ids.clear(); files.clear(); stops = 0; }
+
+    std::vector<int> ids;
+    QStringList files;
+    int stops = 0;
+};
+
+// "30 34 11" -> {30, 34, 11}, so test tables can hold identifier lists as text.
+std::vector<int> idList(const QString &text);
