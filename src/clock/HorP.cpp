@@ -1,5 +1,6 @@
 #include "HorP.h"
 
+#include "AlarmScheduler.h"
 #include "AnnouncementSchedule.h"
 #include "CalendarText.h"
 #include "ClockTexts.h"
@@ -214,8 +215,36 @@ void HorP::Timer2_Timer()
     Image3[1]->putGlyph(s % 10);
 }
 
+namespace {
+// The settings window's rows as the scheduler sees them.
+class HsetRows final : public AlarmRows
+{
+public:
+    explicit HsetRows(Hset &window) : window(window) {}
+    AlarmBoxes boxes(int alarm) const override
+    {
+        AlarmBoxes texts;
+        for (int i = 0; i < 5; ++i)
+            texts[size_t(i)] = window.dateBox(alarm, i)->text();
+        return texts;
+    }
+    QString waveCaption(int alarm) const override { return window.waveFileLabel(alarm)->text(); }
+    void setWaveCaption(int alarm, const QString &caption) override { window.waveFileLabel(alarm)->setText(caption); }
+
+private:
+    Hset &window;
+};
+} // namespace
+
 void HorP::Timer3_Timer()
 {
+    // Serve the clock tick first when the minute has turned (after a long sound, a busy spell or a
+    // resume from suspend): the alarms then compare with the minute of now, so an alarm rings for
+    // the rest of its minute and never into the next one.
+    if (Label1->text() != clockText(clock.now().time()))
+        Timer1_Timer();
+    HsetRows rows(settingsWindow());
+    fireDueAlarms(rows, shared.AlarmTable, clock.now().date(), Label1->text(), shared.CurrentLanguage, speaker);
 }
 
 void HorP::calendrier()
@@ -281,6 +310,8 @@ void HorP::Label2_Change()
 void HorP::Command4_Click()
 {
     speaker.StopSound();
+    if (services.showStopMessage)
+        services.showStopMessage(this, stopMessage(shared.CurrentLanguage));
 }
 
 void HorP::Command5_Click()

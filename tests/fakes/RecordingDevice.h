@@ -19,9 +19,7 @@ public:
 
     QStringList log;
     double playedSeconds = 0;
-
-private:
-    FakeClock *clock;
+    FakeClock *clock; // moved on by each sound's length when set
 };
 
 // Logs PlaySample identifiers (and "stop" / file paths) without decoding anything.

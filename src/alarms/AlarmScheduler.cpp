@@ -1,0 +1,35 @@
+#include "AlarmScheduler.h"
+
+void fireDueAlarms(AlarmRows &rows, const AlarmRecords &table, const QDate &today, const QString &clockText,
+                   Language language, Speaker &speaker)
+{
+    std::array<bool, 10> due{};
+    for (int k = 1; k <= 10; ++k)
+        due[k - 1] = alarmDue(rows.boxes(k), today, clockText);
+
+    for (int k = 1; k <= 10; ++k) {
+        if (!due[k - 1])
+            continue;
+        if (k == 1 && rows.waveCaption(1).isEmpty())
+            rows.setWaveCaption(1, DefaultAlarmFile);
+        const QString caption = rows.waveCaption(k);
+        if (caption != NoWaveFile) {
+            speaker.PlaySoundFile(caption); // the default alert when it cannot be played
+            continue;
+        }
+        for (SampleId id : optionSamples(table[size_t(k - 1)], language))
+            speaker.PlaySample(id);
+    }
+}
+
+QString stopMessage(Language language)
+{
+    switch (language) {
+    case German:
+        return QStringLiteral("Sie müssen tun was Sie vor hatten, also werde ich 1 minute weiter machen");
+    case English:
+        return QStringLiteral("You must do what do you want, then I  continue during 1 minute");
+    default:
+        return QStringLiteral("Vous devez faire ce que vous avez a faire,Donc je vais continuer pendant 1 minute");
+    }
+}

@@ -1,0 +1,470 @@
+// The main window driven at chosen times: clock tick, glyphs, flags, periodic announcement, alarms, exit.
+#include "ClockTexts.h"
+#include "FakeClock.h"
+#include "HorP.h"
+#include "Player.h"
+#include "RecordingDevice.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+std::vector<int> glyphsOf(const auto &row)
+{
+    std::vector<int> glyphs;
+    for (const GlyphSlot *slot : row)
+        glyphs.push_back(slot->glyph());
+    return glyphs;
+}
+
+// One main window with its fakes; every handler can be called at a time the test chooses.
+struct Rig
+{
+    QTemporaryDir configDir;
+    HPMOD shared;
+    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(7, 29, 0))};
+    RecordingSpeaker speaker;
+    int exits = 0;
+    QStringList messages;
+    std::unique_ptr<HorP> window;
+
+    explicit Rig(Speaker *speakerOverride = nullptr)
+    {
+        HorPServices services;
+        services.endProgram = [this] { ++exits; };
+        services.showStopMessage = [this](QWidget *, const QString &text) { messages << text; };
+        services.settings.configDir = configDir.path();
+        services.settings.openFile = [](QWidget *, const QString &, const QString &, const QString &) { return QString(); };
+        services.settings.warn = [this](QWidget *, const QString &, const QString &text) { messages << text; };
+        services.about.findProgram = [](const QString &) { return QString(); };
+        services.about.startDetached = [](const QString &) { return false; };
+        services.about.showMessage = [](QWidget *, const QString &) {};
+        window = std::make_unique<HorP>(shared, clock, speakerOverride ? *speakerOverride : speaker, services);
+        // The tests call the handlers themselves.
+        window->Timer1.stop();
+        window->Timer2.stop();
+        window->Timer3.stop();
+    }
+    void tickAt(int h, int m, int s = 0)
+    {
+        clock.set(h, m, s);
+        window->Timer1_Timer();
+        window->Timer2_Timer();
+    }
+    void setInterval(const QString &text) { window->settingsWindow().Text1->setText(text); }
+    void setAlarm(int alarm, const QStringList &boxes, const QString &caption = QStringLiteral("Browse"))
+    {
+        for (int i = 0; i < 5; ++i)
+            window->settingsWindow().dateBox(alarm, i)->setText(boxes.value(i));
+        window->settingsWindow().waveFileLabel(alarm)->setText(caption);
+    }
+};
+} // namespace
+
+class TestHorP : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsFrenchWithEmptyDateLine()
+    {
+        Rig rig;
+        rig.window->Form_Activate();
+        QCOMPARE(rig.window->windowTitle(), QString("KALINDOR"));
+        QCOMPARE(rig.window->Command7->text(), QString("FIN"));
+        QCOMPARE(rig.shared.CurrentLanguage, French);
+        QVERIFY(rig.window->Label3->text().isEmpty());
+        QCOMPARE(rig.shared.AmPmMarker, QString("AM"));
+        for (QPushButton *button : {rig.window->Command1, rig.window->Command2, rig.window->Command3, rig.window->Command4})
+            QVERIFY(!button->icon().isNull());
+        QCOMPARE(rig.window->Command4->toolTip(), QString("Cliquez plusieurs x pour stopper l`alarme"));
+        QCOMPARE(rig.window->Command5->toolTip(), QString("Infos sur le SHAREWARE"));
+        QCOMPARE(rig.window->Timer1.interval(), 1000);
+        QCOMPARE(rig.window->Timer2.interval(), 100);
+        QCOMPARE(rig.window->Timer3.interval(), 100);
+        QCOMPARE(rig.window->size(), QSize(359, 95));
+        QCOMPARE(rig.window->Image2[2]->glyph(), Glyph::Colon);
+        QCOMPARE(rig.window->Image4[5]->glyph(), Glyph::Blank);
+    }
+
+    void activationAfterNoonSaysPM()
+    {
+        Rig rig;
+        rig.clock.set(12, 0, 0);
+        rig.window->Form_Activate();
+        QCOMPARE(rig.shared.AmPmMarker, QString("PM"));
+        rig.clock.set(11, 59, 59);
+        rig.window->Form_Activate();
+        QCOMPARE(rig.shared.AmPmMarker, QString("AM"));
+    }
+
+    void tick_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("label1");
+        QTest::addColumn<QString>("label2");
+        QTest::addColumn<std::vector<int>>("row24");
+        QTest::addColumn<std::vector<int>>("row12");
+        QTest::addColumn<std::vector<int>>("seconds");
+        const int C = Glyph::Colon, B = Glyph::Blank, A = Glyph::A, P = Glyph::P, M = Glyph::M;
+        QTest::newRow("00:15") << QTime(0, 15, 0) << "00:15" << "00:15 AM" << std::vector{0, 0, C, 1, 5}
+                               << std::vector{0, 0, C, 1, 5, B, A, M} << std::vector{0, 0};
+        QTest::newRow("12:00 PM") << QTime(12, 0, 0) << "12:00" << "12:00 PM" << std::vector{1, 2, C, 0, 0}
+                                  << std::vector{1, 2, C, 0, 0, B, P, M} << std::vector{0, 0};
+        QTest::newRow("13:05 is 01:05 PM") << QTime(13, 5, 30) << "13:05" << "01:05 PM" << std::vector{1, 3, C, 0, 5}
+                                           << std::vector{0, 1, C, 0, 5, B, P, M} << std::vector{3, 0};
+        QTest::newRow("11:59 AM") << QTime(11, 59, 59) << "11:59" << "11:59 AM" << std::vector{1, 1, C, 5, 9}
+                                  << std::vector{1, 1, C, 5, 9, B, A, M} << std::vector{5, 9};
+        QTest::newRow("09:07:03") << QTime(9, 7, 3) << "09:07" << "09:07 AM" << std::vector{0, 9, C, 0, 7}
+                                  << std::vector{0, 9, C, 0, 7, B, A, M} << std::vector{0, 3};
+        QTest::newRow("23:59") << QTime(23, 59, 10) << "23:59" << "11:59 PM" << std::vector{2, 3, C, 5, 9}
+                               << std::vector{1, 1, C, 5, 9, B, P, M} << std::vector{1, 0};
+    }
+    void tick()
+    {
+        QFETCH(QTime, time);
+        QFETCH(QString, label1);
+        QFETCH(QString, label2);
+        QFETCH(std::vector<int>, row24);
+        QFETCH(std::vector<int>, row12);
+        QFETCH(std::vector<int>, seconds);
+        Rig rig;
+        rig.tickAt(time.hour(), time.minute(), time.second());
+        QCOMPARE(rig.window->Label1->text(), label1);
+        QCOMPARE(rig.window->Label2->text(), label2);
+        QCOMPARE(rig.window->Label4->text(), time.toString("ss"));
+        QCOMPARE(glyphsOf(rig.window->Image2), row24);
+        QCOMPARE(glyphsOf(rig.window->Image4), row12);
+        QCOMPARE(glyphsOf(rig.window->Image3), seconds);
+        QCOMPARE(rig.shared.MinuteCell, time.minute());
+    }
+
+    void runAcrossNoonFlipsToPM()
+    {
+        Rig rig;
+        rig.clock.set(11, 50, 0);
+        for (int second = 0; second <= 15 * 60; ++second) {
+            rig.window->Timer1_Timer();
+            QCOMPARE(rig.shared.MinuteCell, rig.window->Label1->text().mid(3, 2).toInt());
+            const bool afternoon = rig.clock.now().time() >= QTime(12, 0);
+            QCOMPARE(rig.shared.AmPmMarker, afternoon ? QString("PM") : QString("AM"));
+            QCOMPARE(rig.window->Image4[6]->glyph(), afternoon ? Glyph::P : Glyph::A);
+            rig.clock.advanceMs(1000);
+        }
+        QCOMPARE(rig.window->Label2->text(), QString("12:05 PM"));
+    }
+
+    void changeNotificationOncePerRealChange()
+    {
+        Rig rig;
+        int changes1 = 0, changes2 = 0;
+        rig.window->Label1->onChange = [&] { ++changes1; };
+        rig.window->Label2->onChange = [&] { ++changes2; };
+        rig.clock.set(9, 59, 0);
+        for (int second = 0; second < 180; ++second) { // 09:59:00 to 10:01:59
+            rig.window->Timer1_Timer();
+            rig.clock.advanceMs(1000);
+        }
+        QCOMPARE(changes1, 3); // from empty, then 10:00, then 10:01
+        QCOMPARE(changes2, 3);
+    }
+
+    void flagsSwitchLanguage_data()
+    {
+        QTest::addColumn<int>("flag");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("dateLine");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("French flag") << 1 << "FIN" << "Samedi 5 Decembre 2026" << "24 36 15";
+        QTest::newRow("German flag") << 2 << "ENDE" << "Samstag 5 Dezember 2026" << "84 95 75";
+        QTest::newRow("British flag") << 3 << "END" << "Saturday December 5  2026" << "132 135 156";
+    }
+    void flagsSwitchLanguage()
+    {
+        QFETCH(int, flag);
+        QFETCH(QString, caption);
+        QFETCH(QString, dateLine);
+        QFETCH(QString, spoken);
+        Rig rig;
+        rig.setInterval("0");
+        rig.tickAt(14, 5, 10);
+        rig.speaker.clear();
+        QPushButton *buttons[] = {rig.window->Command1, rig.window->Command2, rig.window->Command3};
+        buttons[flag - 1]->click();
+        QCOMPARE(rig.window->Command7->text(), caption);
+        QCOMPARE(rig.shared.CurrentLanguage, Language(flag - 1));
+        QCOMPARE(rig.window->Label3->text(), dateLine);
+        QCOMPARE(rig.speaker.ids, idList(spoken));
+        QCOMPARE(rig.speaker.stops, 1);
+    }
+
+    void frenchFlagRewritesClockTextFirst()
+    {
+        Rig rig;
+        rig.setInterval("0");
+        rig.tickAt(14, 4, 59);
+        rig.clock.set(14, 5, 1); // the minute turned since the last tick
+        rig.speaker.clear();
+        rig.window->Command1_Click();
+        QCOMPARE(rig.window->Label1->text(), QString("14:05"));
+        QCOMPARE(rig.speaker.ids, idList("24 36 15"));
+        // English speaks the display as the last tick left it: still 14:05 though it is later now.
+        rig.clock.set(14, 6, 30);
+        rig.speaker.clear();
+        rig.window->Command3_Click();
+        QCOMPARE(rig.speaker.ids, idList("132 135 156"));
+    }
+
+    void dateLineClickSpeaksInCurrentLanguage()
+    {
+        Rig rig;
+        rig.clock.set(QDateTime(QDate(2024, 12, 31), QTime(10, 0)));
+        rig.window->Label3_Click();
+        QCOMPARE(rig.speaker.ids, idList("39 200 31 34 64 55 59 30 14"));
+        rig.setInterval("0");
+        rig.window->Command2_Click();
+        rig.speaker.clear();
+        rig.window->Label3_Click();
+        QCOMPARE(rig.speaker.ids, idList("99 126 71 94 91 127 115 119 74 94 90"));
+        QCOMPARE(rig.shared.CurrentLanguage, German); // speaking the date never changes the language
+    }
+
+    // Minute by minute from 10:14 to 10:41 in one language: which minutes were announced.
+    void periodic_data()
+    {
+        QTest::addColumn<QString>("interval");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("announced");
+        QTest::newRow("15 French") << "15" << 0 << QStringList{"10:15", "10:30"};
+        QTest::newRow("5 English") << "5" << 2 << QStringList{"10:15", "10:20", "10:25", "10:30", "10:35", "10:40"};
+        QTest::newRow("10 German") << "10" << 1 << QStringList{"10:20", "10:30", "10:40"};
+        QTest::newRow("30 English") << "30" << 2 << QStringList{"10:30"};
+        QTest::newRow("0 never") << "0" << 0 << QStringList{};
+        QTest::newRow("empty never") << "" << 0 << QStringList{};
+        QTest::newRow("20 never") << "20" << 1 << QStringList{};
+        QTest::newRow("45 never") << "45" << 2 << QStringList{};
+    }
+    void periodic()
+    {
+        QFETCH(QString, interval);
+        QFETCH(int, language);
+        QFETCH(QStringList, announced);
+        Rig rig;
+        rig.shared.CurrentLanguage = Language(language);
+        rig.setInterval("0");
+        rig.tickAt(10, 13, 30); // first texts, nothing due at interval 0
+        rig.setInterval(interval);
+        QStringList heard;
+        for (int minute = 14; minute <= 41; ++minute) {
+            rig.speaker.clear();
+            for (int second : {0, 1, 30, 59})
+                rig.tickAt(10, minute, second);
+            if (!rig.speaker.ids.empty())
+                heard << rig.window->Label1->text();
+        }
+        QCOMPARE(heard, announced);
+        QCOMPARE(rig.shared.CurrentLanguage, Language(language));
+    }
+
+    void periodicSpeaksRightAfterStartAndEveryMinuteAtOne()
+    {
+        Rig rig;
+        rig.setInterval("1");
+        rig.tickAt(10, 16, 40);
+        QCOMPARE(rig.speaker.ids, idList("20 36 26")); // French, the first tick
+        QCOMPARE(rig.window->Command7->text(), QString("FIN"));
+        QCOMPARE(rig.window->Label3->text(), QString("Samedi 5 Decembre 2026"));
+        rig.speaker.clear();
+        rig.tickAt(10, 16, 41);
+        QVERIFY(rig.speaker.ids.empty());
+        rig.tickAt(10, 17, 0);
+        QCOMPARE(rig.speaker.ids, idList("20 36 27"));
+    }
+
+    void germanOnTheHourAtSixty()
+    {
+        Rig rig;
+        rig.setInterval("0");
+        rig.tickAt(10, 58, 0);
+        rig.window->Command2_Click();
+        rig.setInterval("60");
+        rig.speaker.clear();
+        rig.tickAt(10, 59, 0);
+        QVERIFY(rig.speaker.ids.empty());
+        rig.tickAt(11, 0, 0);
+        QCOMPARE(rig.speaker.ids, idList("81 95"));
+    }
+
+    void alarmRingsThroughItsMinuteOnly()
+    {
+        Rig rig;
+        rig.setAlarm(1, {"5", "12", "2026", "7", "30"});
+        rig.shared.AlarmTable[0].gong = "1";
+        rig.clock.set(7, 29, 59);
+        rig.window->Timer3_Timer();
+        QVERIFY(rig.speaker.ids.empty());
+        int ticks = 0;
+        for (rig.clock.set(7, 30, 0); rig.clock.now().time() < QTime(7, 31); rig.clock.advanceMs(100)) {
+            rig.window->Timer3_Timer();
+            ++ticks;
+        }
+        QCOMPARE(int(rig.speaker.ids.size()), ticks); // the gong again at every check of the minute
+        QVERIFY(std::all_of(rig.speaker.ids.begin(), rig.speaker.ids.end(), [](int id) { return id == 66; }));
+        rig.speaker.clear();
+        rig.window->Timer3_Timer(); // 07:31:00
+        QVERIFY(rig.speaker.ids.empty());
+        QCOMPARE(rig.window->Label1->text(), QString("07:31"));
+    }
+
+    void editTakesEffectAtNextTickWithoutSaving()
+    {
+        Rig rig;
+        rig.shared.AlarmTable[3].ring = "1";
+        rig.setAlarm(4, {"5", "12", "2026", "7", "31"});
+        rig.clock.set(7, 30, 10);
+        rig.window->Timer3_Timer();
+        QVERIFY(rig.speaker.ids.empty());
+        rig.window->settingsWindow().dateBox(4, 4)->setText("30");
+        rig.window->Timer3_Timer();
+        QCOMPARE(rig.speaker.ids, idList("67"));
+    }
+
+    void meetingFollowsLanguageWithinTheMinute()
+    {
+        Rig rig;
+        rig.setAlarm(2, {"5", "12", "2026", "7", "30"});
+        rig.shared.AlarmTable[1].meeting = "1";
+        rig.shared.CurrentLanguage = English;
+        rig.clock.set(7, 30, 0);
+        rig.window->Timer3_Timer();
+        QCOMPARE(rig.speaker.ids, idList("66 67 195"));
+        rig.setInterval("0");
+        rig.window->Command2_Click();
+        rig.speaker.clear();
+        rig.window->Timer3_Timer();
+        QCOMPARE(rig.speaker.ids, idList("66 67 125"));
+    }
+
+    void resumeInsideTheMinuteRingsForTheRest()
+    {
+        Rig rig;
+        rig.setAlarm(1, {"5", "12", "2026", "7", "30"});
+        rig.shared.AlarmTable[0].ring = "1";
+        rig.tickAt(7, 29, 50);
+        rig.clock.set(7, 30, 40); // asleep across the start of the minute; the clock tick has not run yet
+        rig.window->Timer3_Timer();
+        QCOMPARE(rig.speaker.ids, idList("67"));
+        rig.speaker.clear();
+        rig.clock.set(7, 33, 0); // asleep across a whole alarm minute: no late ringing
+        rig.setAlarm(1, {"5", "12", "2026", "7", "32"});
+        rig.window->Timer3_Timer();
+        QVERIFY(rig.speaker.ids.empty());
+    }
+
+    // A 90-second wave file at 07:30 is heard once; alarm 2 of the same minute still sounds after it.
+    void longWaveFileKeepsTheMinutePromise()
+    {
+        QTemporaryDir dir;
+        const QString longFile = dir.filePath("long.wav");
+        {
+            // 90 s of silence at 8 kHz, written by hand: RIFF header then zero samples.
+            QFile file(longFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const quint32 dataBytes = 8000 * 90 * 2;
+            QByteArray header;
+            QDataStream out(&header, QIODevice::WriteOnly);
+            out.setByteOrder(QDataStream::LittleEndian);
+            out.writeRawData("RIFF", 4);
+            out << quint32(36 + dataBytes);
+            out.writeRawData("WAVEfmt ", 8);
+            out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
+            out.writeRawData("data", 4);
+            out << dataBytes;
+            file.write(header);
+            file.write(QByteArray(int(dataBytes), '\0'));
+        }
+        RecordingDevice device;
+        Player player(device);
+        Rig rig(&player);
+        device.clock = &rig.clock;
+        rig.setAlarm(1, {"5", "12", "2026", "7", "30"}, longFile);
+        rig.setAlarm(2, {"5", "12", "2026", "7", "30"});
+        rig.shared.AlarmTable[1].gong = "1";
+        rig.clock.set(7, 30, 0);
+        rig.window->Timer3_Timer();
+        QCOMPARE(device.log, (QStringList{longFile, "sample 66"}));
+        QVERIFY(rig.clock.now().time() > QTime(7, 31, 30));
+        device.log.clear();
+        rig.window->Timer3_Timer();
+        QVERIFY(device.log.isEmpty());
+        QCOMPARE(rig.window->Label1->text(), QString("07:31"));
+    }
+
+    void stopButtonShowsMessageOfLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("French") << 0 << "Vous devez faire ce que vous avez a faire,Donc je vais continuer pendant 1 minute";
+        QTest::newRow("German") << 1 << "Sie müssen tun was Sie vor hatten, also werde ich 1 minute weiter machen";
+        QTest::newRow("English") << 2 << "You must do what do you want, then I  continue during 1 minute";
+    }
+    void stopButtonShowsMessageOfLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.shared.CurrentLanguage = Language(language);
+        rig.window->Command4->click();
+        QCOMPARE(rig.speaker.stops, 1);
+        QCOMPARE(rig.messages, QStringList{message});
+    }
+
+    void exitAndCloseEndTheProgram()
+    {
+        Rig rig;
+        rig.window->Command6_Click(); // the settings window is open
+        rig.window->Command7->click();
+        QCOMPARE(rig.exits, 1);
+        rig.window->close();
+        QCOMPARE(rig.exits, 2);
+    }
+
+    void settingsWindowIsCreatedHiddenOnFirstAccess()
+    {
+        Rig rig;
+        QVERIFY(!rig.window->settingsWindowExists());
+        rig.tickAt(8, 0, 0);
+        QVERIFY(rig.window->settingsWindowExists());
+        QVERIFY(!rig.window->settingsWindow().isVisible());
+        rig.window->Command6_Click();
+        QVERIFY(rig.window->settingsWindow().isVisible());
+    }
+
+    // A tick that falls due while a sound blocks the thread is delivered once afterwards, not queued.
+    void blockedTicksAreNotQueued()
+    {
+        struct SlowSpeaker final : Speaker
+        {
+            void PlaySample(SampleId) override { QThread::msleep(700); }
+            void StopSound() override {}
+            void PlaySoundFile(const QString &) override {}
+        } slow;
+        Rig rig(&slow);
+        rig.tickAt(9, 0, 0);
+        int ticks = 0;
+        connect(&rig.window->Timer1, &QTimer::timeout, [&] { ++ticks; });
+        rig.window->Timer1.start();
+        rig.setInterval("0");
+        rig.window->Command1_Click(); // "neuf heures": two samples, 1.4 s with the window blocked
+        QTest::qWait(300);
+        QCOMPARE(ticks, 1);
+    }
+};
+
+QTEST_MAIN(TestHorP)
+#include "tst_horp.moc"
