@@ -1,5 +1,8 @@
 #include "Devices.h"
 
+#include "PortAudioDevice.h"
+#include "WavFileDevice.h"
+
 #include <QThread>
 
 void SilentDevice::play(const Pcm &pcm)
@@ -10,12 +13,13 @@ void SilentDevice::play(const Pcm &pcm)
 
 std::unique_ptr<SoundDevice> openSpeakers()
 {
-    return std::make_unique<SilentDevice>();
+    auto speakers = std::make_unique<PortAudioDevice>();
+    if (speakers->hasOutput())
+        return speakers;
+    return std::make_unique<SilentDevice>(true);
 }
 
-std::unique_ptr<SoundDevice> openWavFile(const QString &, QString *error)
+std::unique_ptr<SoundDevice> openWavFile(const QString &path, QString *error)
 {
-    if (error)
-        *error = QStringLiteral("not available");
-    return nullptr;
+    return WavFileDevice::create(path, error);
 }
