@@ -1,30 +1,331 @@
 #include "Hset.h"
 
+#include "AlarmFiles.h"
+
 #include <QEvent>
+#include <QFontMetrics>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace {
+using BoxRow = std::array<QLineEdit *, 5> Hset::*;
+using SoundLabel = ClickableLabel *Hset::*;
+
+// The grid, alarm 1 at the top: date/time boxes, then the gong, ring, meeting and wave-file labels.
+const std::array<BoxRow, 10> BoxRows = {&Hset::Text3, &Hset::Text4, &Hset::Text5,  &Hset::Text6,  &Hset::Text7,
+                                        &Hset::Text8, &Hset::Text9, &Hset::Text10, &Hset::Text11, &Hset::Text12};
+const std::array<std::array<SoundLabel, 4>, 10> SoundLabels = {{
+    {&Hset::Label4, &Hset::Label5, &Hset::Label6, &Hset::Label7},
+    {&Hset::Label8, &Hset::Label9, &Hset::Label10, &Hset::Label11},
+    {&Hset::Label12, &Hset::Label13, &Hset::Label23, &Hset::Label24},
+    {&Hset::Label25, &Hset::Label26, &Hset::Label27, &Hset::Label28},
+    {&Hset::Label29, &Hset::Label30, &Hset::Label31, &Hset::Label32},
+    {&Hset::Label33, &Hset::Label34, &Hset::Label35, &Hset::Label36},
+    {&Hset::Label37, &Hset::Label38, &Hset::Label39, &Hset::Label40},
+    {&Hset::Label41, &Hset::Label42, &Hset::Label43, &Hset::Label44},
+    {&Hset::Label45, &Hset::Label46, &Hset::Label47, &Hset::Label48},
+    {&Hset::Label49, &Hset::Label50, &Hset::Label51, &Hset::Label52},
+}};
+constexpr std::array<int, 10> RowTops = {105, 125, 144, 164, 184, 203, 223, 243, 262, 282};
+constexpr std::array<int, 5> BoxLefts = {59, 103, 148, 194, 240};
+constexpr std::array<int, 4> SoundLefts = {286, 323, 361, 400};
+constexpr std::array<int, 10> HeadingLefts = {9, 59, 103, 148, 194, 240, 287, 321, 368, 480};
+constexpr int ClientWidth = 687;
+constexpr int ClientHeight = 336;
+constexpr int OptionFields = 3;
+constexpr int WaveColumn = 3;
+const QString Browse = QStringLiteral("Browse");
+const QColor Grey(192, 192, 192);
+
+struct Captions
+{
+    std::array<QString, 10> headings;
+    QString save, intervalCaption, intervalHint;
+};
+
+// Indexed by CurrentLanguage: French, German, English.
+const std::array<Captions, 3> CaptionsByLanguage = {{
+    {{QStringLiteral("N° Set"), QStringLiteral("Jour"), QStringLiteral("Mois"), QStringLiteral("Année"),
+      QStringLiteral("Heure"), QStringLiteral("Minutes"), QStringLiteral("Gong"), QStringLiteral("Sonnerie"),
+      QStringLiteral("Rendez-vous"), QStringLiteral("Fichiers wave personnel")},
+     QStringLiteral("Sauver"), QStringLiteral("Annoncer l'heure toutes les : "),
+     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+    {{QStringLiteral("N° Set"), QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"),
+      QStringLiteral("Stunden"), QStringLiteral("Minuten"), QStringLiteral("Gong"), QStringLiteral("Klingel"),
+      QStringLiteral("Termin"), QStringLiteral("Persönliche wave dateien")},
+     QStringLiteral("Sichern"), QStringLiteral("Zeitansage alle : "),
+     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+    {{QStringLiteral("N° Set"), QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"),
+      QStringLiteral("Hour"), QStringLiteral("Minute"), QStringLiteral("Gong"), QStringLiteral("Ring"),
+      QStringLiteral("Meeting"), QStringLiteral("Personnel wave files")},
+     QStringLiteral("Save"), QStringLiteral("Announce time every : "),
+     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+}};
+
+// The reason comes from the file system and is in English whatever the language.
+const std::array<QString, 3> StoreFailedByLanguage = {
+    QStringLiteral("Les réglages n'ont pas pu être enregistrés."),
+    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
+    QStringLiteral("The settings could not be saved."),
+};
+
+const Captions &captionsFor(Language language)
+{
+    return CaptionsByLanguage[std::clamp<int>(language, French, English)];
+}
+
+QLabel *makeLabel(QWidget *parent, QRect geometry)
+{
+    auto *label = new QLabel(parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+ClickableLabel *makeSoundLabel(QWidget *parent, QRect geometry, Qt::Alignment alignment)
+{
+    auto *label = new ClickableLabel(parent);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+// "Ex :" and the example alarm, each value moved with spaces to stand under its column, in this font.
+QString exampleLine(const QFontMetrics &metrics, int labelLeft)
+{
+    const std::array<std::pair<int, QString>, 6> values = {{{BoxLefts[0], QStringLiteral("9")},
+                                                           {BoxLefts[1], QStringLiteral("8")},
+                                                           {BoxLefts[2], QStringLiteral("2000")},
+                                                           {BoxLefts[3], QStringLiteral("9")},
+                                                           {BoxLefts[4], QStringLiteral("5")},
+                                                           {SoundLefts[WaveColumn], QStringLiteral("D:\\new.wav")}}};
+    constexpr int TextInset = 3; // where a box or label draws its first character
+    QString line = QStringLiteral("Ex :");
+    for (const auto &[left, value] : values) {
+        do
+            line += u' ';
+        while (metrics.horizontalAdvance(line) < left + TextInset - labelLeft);
+        line += value;
+    }
+    return line;
+}
+} // namespace
 
 Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     : QWidget(parent, Qt::Window), shared(shared), services(std::move(services))
 {
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ALARM SET"));
-    for (int k = 0; k < 10; ++k) {
-        for (int i = 0; i < 5; ++i)
-            rows[k][i] = new QLineEdit(this);
-        for (int o = 0; o < 4; ++o)
-            soundLabels[k][o] = new ClickableLabel(this);
+    setFixedSize(ClientWidth, ClientHeight);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Grey);
+    palette.setColor(QPalette::Button, Grey);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Picture2 = makeLabel(this, QRect(113, 12, 33, 33));
+    Picture2->setAlignment(Qt::AlignCenter);
+    if (const QPixmap icon(QStringLiteral(":/pictures/icon.png")); !icon.isNull())
+        Picture2->setPixmap(icon.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    Command1 = new QPushButton(this);
+    Command1->setGeometry(382, 9, 95, 25);
+    QFont bold = font;
+    bold.setPointSize(12);
+    bold.setBold(true);
+    Command1->setFont(bold);
+    connect(Command1, &QPushButton::clicked, this, &Hset::Command1_Click);
+
+    Label1 = makeLabel(this, QRect(12, 56, 476, 20));
+    Label1->setText(exampleLine(Label1->fontMetrics(), Label1->x()));
+
+    for (int i = 0; i < int(Label2.size()); ++i) {
+        const int top = (i >= 2 && i <= 4) ? 81 : 82;
+        const int right = i + 1 < int(HeadingLefts.size()) ? HeadingLefts[i + 1] : ClientWidth;
+        Label2[i] = makeLabel(this, QRect(HeadingLefts[i], top, right - HeadingLefts[i], 17));
     }
+
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        const int top = RowTops[alarm - 1];
+        Label3[alarm - 1] = makeLabel(this, QRect(9, top, 33, 17));
+        Label3[alarm - 1]->setText(QString::number(alarm));
+        for (int index = 0; index < 5; ++index) {
+            auto *box = new QLineEdit(this);
+            box->setGeometry(BoxLefts[index], top, 41, 19);
+            box->installEventFilter(this);
+            (this->*BoxRows[alarm - 1])[index] = box;
+        }
+        for (int option = 0; option < OptionFields; ++option) {
+            auto *label = makeSoundLabel(this, QRect(SoundLefts[option], top, 30, 16), Qt::AlignHCenter);
+            label->onClick = [this, alarm, option] { optionClicked(alarm, option); };
+            this->*SoundLabels[alarm - 1][option] = label;
+        }
+        auto *wave = makeSoundLabel(this, QRect(SoundLefts[WaveColumn], top, 281, 17), Qt::AlignLeft);
+        wave->onClick = [this, alarm] { waveFileClicked(alarm); };
+        this->*SoundLabels[alarm - 1][WaveColumn] = wave;
+    }
+
+    Label14 = makeLabel(this, QRect(8, 312, 137, 18));
     Text1 = new QLineEdit(this);
+    Text1->setGeometry(149, 312, 38, 19);
+    Text1->installEventFilter(this);
+    Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
+
+    Form_Load();
+    // Captions are the activation's job; setting them now as well keeps a window that is never
+    // activated (the hidden one the clock reads) from carrying blank headings.
+    Form_Activate();
 }
 
-QLineEdit *Hset::dateBox(int alarm, int index) const { return rows[alarm - 1][index]; }
-ClickableLabel *Hset::waveFileLabel(int alarm) const { return soundLabels[alarm - 1][3]; }
-ClickableLabel *Hset::optionLabel(int alarm, int option) const { return soundLabels[alarm - 1][option]; }
-void Hset::Form_Load() {}
-void Hset::Form_Activate() {}
-void Hset::Command1_Click() {}
-void Hset::Text1_Click() {}
-void Hset::dateBoxClicked(int, int) {}
-void Hset::optionClicked(int, int) {}
-void Hset::waveFileClicked(int) {}
-QString Hset::chooseWaveFile() { return {}; }
-bool Hset::event(QEvent *event) { return QWidget::event(event); }
-bool Hset::eventFilter(QObject *watched, QEvent *event) { return QWidget::eventFilter(watched, event); }
+QLineEdit *Hset::dateBox(int alarm, int index) const
+{
+    return (this->*BoxRows[alarm - 1])[index];
+}
+
+ClickableLabel *Hset::soundLabel(int alarm, int column) const
+{
+    return this->*SoundLabels[alarm - 1][column];
+}
+
+ClickableLabel *Hset::waveFileLabel(int alarm) const
+{
+    return soundLabel(alarm, WaveColumn);
+}
+
+ClickableLabel *Hset::optionLabel(int alarm, int option) const
+{
+    return soundLabel(alarm, option);
+}
+
+void Hset::Form_Load()
+{
+    loadSettings(shared, services.configDir);
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        const AlarmRecord &record = shared.AlarmTable[alarm - 1];
+        for (int index = 0; index < 5; ++index)
+            dateBox(alarm, index)->setText(record.field(index));
+        for (int column = 0; column <= WaveColumn; ++column)
+            soundLabel(alarm, column)->setText(record.field(5 + column));
+    }
+    Text1->setText(shared.announceInterval);
+}
+
+void Hset::Form_Activate()
+{
+    const Captions &captions = captionsFor(shared.CurrentLanguage);
+    for (int i = 0; i < int(Label2.size()); ++i)
+        Label2[i]->setText(captions.headings[i]);
+    Command1->setText(captions.save);
+    Label14->setText(captions.intervalCaption);
+    Label15->setText(captions.intervalHint);
+}
+
+void Hset::Text1_Click()
+{
+    Text1->clear();
+}
+
+void Hset::dateBoxClicked(int alarm, int index)
+{
+    dateBox(alarm, index)->clear();
+    shared.lastClickedColumn = qint16(index);
+}
+
+void Hset::optionClicked(int alarm, int option)
+{
+    for (int other = 0; other < OptionFields; ++other)
+        optionLabel(alarm, other)->setText(other == option ? QStringLiteral("1") : QStringLiteral("0"));
+    waveFileLabel(alarm)->setText(Browse);
+    takeSoundChoice(alarm);
+}
+
+void Hset::waveFileClicked(int alarm)
+{
+    for (int option = 0; option < OptionFields; ++option)
+        optionLabel(alarm, option)->setText(QStringLiteral("0"));
+    waveFileLabel(alarm)->setText(chooseWaveFile());
+    takeSoundChoice(alarm);
+}
+
+// The other alarms' fields are written as last loaded or saved: unsaved edits in the boxes stay unsaved.
+void Hset::takeSoundChoice(int alarm)
+{
+    AlarmRecord &record = shared.AlarmTable[alarm - 1];
+    for (int column = 0; column <= WaveColumn; ++column)
+        record.field(5 + column) = soundLabel(alarm, column)->text();
+    QString why;
+    if (!storeAlarmTable(shared.AlarmTable, services.configDir, &why))
+        reportStoreFailure(why);
+}
+
+QString Hset::chooseWaveFile()
+{
+    const QString path = services.openFile(this, WaveDialogTitle, WaveDialogFilter, WaveDialogInitialName);
+    return path.isEmpty() ? WaveDialogInitialName : path;
+}
+
+void Hset::Command1_Click()
+{
+    const int column = std::clamp<int>(shared.lastClickedColumn, 0, 4);
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        if (dateBox(alarm, column)->text().isEmpty())
+            dateBox(alarm, column)->setText(QStringLiteral("0"));
+    }
+    if (Text1->text().isEmpty())
+        Text1->setText(QStringLiteral("0"));
+
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        AlarmRecord &record = shared.AlarmTable[alarm - 1];
+        for (int index = 0; index < 5; ++index)
+            record.field(index) = dateBox(alarm, index)->text();
+        for (int c = 0; c <= WaveColumn; ++c)
+            record.field(5 + c) = soundLabel(alarm, c)->text();
+    }
+    shared.announceInterval = Text1->text();
+
+    QString why;
+    if (!storeAlarmTable(shared.AlarmTable, services.configDir, &why)
+        || !storeInterval(shared.announceInterval, services.configDir, &why)) {
+        // Closing now would throw away what the user typed; they can free space or fix the folder and save again.
+        reportStoreFailure(why);
+        return;
+    }
+    close();
+}
+
+void Hset::reportStoreFailure(const QString &why)
+{
+    const QString lead = StoreFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    if (services.warn)
+        services.warn(this, QStringLiteral("Kalindor"), lead + QStringLiteral("\n\n") + why);
+}
+
+bool Hset::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+bool Hset::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == Text1) {
+            Text1_Click();
+        } else {
+            for (int alarm = 1; alarm <= 10; ++alarm) {
+                for (int index = 0; index < 5; ++index) {
+                    if (watched == dateBox(alarm, index))
+                        dateBoxClicked(alarm, index);
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -4,6 +4,7 @@
 #include "ClickableLabel.h"
 #include "HPMOD.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -20,6 +21,8 @@ struct HsetServices
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
 };
 
+// The window lives only while it is open or read by the main window: closing it (by Save or by its
+// caption button) destroys it, and the next creation reads both settings files again.
 class Hset : public QWidget
 {
     Q_OBJECT
@@ -31,24 +34,56 @@ public:
     ClickableLabel *waveFileLabel(int alarm) const;
     ClickableLabel *optionLabel(int alarm, int option) const; // option 0 gong, 1 ring, 2 meeting
 
-    QLineEdit *Text1 = nullptr; // announcement interval
-
     void Form_Load();
     void Form_Activate();
     void Command1_Click();
     void Text1_Click();
+    // Text3_Click to Text12_Click: box `index` (0-4) of alarm `alarm` (1-10) was clicked.
     void dateBoxClicked(int alarm, int index);
+    // The click handlers of the grid's gong, ring and meeting labels (Label4_Click, Label5_Click, Label6_Click, ...).
     void optionClicked(int alarm, int option);
+    // The click handlers of the grid's wave-file labels (Label7_Click, Label11_Click, ...).
     void waveFileClicked(int alarm);
     QString chooseWaveFile();
+
+    static inline const QString WaveDialogTitle = QStringLiteral("Ouvrir un fichier Wave");
+    // One entry, "Fichiers Son (*.WAV)"; its pattern is given in both cases because file names are
+    // case-sensitive here and the sounds users keep come as .wav as often as .WAV.
+    static inline const QString WaveDialogFilter = QStringLiteral("Fichiers Son (*.WAV) (*.wav *.WAV)");
+    static inline const QString WaveDialogInitialName = QStringLiteral("C:\\WINDOWS\\MEDIA\\The Microsoft Sound.wav");
+
+    // The controls, named as in the window's design.
+    QLabel *Picture2 = nullptr;
+    QLabel *Label1 = nullptr;            // example line
+    QPushButton *Command1 = nullptr;     // save
+    std::array<QLabel *, 10> Label2{};   // column headings
+    std::array<QLabel *, 10> Label3{};   // row numbers 1-10
+    std::array<QLineEdit *, 5> Text3{}, Text4{}, Text5{}, Text6{}, Text7{}, Text8{}, Text9{}, Text10{}, Text11{},
+        Text12{};
+    // Each row's gong, ring, meeting and wave-file labels, rows 1 to 10.
+    ClickableLabel *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr;
+    ClickableLabel *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr;
+    ClickableLabel *Label12 = nullptr, *Label13 = nullptr, *Label23 = nullptr, *Label24 = nullptr;
+    ClickableLabel *Label25 = nullptr, *Label26 = nullptr, *Label27 = nullptr, *Label28 = nullptr;
+    ClickableLabel *Label29 = nullptr, *Label30 = nullptr, *Label31 = nullptr, *Label32 = nullptr;
+    ClickableLabel *Label33 = nullptr, *Label34 = nullptr, *Label35 = nullptr, *Label36 = nullptr;
+    ClickableLabel *Label37 = nullptr, *Label38 = nullptr, *Label39 = nullptr, *Label40 = nullptr;
+    ClickableLabel *Label41 = nullptr, *Label42 = nullptr, *Label43 = nullptr, *Label44 = nullptr;
+    ClickableLabel *Label45 = nullptr, *Label46 = nullptr, *Label47 = nullptr, *Label48 = nullptr;
+    ClickableLabel *Label49 = nullptr, *Label50 = nullptr, *Label51 = nullptr, *Label52 = nullptr;
+    QLabel *Label14 = nullptr;           // interval caption
+    QLineEdit *Text1 = nullptr;          // announcement interval in minutes
+    QLabel *Label15 = nullptr;           // interval hint
 
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    ClickableLabel *soundLabel(int alarm, int column) const; // column 0-2 options, 3 wave file
+    void takeSoundChoice(int alarm);
+    void reportStoreFailure(const QString &why);
+
     HPMOD &shared;
     HsetServices services;
-    std::array<std::array<QLineEdit *, 5>, 10> rows{};
-    std::array<std::array<ClickableLabel *, 4>, 10> soundLabels{};
 };
