@@ -1,0 +1,13 @@
+// The About box's texts, and the programs that stand in for the system-information tool on Linux.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// "Version major.minor.revision" from the application's version string; a missing part counts as 0,
+// and a string that does not start with a number gives the program's own 1.0.0.
+QString versionText(const QString &applicationVersion);
+
+// Graphical system-information and system-monitor programs, best first: plain names to look up on
+// PATH and start without arguments, never command lines for a shell.
+const QStringList &systemInfoPrograms();
