@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPixmap>
 
 #include <algorithm>
@@ -92,6 +93,16 @@ ClickableLabel *makeSoundLabel(QWidget *parent, QRect geometry, Qt::Alignment al
     return label;
 }
 
+// Some captions are longer in one language than their column allows; those get a smaller face.
+void setFittingText(QLabel *label, const QString &text)
+{
+    QFont font = label->parentWidget()->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > label->width() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->setText(text);
+}
+
 // "Ex :" and the example alarm, each value moved with spaces to stand under its column, in this font.
 QString exampleLine(const QFontMetrics &metrics, int labelLeft)
 {
@@ -119,7 +130,10 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ALARM SET"));
     setFixedSize(ClientWidth, ClientHeight);
-    QFont font(QStringLiteral("Sans Serif"));
+    // The grid is measured for a small Arial-like face; wider faces would spill out of the columns.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     setFont(font);
@@ -147,7 +161,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
 
     for (int i = 0; i < int(Label2.size()); ++i) {
         const int top = (i >= 2 && i <= 4) ? 81 : 82;
-        const int right = i + 1 < int(HeadingLefts.size()) ? HeadingLefts[i + 1] : ClientWidth;
+        const int right = i + 1 < int(HeadingLefts.size()) ? HeadingLefts[i + 1] - 2 : ClientWidth;
         Label2[i] = makeLabel(this, QRect(HeadingLefts[i], top, right - HeadingLefts[i], 17));
     }
 
@@ -220,10 +234,10 @@ void Hset::Form_Activate()
 {
     const Captions &captions = captionsFor(shared.CurrentLanguage);
     for (int i = 0; i < int(Label2.size()); ++i)
-        Label2[i]->setText(captions.headings[i]);
+        setFittingText(Label2[i], captions.headings[i]);
     Command1->setText(captions.save);
-    Label14->setText(captions.intervalCaption);
-    Label15->setText(captions.intervalHint);
+    setFittingText(Label14, captions.intervalCaption);
+    setFittingText(Label15, captions.intervalHint);
 }
 
 void Hset::Text1_Click()
@@ -266,7 +280,8 @@ void Hset::takeSoundChoice(int alarm)
 
 QString Hset::chooseWaveFile()
 {
-    const QString path = services.openFile(this, WaveDialogTitle, WaveDialogFilter, WaveDialogInitialName);
+    const QString path =
+        services.openFile ? services.openFile(this, WaveDialogTitle, WaveDialogFilter, WaveDialogInitialName) : QString();
     return path.isEmpty() ? WaveDialogInitialName : path;
 }
 
@@ -315,7 +330,7 @@ bool Hset::event(QEvent *event)
 
 bool Hset::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == Text1) {
             Text1_Click();
         } else {
