@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev)
 # The end-to-end tests start the real program under a virtual display at a chosen time.
-test_packages=(xvfb xauth libfaketime)
+test_packages=(xvfb xauth faketime)
 
 install_missing() {
     local missing=()

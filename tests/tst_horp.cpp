@@ -324,8 +324,8 @@ private slots:
     void editTakesEffectAtNextTickWithoutSaving()
     {
         Rig rig;
-        rig.shared.AlarmTable[3].ring = "1";
         rig.setAlarm(4, {"5", "12", "2026", "7", "31"});
+        rig.shared.AlarmTable[3].ring = "1";
         rig.clock.set(7, 30, 10);
         rig.window->Timer3_Timer();
         QVERIFY(rig.speaker.ids.empty());

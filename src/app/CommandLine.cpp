@@ -24,13 +24,22 @@ private:
 
 bool wantsWindow(int argc, char **argv)
 {
+    // Only the options that go with the window leave it wanted; anything else is --say, --help,
+    // --version or a mistake, none of which may need a display.
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
-        for (const char *quiet : {"--say", "--help", "-h", "--help-all", "--version", "-v", "-?"}) {
-            const size_t n = std::strlen(quiet);
-            if (std::strncmp(arg, quiet, n) == 0 && (arg[n] == '\0' || arg[n] == '='))
-                return false;
+        bool windowOption = false;
+        for (const char *option : {"--config-dir", "--output"}) {
+            const size_t n = std::strlen(option);
+            if (std::strncmp(arg, option, n) == 0 && arg[n] == '=') {
+                windowOption = true;
+            } else if (std::strcmp(arg, option) == 0 && i + 1 < argc) {
+                windowOption = true;
+                ++i;
+            }
         }
+        if (!windowOption)
+            return false;
     }
     return true;
 }
@@ -49,7 +58,7 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString *error
     const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Moment to speak instead of now."),
                                 QStringLiteral("YYYY-MM-DD HH:MM"));
     const QCommandLineOption output(QStringLiteral("output"),
-                                    QStringLiteral("Write the speech into a WAV file instead of playing it."),
+                                    QStringLiteral("Write everything spoken or rung into a WAV file instead of playing it."),
                                     QStringLiteral("FILE.wav"));
     const QCommandLineOption configDir(QStringLiteral("config-dir"),
                                        QStringLiteral("Keep kalind.dta and saytime.dta in DIR."),
@@ -71,8 +80,9 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString *error
 
     Options options;
     options.configDir = parser.value(configDir);
+    options.output = parser.value(output);
     if (!parser.isSet(say)) {
-        for (const auto &sayOnly : {lang, at, output}) {
+        for (const auto &sayOnly : {lang, at}) {
             if (parser.isSet(sayOnly)) {
                 *error = QStringLiteral("--%1 only goes with --say").arg(sayOnly.names().constFirst());
                 return std::nullopt;
@@ -106,23 +116,48 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString *error
         }
         options.at = moment;
     }
-    options.output = parser.value(output);
     return options;
+}
+
+namespace {
+// Takes as long as the sound would last, so a recording window behaves like one that speaks.
+class PacedDevice final : public SoundDevice
+{
+public:
+    explicit PacedDevice(std::unique_ptr<SoundDevice> inner) : inner(std::move(inner)) {}
+    void play(const Pcm &pcm) override
+    {
+        inner->play(pcm);
+        pace.play(pcm);
+    }
+    void stop() override { inner->stop(); }
+
+private:
+    std::unique_ptr<SoundDevice> inner;
+    SilentDevice pace{true};
+};
+} // namespace
+
+std::unique_ptr<SoundDevice> openOutput(const Options &options)
+{
+    if (options.output.isEmpty())
+        return openSpeakers();
+    QString error;
+    auto device = openWavFile(options.output, &error);
+    if (!device) {
+        QTextStream(stderr) << "kalindor: cannot write " << options.output << ": " << error << Qt::endl;
+        return nullptr;
+    }
+    if (options.mode == Options::Mode::Window)
+        return std::make_unique<PacedDevice>(std::move(device));
+    return device;
 }
 
 int sayOnce(const Options &options)
 {
-    std::unique_ptr<SoundDevice> device;
-    if (options.output.isEmpty()) {
-        device = openSpeakers();
-    } else {
-        QString error;
-        device = openWavFile(options.output, &error);
-        if (!device) {
-            QTextStream(stderr) << "kalindor: cannot write " << options.output << ": " << error << Qt::endl;
-            return 2;
-        }
-    }
+    std::unique_ptr<SoundDevice> device = openOutput(options);
+    if (!device)
+        return 2;
     SystemClock systemClock;
     std::optional<FixedClock> fixed;
     if (options.at)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 struct Options
@@ -12,16 +13,20 @@ struct Options
     enum class Mode { Window, SayTime, SayDate } mode = Mode::Window;
     qint16 language = 0;
     std::optional<QDateTime> at;
-    QString output;    // empty: the sound device
+    QString output;    // empty: the sound device; otherwise a WAV file that receives everything played
     QString configDir; // empty: the user's configuration directory
 };
 
-// Nothing here needs a display: the caller picks the application type from wantsWindow().
+// True when the arguments ask for the clock window; speaking, --help and errors need no display.
 bool wantsWindow(int argc, char **argv);
 
 // Parses the arguments; on bad input returns nullopt with one line for standard error in `error`.
 // --help and --version print and exit the process as users expect.
 std::optional<Options> parseOptions(const QStringList &arguments, QString *error);
+
+class SoundDevice;
+// The device everything is played on; null (after one line on standard error) when the output file cannot be written.
+std::unique_ptr<SoundDevice> openOutput(const Options &options);
 
 // Speaks the phrase once; returns the process exit status.
 int sayOnce(const Options &options);

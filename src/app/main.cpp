@@ -1,6 +1,6 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "CommandLine.h"
-#include "Devices.h"
+#include "SoundDevice.h"
 #include "HorP.h"
 #include "Player.h"
 
@@ -26,13 +26,15 @@ int main(int argc, char *argv[])
     }
     if (options->mode != Options::Mode::Window)
         return sayOnce(*options);
-    if (!window)
+    if (!window) // unreachable: only window options leave the window wanted
         return 2;
 
     const QString configDir = options->configDir.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
         : options->configDir;
-    auto device = openSpeakers();
+    auto device = openOutput(*options);
+    if (!device)
+        return 2;
     Player player(*device);
     SystemClock clock;
     HPMOD shared;

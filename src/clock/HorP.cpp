@@ -4,6 +4,7 @@
 #include "AnnouncementSchedule.h"
 #include "CalendarText.h"
 #include "ClockTexts.h"
+#include "TallButton.h"
 #include "TextNumber.h"
 
 #include <QCloseEvent>
@@ -49,7 +50,8 @@ HorPServices desktopServices(const QString &configDir)
     services.settings.configDir = configDir;
     services.settings.openFile = [](QWidget *parent, const QString &title, const QString &filter,
                                     const QString &initialName) {
-        return QFileDialog::getOpenFileName(parent, title, initialName, filter);
+        return QFileDialog::getOpenFileName(parent, title, initialName, filter, nullptr,
+                                            QFileDialog::HideNameFilterDetails);
     };
     services.settings.warn = [](QWidget *parent, const QString &title, const QString &text) {
         QMessageBox::warning(parent, title, text);
@@ -63,7 +65,9 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
       announcements(shared, speaker, clock)
 {
     setFixedSize(359, 95);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    QIcon icon(QStringLiteral(":/pictures/icon.png"));
+    icon.addFile(QStringLiteral(":/pictures/icon_32.png"));
+    setWindowIcon(icon);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Grey);
     palette.setColor(QPalette::Button, Grey);
@@ -92,7 +96,7 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     Image4[2]->putGlyph(Glyph::Colon);
     Image4[5]->putGlyph(Glyph::Blank);
 
-    Command7 = new QPushButton(QStringLiteral("FIN"), this);
+    Command7 = new TallButton(QStringLiteral("FIN"), this);
     Command7->setGeometry(338, 4, 18, 88);
     Command7->setFont(boldFont(12));
     Command1 = pictureButton(QString(), {4, 41, 41, 25});
@@ -155,7 +159,9 @@ void HorP::Form_Load()
 
 bool HorP::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Also on the first show: without a window manager the window is never activated, and the
+    // title and button pictures must not depend on one.
+    if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && windowTitle().isEmpty()))
         Form_Activate();
     return QWidget::event(event);
 }
