@@ -7,7 +7,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QEventLoop>
+#include <QResource>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -49,11 +51,20 @@ int main(int argc, char *argv[])
     const QCommandLineOption deviceOption(QStringLiteral("device"),
                                           QStringLiteral("portaudio, silent, or (default) whatever the program would open."),
                                           QStringLiteral("name"));
-    const QCommandLineOption pauseOption(QStringLiteral("pause"), QStringLiteral("Milliseconds between phrases (default 300)."),
+    const QCommandLineOption pauseOption(QStringLiteral("pause"), QStringLiteral("Milliseconds between phrases (default 300); longer than 1500 lets the stream close."),
                                          QStringLiteral("ms"), QStringLiteral("300"));
+    const QCommandLineOption samplesOption(QStringLiteral("samples"),
+                                           QStringLiteral("A binary .rcc whose samples/NNN.wav replace the built-in ones."),
+                                           QStringLiteral("file"));
     parser.addOption(deviceOption);
     parser.addOption(pauseOption);
+    parser.addOption(samplesOption);
     parser.process(app);
+
+    if (parser.isSet(samplesOption) && !QResource::registerResource(parser.value(samplesOption))) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(parser.value(samplesOption)));
+        return 2;
+    }
 
     std::unique_ptr<SoundDevice> device;
     const QString name = parser.value(deviceOption);
@@ -101,7 +112,10 @@ int main(int argc, char *argv[])
         ++played;
         std::printf("%-6s %-3s %-28s %8.3f %8.3f %7.4f\n", phrase.time, phrase.language, qPrintable(idText), soundSeconds,
                     wallSeconds, ratio);
-        QThread::msleep(static_cast<unsigned long>(std::max(0, pauseMs)));
+        // Served by an event loop, so the device's idle timer can close the stream as it would in the program.
+        QEventLoop pause;
+        QTimer::singleShot(std::max(0, pauseMs), &pause, &QEventLoop::quit);
+        pause.exec();
     }
     if (played == 0) {
         std::fprintf(stderr, "no phrase could be played: the sample images are missing\n");

@@ -17,8 +17,9 @@ public:
     static constexpr int IdleCloseMs = 1500;
     // A device that failed is left alone this long, since alarms call play ten times a second.
     static constexpr int RetryMs = 5000;
-    // A write that makes no progress for the sound's length plus this is given up.
-    static constexpr int StallMarginMs = 500;
+    // A sound not yet written after its own length plus this is given up. Generous, because a sound
+    // server may take a second or more to wake a sink that was idle.
+    static constexpr int StallMarginMs = 2500;
 
     PortAudioDevice();
     ~PortAudioDevice() override;
