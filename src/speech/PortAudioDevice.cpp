@@ -67,6 +67,9 @@ PortAudioDevice::PortAudioDevice()
 
 PortAudioDevice::~PortAudioDevice()
 {
+    // A stuck stream cannot be closed without the risk of hanging the exit; the process ending frees it.
+    if (stalled)
+        return;
     closeStream(true);
     if (initialised)
         Pa_Terminate();
@@ -74,6 +77,8 @@ PortAudioDevice::~PortAudioDevice()
 
 bool PortAudioDevice::startLibrary()
 {
+    if (stalled && !recoveredFromStall())
+        return false;
     if (initialised && output != paNoDevice)
         return true;
     if (!retryAt.hasExpired())
@@ -102,6 +107,21 @@ bool PortAudioDevice::startLibrary()
     return true;
 }
 
+bool PortAudioDevice::recoveredFromStall()
+{
+    if (!retryAt.hasExpired())
+        return false;
+    // Room in the buffer means the driver consumes again, so closing the stream will not block.
+    if (Pa_GetStreamWriteAvailable(stream) <= 0) {
+        retryAt = QDeadlineTimer(RetryMs);
+        return false;
+    }
+    stalled = false;
+    giveUp();
+    retryAt = QDeadlineTimer();
+    return true;
+}
+
 void PortAudioDevice::play(const Pcm &pcm)
 {
     if (pcm.frames() == 0)
@@ -111,8 +131,14 @@ void PortAudioDevice::play(const Pcm &pcm)
 
     Pcm converted;
     const Pcm *toWrite = nullptr;
-    if (!prepareStream(pcm, converted, toWrite) || !writeAll(*toWrite)) {
-        giveUp();
+    const Written written = prepareStream(pcm, converted, toWrite) ? writeAll(*toWrite) : Written::Failed;
+    if (written != Written::All) {
+        if (written == Written::Stalled) {
+            stalled = true;
+            retryAt = QDeadlineTimer(RetryMs);
+        } else if (!stalled) {
+            giveUp();
+        }
         // Keep the phrase's timing, as if the sound had been heard.
         sleepUntilEnd(soundEnd);
         return;
@@ -165,7 +191,7 @@ bool PortAudioDevice::openStream(int sampleRate, int channels)
 
 // A blocking write into a stalled driver would never return: only what the stream has room for is written,
 // and a sound that has made no way after its own length and a margin is abandoned.
-bool PortAudioDevice::writeAll(const Pcm &pcm)
+PortAudioDevice::Written PortAudioDevice::writeAll(const Pcm &pcm)
 {
     const float *data = pcm.samples.data();
     const qint64 frames = pcm.frames();
@@ -175,10 +201,10 @@ bool PortAudioDevice::writeAll(const Pcm &pcm)
     while (done < frames) {
         const long room = Pa_GetStreamWriteAvailable(stream);
         if (room < 0)
-            return false;
+            return Written::Failed;
         if (room == 0) {
             if (giveUpAt.hasExpired())
-                return false;
+                return Written::Stalled;
             QThread::msleep(2);
             continue;
         }
@@ -186,17 +212,18 @@ bool PortAudioDevice::writeAll(const Pcm &pcm)
         const PaError err = Pa_WriteStream(stream, data + done * pcm.channels, n);
         // An underflow is a click already past; the sound goes on.
         if (err != paNoError && err != paOutputUnderflowed)
-            return false;
+            return Written::Failed;
         done += n;
         heardUntil = std::max(heardUntil, SteadyClock::now())
                      + std::chrono::duration_cast<SteadyClock::duration>(frameTime * n);
     }
-    return true;
+    return Written::All;
 }
 
 void PortAudioDevice::stop()
 {
-    if (stream && Pa_IsStreamActive(stream) == 1)
+    // Only a tail still to be heard is dropped; with nothing left the stream is not touched.
+    if (stream && !stalled && heardUntil > SteadyClock::now() && Pa_IsStreamActive(stream) == 1)
         Pa_AbortStream(stream);
     heardUntil = SteadyClock::now();
 }
@@ -204,7 +231,7 @@ void PortAudioDevice::stop()
 void PortAudioDevice::closeStream(bool letTailPlay)
 {
     idleClose.stop();
-    if (!stream)
+    if (!stream || stalled)
         return;
     if (letTailPlay) {
         // Bounded by the buffer's length: a stalled driver must not hold the closing for ever.

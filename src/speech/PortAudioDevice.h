@@ -38,10 +38,13 @@ public:
 private:
     using SteadyClock = std::chrono::steady_clock;
 
+    enum class Written { All, Failed, Stalled };
+
     bool startLibrary();
+    bool recoveredFromStall();
     bool prepareStream(const Pcm &pcm, Pcm &converted, const Pcm *&toWrite);
     bool openStream(int sampleRate, int channels);
-    bool writeAll(const Pcm &pcm);
+    Written writeAll(const Pcm &pcm);
     void closeStream(bool letTailPlay);
     void giveUp();
 
@@ -54,6 +57,10 @@ private:
     QDeadlineTimer retryAt;
 
     PaStream *stream = nullptr;
+    // Set when the stream stopped taking data. Aborting it then can block as long as the driver or the
+    // sound server is stuck (the PulseAudio plugin waits for the server's reply), so it is left alone
+    // until it takes data again.
+    bool stalled = false;
     int streamRate = 0;
     int streamChannels = 0;
     // When the last frame written will have left the speakers, so a closing stream does not cut it off.
