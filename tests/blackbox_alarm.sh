@@ -4,8 +4,12 @@
 set -euo pipefail
 binary="$1"
 work=$(mktemp -d)
-pid=""
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null || true; rm -rf "$work"; }
+cleanup() {
+    # xvfb-run does not pass a signal on to the program it started, so end the program by name.
+    pkill -f -- "--config-dir $work" 2>/dev/null || true
+    sleep 1
+    rm -rf "$work"
+}
 trap cleanup EXIT
 
 # The alarm table: 14-column zones, the wave-file field last, CR LF.
@@ -18,8 +22,8 @@ printf '0\r\n' >"$work/saytime.dta"
 
 export FAKETIME_DONT_FAKE_MONOTONIC=1 # the timers run on real time; only the wall clock is set
 xvfb-run -a -s "-screen 0 640x480x24" \
-    faketime -f "@2026-12-05 07:29:50" "$binary" --config-dir "$work" --output "$work/out.wav" &
-pid=$!
+    faketime -f "@2026-12-05 07:29:50" "$binary" --config-dir "$work" --output "$work/out.wav" \
+    >"$work/log" 2>&1 &
 
 size() { stat -c %s "$work/out.wav" 2>/dev/null || echo 0; }
 sleep 8
