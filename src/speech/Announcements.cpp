@@ -36,39 +36,36 @@ Announcements::Announcements(HPMOD &shared, Speaker &speaker, const Clock &clock
 
 void Announcements::speakTimeFr(const QString &clockText)
 {
-    const int h = hourOf(clockText);
-    shared.HourCell = qint16(h + FrenchNumber);
-    if (h <= 20)
-        speaker.PlaySample(shared.HourCell);
-    else
-        numbers.SayHourFr();
-    speaker.PlaySample(liaisonHour(h) ? HeuresLiaison : HeuresPlain);
-    shared.MinuteCell = qint16(minutesOf(clockText));
-    const int m = shared.MinuteCell;
-    if (m == 0)
-        return;
-    if (m <= 20)
-        speaker.PlaySample(SampleId(FrenchNumber + m));
-    else
-        numbers.SayMinutesFr();
-    speaker.StopSound();
+    speakHourFirst(French, clockText);
 }
 
 void Announcements::speakTimeDe(const QString &clockText)
 {
+    speakHourFirst(German, clockText);
+}
+
+// French and German share one shape: hour, the word for hours, then the minutes unless they are 0.
+void Announcements::speakHourFirst(Language language, const QString &clockText)
+{
+    const bool french = language == French;
+    const SampleId base = french ? FrenchNumber : GermanNumber;
     const int h = hourOf(clockText);
-    shared.HourCell = qint16(h + GermanNumber);
+    shared.HourCell = qint16(base + h);
     if (h <= 20)
         speaker.PlaySample(shared.HourCell);
+    else if (french)
+        numbers.SayHourFr();
     else
         numbers.SayHourDe();
-    speaker.PlaySample(Uhr);
+    speaker.PlaySample(!french ? Uhr : liaisonHour(h) ? HeuresLiaison : HeuresPlain);
     shared.MinuteCell = qint16(minutesOf(clockText));
     const int m = shared.MinuteCell;
     if (m == 0)
         return;
     if (m <= 20)
-        speaker.PlaySample(SampleId(GermanNumber + m));
+        speaker.PlaySample(SampleId(base + m));
+    else if (french)
+        numbers.SayMinutesFr();
     else
         numbers.SayMinutesDe();
     speaker.StopSound();

@@ -22,6 +22,7 @@ public:
     NumberPhrases numbers;
 
 private:
+    void speakHourFirst(Language language, const QString &clockText);
     void speakYear(Language language, int year);
 
     HPMOD &shared;
