@@ -2,25 +2,13 @@
 
 #include "Announcements.h"
 #include "Devices.h"
+#include "FixedClock.h"
 #include "Player.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
 
 #include <cstring>
-
-namespace {
-// A clock that always reads the moment given with --at.
-class FixedClock final : public Clock
-{
-public:
-    explicit FixedClock(QDateTime at) : at(std::move(at)) {}
-    QDateTime now() const override { return at; }
-
-private:
-    QDateTime at;
-};
-} // namespace
 
 bool wantsWindow(int argc, char **argv)
 {
