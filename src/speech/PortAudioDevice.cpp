@@ -222,10 +222,11 @@ PortAudioDevice::Written PortAudioDevice::writeAll(const Pcm &pcm)
 
 void PortAudioDevice::stop()
 {
-    // Only a tail still to be heard is dropped; with nothing left the stream is not touched.
-    if (stream && !stalled && heardUntil > SteadyClock::now() && Pa_IsStreamActive(stream) == 1)
-        Pa_AbortStream(stream);
-    heardUntil = SteadyClock::now();
+    // play() returns with the last few tens of milliseconds still in the device's buffer, so that
+    // the next sample of a phrase follows without a gap. Every sound is played synchronously, so
+    // that tail is all stop() can ever meet: it is the end of a word the caller has already asked
+    // to be heard (the announcements close with a stop), so it is let out, never cut.
+    closeStream(true);
 }
 
 void PortAudioDevice::closeStream(bool letTailPlay)
