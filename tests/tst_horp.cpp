@@ -311,20 +311,6 @@ private slots:
         QCOMPARE(rig.speaker.ids, idList("132 135 156"));
     }
 
-    void dateLineClickSpeaksInCurrentLanguage()
-    {
-        Rig rig;
-        rig.clock.set(QDateTime(QDate(2024, 12, 31), QTime(10, 0)));
-        rig.window->Label3_Click();
-        QCOMPARE(rig.speaker.ids, idList("39 200 31 34 64 55 59 30 14"));
-        rig.setInterval("0");
-        rig.window->Command2_Click();
-        rig.speaker.clear();
-        rig.window->Label3_Click();
-        QCOMPARE(rig.speaker.ids, idList("99 126 71 94 91 127 115 119 74 94 90"));
-        QCOMPARE(rig.shared.CurrentLanguage, German); // speaking the date never changes the language
-    }
-
     // Minute by minute from 10:14 to 10:41 in one language: which minutes were announced.
     void periodic_data()
     {
