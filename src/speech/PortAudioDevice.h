@@ -32,7 +32,7 @@ public:
     // Returns when the last frame has been written into the stream, about the output latency before it is
     // heard. Without a working device it returns after the sound's length, as if it had been heard.
     void play(const Pcm &pcm) override;
-    // Drops whatever is still buffered, at once.
+    // Lets the buffered end of the last sound play out (at most the output latency), then closes the stream.
     void stop() override;
 
 private:
