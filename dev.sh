@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev fonts-dejavu-core)
 # The end-to-end tests start the real program under a virtual display at a chosen time.
 test_packages=(xvfb xauth faketime)
 
