@@ -43,8 +43,9 @@ sf_count_t memRead(void *ptr, sf_count_t count, void *user)
 sf_count_t memWrite(const void *, sf_count_t, void *) { return 0; }
 sf_count_t memTell(void *user) { return static_cast<MemoryReader *>(user)->pos; }
 
-// A sound longer than this is not an alarm tone; refuse it rather than exhaust memory.
-constexpr sf_count_t MaxFrames = sf_count_t(44100) * 60 * 20;
+// A whole song chosen as an alarm is decoded at every check of its minute: keep only its first
+// 32 million values (about six minutes of CD stereo, 128 MB) so that memory stays bounded.
+constexpr sf_count_t MaxValues = sf_count_t(32) * 1024 * 1024;
 
 std::optional<Pcm> readAll(SNDFILE *file, const SF_INFO &info, const QString &origin)
 {
@@ -65,7 +66,7 @@ std::optional<Pcm> readAll(SNDFILE *file, const SF_INFO &info, const QString &or
                 break;
             pcm.samples.insert(pcm.samples.end(), block.begin(), block.begin() + got * info.channels);
             total += got;
-            if (total > MaxFrames)
+            if (total * info.channels >= MaxValues)
                 break;
         }
         if (total > 0 && sf_error(file) == SF_ERR_NO_ERROR)
