@@ -5,9 +5,10 @@ set -euo pipefail
 binary="$1"
 work=$(mktemp -d)
 cleanup() {
-    # xvfb-run does not pass a signal on to the program it started, so end the program by name.
-    pkill -f -- "--config-dir $work" 2>/dev/null || true
-    sleep 1
+    # xvfb-run does not pass a signal on to the program it started: end the program itself (not
+    # xvfb-run, whose command line holds the same words), and xvfb-run then stops its X server.
+    pkill -f -- "^$binary --config-dir $work" 2>/dev/null || true
+    wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -38,5 +39,5 @@ echo "bytes before 07:30: $early, after: $late"
 [ "$early" -lt 1000 ] || { echo "FAIL: sound before the alarm's minute"; exit 1; }
 [ "$late" -gt 200000 ] || { echo "FAIL: no alarm sound was produced"; exit 1; }
 sleep 3
-pgrep -f -- "--config-dir $work" >/dev/null || { echo "FAIL: the program did not keep running"; exit 1; }
+pgrep -f -- "^$binary --config-dir $work" >/dev/null || { echo "FAIL: the program did not keep running"; exit 1; }
 echo "PASS: the alarm rang and the program keeps running"
