@@ -22,18 +22,26 @@ public:
     FakeClock *clock; // moved on by each sound's length when set
 };
 
-// Logs PlaySample identifiers (and "stop" / file paths) without decoding anything.
+// Logs PlaySample identifiers, stops and file paths without decoding anything. With a clock, a
+// file moves it on by `fileSeconds`, so a long sound is testable without waiting.
 class RecordingSpeaker final : public Speaker
 {
 public:
     void PlaySample(SampleId id) override { ids.push_back(id); }
     void StopSound() override { ++stops; }
-    void PlaySoundFile(const QString &path) override { files << path; }
+    void PlaySoundFile(const QString &path) override
+    {
+        files << path;
+        if (clock)
+            clock->advanceMs(qint64(fileSeconds) * 1000);
+    }
     void clear() { ids.clear(); files.clear(); stops = 0; }
 
     std::vector<int> ids;
     QStringList files;
     int stops = 0;
+    FakeClock *clock = nullptr;
+    int fileSeconds = 0;
 };
 
 // "30 34 11" -> {30, 34, 11}, so test tables can hold identifier lists as text.
