@@ -9,9 +9,7 @@ constexpr SampleId Reminder[] = {68, 125, 195};
 
 bool alarmDue(const AlarmBoxes &boxes, const QDate &today, const QString &clockText)
 {
-    const int hour = int(leadingNumber(QStringView(clockText).left(2)));
-    const int minute = int(leadingNumber(QStringView(clockText).mid(3, 2)));
-    const std::array<int, 5> now{today.day(), today.month(), today.year(), hour, minute};
+    const std::array<int, 5> now{today.day(), today.month(), today.year(), clockHour(clockText), clockMinutes(clockText)};
     for (size_t i = 0; i < now.size(); ++i) {
         if (boxes[i] != QString::number(now[i]))
             return false;

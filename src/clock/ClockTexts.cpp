@@ -1,15 +1,8 @@
 #include "ClockTexts.h"
 
-#include "TextNumber.h"
-
 QString clockText(const QTime &time)
 {
     return time.toString(QStringLiteral("HH:mm"));
-}
-
-int numberAt(const QString &text, int first)
-{
-    return int(leadingNumber(QStringView(text).mid(first - 1, 2)));
 }
 
 int twelveHourOf(int hour)

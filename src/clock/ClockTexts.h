@@ -11,8 +11,6 @@ constexpr int A = 10, M = 11, P = 12, Colon = 13, Blank = 14, Count = 15;
 
 // "HH:mm", 24-hour, always two digits each.
 QString clockText(const QTime &time);
-// The number in characters `first` and `first + 1` (1-based) of a text; 0 when they hold none.
-int numberAt(const QString &text, int first);
 // 0 stays 0 and 12 stays 12: midnight reads 00:15 AM.
 int twelveHourOf(int hour);
 QString amPmMarkerOf(int hour);

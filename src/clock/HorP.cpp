@@ -197,9 +197,9 @@ void HorP::putTwoDigits(GlyphSlot *tens, GlyphSlot *units, int value)
 void HorP::Timer1_Timer()
 {
     Label1->setCaption(clockText(clock.now().time())); // may speak the time before going on
-    const int h = numberAt(Label1->text(), 1);
+    const int h = clockHour(Label1->text());
     putTwoDigits(Image2[0], Image2[1], h);
-    shared.MinuteCell = qint16(numberAt(Label1->text(), 4));
+    shared.MinuteCell = qint16(clockMinutes(Label1->text()));
     putTwoDigits(Image2[3], Image2[4], shared.MinuteCell);
     const int twelve = twelveHourOf(h);
     shared.AmPmMarker = amPmMarkerOf(h);

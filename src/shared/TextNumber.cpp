@@ -16,3 +16,13 @@ double leadingNumber(QStringView text)
     }
     return value;
 }
+
+int clockHour(QStringView clockText)
+{
+    return int(leadingNumber(clockText.left(2)));
+}
+
+int clockMinutes(QStringView clockText)
+{
+    return int(leadingNumber(clockText.mid(3, 2)));
+}

@@ -9,8 +9,6 @@ constexpr SampleId Le = 200, Premier = 69, FrenchEt = 34, FrenchUn = 64;
 constexpr SampleId Den = 126, GermanTen = 127, GermanErs = 128, GermanDrit = 201, GermanUnd = 94;
 constexpr SampleId The = 185, First = 177, EnglishTh = 180, EnglishOf = 183;
 
-int hourOf(const QString &clockText) { return int(leadingNumber(QStringView(clockText).left(2))); }
-int minutesOf(const QString &clockText) { return int(leadingNumber(QStringView(clockText).mid(3, 2))); }
 
 // The French hours whose numeral ends in a z sound take the liaison form of "heures".
 bool liaisonHour(int hour)
@@ -49,7 +47,7 @@ void Announcements::speakHourFirst(Language language, const QString &clockText)
 {
     const bool french = language == French;
     const SampleId base = french ? FrenchNumber : GermanNumber;
-    const int h = hourOf(clockText);
+    const int h = clockHour(clockText);
     shared.HourCell = qint16(base + h);
     if (h <= 20)
         speaker.PlaySample(shared.HourCell);
@@ -58,7 +56,7 @@ void Announcements::speakHourFirst(Language language, const QString &clockText)
     else
         numbers.SayHourDe();
     speaker.PlaySample(!french ? Uhr : liaisonHour(h) ? HeuresLiaison : HeuresPlain);
-    shared.MinuteCell = qint16(minutesOf(clockText));
+    shared.MinuteCell = qint16(clockMinutes(clockText));
     const int m = shared.MinuteCell;
     if (m == 0)
         return;
@@ -73,8 +71,8 @@ void Announcements::speakHourFirst(Language language, const QString &clockText)
 
 void Announcements::speakTimeEn(const QString &clockText)
 {
-    const int h = hourOf(clockText);
-    const int m = minutesOf(clockText);
+    const int h = clockHour(clockText);
+    const int m = clockMinutes(clockText);
     shared.AmPmMarker = h > 11 ? QStringLiteral("PM") : QStringLiteral("AM");
     speaker.PlaySample(SampleId(EnglishNumber + (h <= 12 ? h : h - 12)));
     if (m == 0)
