@@ -1,8 +1,7 @@
-// The player and the sound devices: missing samples, unplayable files, every format a user may pick, and the outputs.
+// The player and the sound devices: missing samples, unplayable files, the formats a user may pick, and the outputs.
 #include "Decoder.h"
 #include "Devices.h"
 #include "Player.h"
-#include "PortAudioDevice.h"
 #include "RecordingDevice.h"
 #include "WavFileDevice.h"
 
@@ -12,17 +11,13 @@
 #include <QtTest>
 
 #include <sndfile.h>
-
 #include <sys/resource.h>
-
 #include <cmath>
 #include <csignal>
 #include <numbers>
 
-namespace {
-
 // A 523 Hz tone, its phase shifted per channel.
-Pcm pcmOf(int rate, int channels, double seconds)
+static Pcm pcmOf(int rate, int channels, double seconds)
 {
     Pcm pcm{{}, rate, channels, {}};
     for (qint64 f = 0; f < std::llround(seconds * rate); ++f)
@@ -31,20 +26,6 @@ Pcm pcmOf(int rate, int channels, double seconds)
     return pcm;
 }
 
-// A user's sound file in any format libsndfile can write.
-bool writeSound(const QString &path, int format, const Pcm &pcm)
-{
-    SF_INFO info{0, pcm.sampleRate, pcm.channels, format, 0, 0};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const bool complete = sf_writef_float(file, pcm.samples.data(), pcm.frames()) == pcm.frames();
-    sf_close(file);
-    return complete;
-}
-
-} // namespace
-
 class TestPlayer : public QObject
 {
     Q_OBJECT
@@ -52,62 +33,38 @@ class TestPlayer : public QObject
     QTemporaryDir dir;
 
 private slots:
-    void sampleBufferIsReplaced_data()
-    {
-        QTest::addColumn<int>("absent");
-        QTest::newRow("57 French 1998, asked for but absent") << 57;
-        QTest::newRow("199 gap at the top") << 199;
-        QTest::newRow("-1 negative") << -1;
-    }
-
-    // An absent identifier plays nothing, and leaves no stale image behind.
+    // An absent identifier (57, French 1998) plays nothing, and leaves no stale image behind.
     void sampleBufferIsReplaced()
     {
-        QFETCH(int, absent);
-        const SampleCatalogue catalogue;
         RecordingDevice device;
         Player player(device);
         player.PlaySample(24);
-        QCOMPARE(player.sampleBuffer(), catalogue.image(24));
         player.PlaySample(36);
-        QCOMPARE(player.sampleBuffer(), catalogue.image(36));
-        player.PlaySample(SampleId(absent));
+        QCOMPARE(player.sampleBuffer(), SampleCatalogue().image(36));
+        player.PlaySample(57);
         QVERIFY(player.sampleBuffer().isEmpty());
         QCOMPARE(device.log, (QStringList{QStringLiteral("sample 24"), QStringLiteral("sample 36")}));
-        QVERIFY(device.playedSeconds > 0.2 && device.playedSeconds < 6);
     }
 
     void soundFile_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<double>("seconds"); // 0: the file cannot be played and the alert stands in for it
-        struct Kind { const char *row; const char *name; int format; int rate; int channels; double seconds; };
-        const Kind kinds[] = {
-            {"8-bit PCM WAV", "u8.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 11025, 1, 0.8},
-            {"32-bit float WAV", "float.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 44100, 1, 1.2},
-            {"stereo 22050 Hz WAV", "stereo.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 2, 1.5},
-            {"six channels 48 kHz WAV", "surround.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 48000, 6, 0.7},
-            {"FLAC", "sound.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 2.0},
-            {"Ogg Vorbis", "sound.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 44100, 2, 1.75},
-            {"WAV cut inside its header", "truncated.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0},
-            {"file of zero bytes", "empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0},
+        // A user's file in a format libsndfile writes; an empty path when it could not be written.
+        const auto sound = [this](const QString &name, int format, const Pcm &pcm) {
+            SF_INFO info{0, pcm.sampleRate, pcm.channels, format, 0, 0};
+            SNDFILE *file = sf_open(QFile::encodeName(dir.filePath(name)).constData(), SFM_WRITE, &info);
+            const bool complete = file && sf_writef_float(file, pcm.samples.data(), pcm.frames()) == pcm.frames();
+            sf_close(file);
+            return complete ? dir.filePath(name) : QString();
         };
-        for (const Kind &k : kinds) {
-            const QString path = dir.filePath(QString::fromLatin1(k.name));
-            const double seconds = k.seconds > 0 ? k.seconds : 1.0;
-            QVERIFY2(writeSound(path, k.format, pcmOf(k.rate, k.channels, seconds)), k.row);
-            QTest::newRow(k.row) << path << k.seconds;
-        }
-        // Cut to 40 bytes, a good WAV file keeps RIFF and fmt but loses half the data chunk's header.
-        QVERIFY(QFile::resize(dir.filePath(QStringLiteral("truncated.wav")), 40));
-        QVERIFY(QFile::resize(dir.filePath(QStringLiteral("empty.wav")), 0));
-        const QByteArray noise = QByteArray("\x13\x57\xfe\x01 not a sound \x7f\x80").repeated(300);
+        QTest::newRow("stereo 22 kHz") << sound("a.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, pcmOf(22050, 2, 1.5)) << 1.5;
+        QTest::newRow("FLAC") << sound("a.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, pcmOf(44100, 1, 2.0)) << 2.0;
+        QTest::newRow("Ogg Vorbis") << sound("a.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, pcmOf(44100, 2, 1.75)) << 1.75;
         QFile garbage(dir.filePath(QStringLiteral("garbage.wav")));
-        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(noise) == noise.size());
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray("\x13\x57\xfe noise").repeated(300)));
         QTest::newRow("garbage bytes") << garbage.fileName() << 0.0;
         QTest::newRow("missing file") << dir.filePath(QStringLiteral("no-such-file.wav")) << 0.0;
-        QTest::newRow("empty path") << QString() << 0.0;
-        QTest::newRow("a directory") << dir.path() << 0.0;
     }
 
     void soundFile()
@@ -118,44 +75,34 @@ private slots:
         Player player(device);
         player.PlaySoundFile(path);
         QCOMPARE(device.log, QStringList{seconds > 0 ? path : QStringLiteral("alert")});
-        if (seconds == 0)
-            seconds = decodeImage(SampleCatalogue().alertImage())->seconds();
-        QVERIFY2(std::abs(device.playedSeconds - seconds) <= seconds * 0.01,
-                 qPrintable(QString::number(device.playedSeconds)));
+        const double expected = seconds > 0 ? seconds : decodeImage(SampleCatalogue().alertImage())->seconds();
+        QCOMPARE_LE(std::abs(device.playedSeconds - expected), expected / 100);
     }
 
-    // The 14:05 phrase in French, then a sound the file must convert: left 0.5 and right 0.1 at 22050 Hz
-    // become 0.3 mono at 44.1 kHz. A frame lost, doubled or altered at a joint shows up as a mismatch.
+    // 14:05 in French, then left 0.5 and right 0.1 at 22050 Hz that must become 0.3 mono at 44.1 kHz, exactly.
     void wavFileJoinsAndConverts()
     {
-        const SampleId phrase[] = {24, 36, 15};
+        const QString path = dir.filePath(QStringLiteral("phrase.wav"));
+        auto device = openWavFile(path, nullptr);
+        QVERIFY(device);
         std::vector<float> expected;
-        for (SampleId id : phrase) {
+        for (SampleId id : {24, 36, 15}) {
             const auto pcm = decodeImage(SampleCatalogue().image(id));
             QVERIFY(pcm);
+            device->play(*pcm);
             for (float s : pcm->samples)
                 expected.push_back(std::clamp(s, -1.0f, 1.0f));
         }
+        device->stop();
         const size_t phraseEnd = expected.size();
         expected.resize(phraseEnd + 22050, 0.3f);
-        const QString path = dir.filePath(QStringLiteral("phrase.wav"));
-        {
-            QString error;
-            auto device = openWavFile(path, &error);
-            QVERIFY2(device, qPrintable(error));
-            Player player(*device);
-            for (SampleId id : phrase)
-                player.PlaySample(id);
-            player.StopSound();
-            Pcm stereo = pcmOf(22050, 2, 0.5);
-            for (size_t i = 0; i < stereo.samples.size(); ++i)
-                stereo.samples[i] = i % 2 ? 0.1f : 0.5f;
-            device->play(stereo);
-        }
+        Pcm stereo{{}, 22050, 2, {}};
+        for (int f = 0; f < 11025; ++f)
+            stereo.samples.insert(stereo.samples.end(), {0.5f, 0.1f});
+        device->play(stereo);
+        device.reset(); // closes the file
         const auto written = decodeFile(path);
-        QVERIFY(written);
-        QCOMPARE(written->sampleRate, 44100);
-        QCOMPARE(written->channels, 1);
+        QVERIFY(written && written->sampleRate == 44100 && written->channels == 1);
         QCOMPARE(written->samples.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i)
             QVERIFY2(std::abs(written->samples[i] - expected[i]) <= (i < phraseEnd ? 1.0f / 32768 + 1e-6f : 0.001f),
@@ -166,8 +113,6 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("directory that does not exist") << dir.filePath(QStringLiteral("absent/out.wav"));
-        QTest::newRow("path names a directory") << dir.path();
-        QTest::newRow("empty path") << QString();
         QTest::newRow("disk full before the header") << QStringLiteral("/dev/full");
     }
 
@@ -175,73 +120,49 @@ private slots:
     {
         QFETCH(QString, path);
         QString error;
-        QVERIFY(!openWavFile(path, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!openWavFile(path, &error) && !error.isEmpty());
     }
 
     // The file-size limit stands in for a disk that fills up in the middle of a sound.
     void wavFileOnFullDisk()
     {
         const QString path = dir.filePath(QStringLiteral("full.wav"));
-        QString error;
-        auto device = WavFileDevice::create(path, &error);
-        QVERIFY2(device, qPrintable(error));
+        auto device = WavFileDevice::create(path, nullptr);
+        QVERIFY(device);
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const rlimit small{64 * 1024, saved.rlim_max};
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 64 * 1024;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         device->play(pcmOf(44100, 1, 10.0));
         device->play(pcmOf(44100, 1, 0.1));
-        const bool failed = !device->ok();
-        device.reset();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
-        QVERIFY(failed);
-        // What fitted stays a readable WAV file.
-        const auto written = decodeFile(path);
-        QVERIFY(written);
-        QVERIFY(written->frames() > 0 && written->frames() <= 32 * 1024);
+        QVERIFY(!device->ok());
+        device.reset();
+        const auto written = decodeFile(path); // what fitted stays a readable WAV file
+        QVERIFY(written && written->frames() > 0 && written->frames() <= 32 * 1024);
     }
 
-    // This machine may have no sound card at all: whatever the speakers find, a play takes about the sound's
-    // length and never hangs, and a stop (which lets the handed-over tail play out) is harmless and brief.
+    // With or without a sound card, two plays and the stop that lets the buffered tail out take their length.
     void devicesKeepTime_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<Pcm>("sound");
-        QTest::newRow("silent, keeping time") << "silent" << pcmOf(44100, 1, 0.2);
-        QTest::newRow("silent, returning at once") << "instant" << pcmOf(44100, 1, 0.2);
-        QTest::newRow("speakers, 44.1 kHz mono") << "speakers" << pcmOf(44100, 1, 0.3);
-        QTest::newRow("speakers, 22050 Hz stereo") << "speakers" << pcmOf(22050, 2, 0.3);
-        QTest::newRow("PortAudio, 48 kHz six channels") << "PortAudio" << pcmOf(48000, 6, 0.2);
-        QTest::newRow("PortAudio, 8 kHz stereo") << "PortAudio" << pcmOf(8000, 2, 0.2);
+        QTest::addColumn<bool>("speakers");
+        QTest::newRow("silent device") << false;
+        QTest::newRow("speakers") << true;
     }
 
     void devicesKeepTime()
     {
-        QFETCH(QString, kind);
-        QFETCH(Pcm, sound);
-        std::unique_ptr<SoundDevice> device = std::make_unique<SilentDevice>(kind == u"silent");
-        if (kind != u"silent" && kind != u"instant")
-            device = kind == u"speakers" ? openSpeakers() : std::make_unique<PortAudioDevice>();
+        QFETCH(bool, speakers);
+        const std::unique_ptr<SoundDevice> device = speakers ? openSpeakers() : std::make_unique<SilentDevice>();
         QVERIFY(device);
-        device->stop();
         QElapsedTimer timer;
-        for (int i = 0; i < 2; ++i) {
-            timer.start();
-            device->play(sound);
-            const qint64 ms = timer.elapsed();
-            // A real stream returns while its last frames are still buffered, so only half is certain there.
-            const double least = sound.seconds() * (kind == u"silent" ? 900 : 500);
-            QVERIFY2(kind == u"instant" ? ms < 50 : ms >= least && ms < 3000, qPrintable(QString::number(ms)));
-        }
         timer.start();
+        device->play(pcmOf(22050, 2, 0.3));
+        device->play(pcmOf(22050, 2, 0.3));
         device->stop();
-        device->stop();
-        device->play(Pcm{});
-        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() >= 540 && timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "SampleCatalogue.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QMap>
 #include <QSet>
 #include <QtEndian>
@@ -11,33 +10,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
-
 bool isPresent(int id)
 {
     return (id >= 10 && id <= 55) || (id >= 58 && id <= 64) || (id >= 66 && id <= 195) || id == 200 || id == 201;
 }
 
 const QSet<int> FillerIds{116, 117, 129, 157, 184, 186};
-// Lone consonants are kept near the level they have inside a word; at word loudness they would hiss.
-const QSet<int> EndingIds{180, 181, 182};
-const QSet<int> ToneIds{66, 67};
-
-// "Speech" is anything louder than -45 dBFS; silence before and after it is what trimming removes.
-const double SpeechThreshold = std::pow(10.0, -45.0 / 20.0);
-constexpr double WordRmsDb = -22.0;
-constexpr double EndingRmsDb = -32.0;
-
-quint32 le32(const QByteArray &b, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
 
 // Samples whose length shows that the right sound sits at the identifier; any other lasts 0.1 to 3 s.
-const QMap<int, QPair<double, double>> KnownLengths{{66, {2.3, 2.6}},   {67, {1.6, 1.9}},  {68, {1.2, 1.6}},
-                                                    {125, {1.2, 1.6}}, {195, {1.2, 1.6}}, {116, {0.25, 0.4}},
-                                                    {180, {0.1, 0.3}}};
+const QMap<int, QPair<double, double>> KnownLengths{{66, {2.3, 2.6}}, {67, {1.6, 1.9}}, {68, {1.2, 1.6}},
+    {125, {1.2, 1.6}}, {195, {1.2, 1.6}}, {116, {0.25, 0.4}}, {180, {0.1, 0.3}}};
 
 // Every image has the same 48 bytes after "WAVE": the fmt chunk (32 bytes: MPEG Layer-3 tag 85, mono, 44100 Hz,
 // 8000 bytes/s, block align 1, 0 bits, 12 extra bytes: wID 1, fdwFlags 2, nBlockSize 208, nFramesPerBlock 1,
@@ -45,14 +30,17 @@ const QMap<int, QPair<double, double>> KnownLengths{{66, {2.3, 2.6}},   {67, {1.
 const QByteArray FixedHeader = QByteArray::fromHex("666d7420 20000000 5500 0100 44ac0000 401f0000 0100 0000"
                                                    "0c00 0100 02000000 d000 0100 7105 0000 66616374 04000000");
 
-double rmsDb(const Pcm &pcm)
+quint32 le32(const QByteArray &b, qsizetype at)
 {
-    double sum = 0;
-    for (float s : pcm.samples)
-        sum += double(s) * s;
-    return 10.0 * std::log10(std::max(sum / double(pcm.samples.size()), 1e-20));
+    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
+double rmsDb(const Pcm &pcm)
+{
+    const double sum = std::accumulate(pcm.samples.begin(), pcm.samples.end(), 0.0,
+                                       [](double sum, float s) { return sum + double(s) * s; });
+    return 10.0 * std::log10(std::max(sum / double(pcm.samples.size()), 1e-20));
+}
 } // namespace
 
 class TstSamples : public QObject
@@ -62,31 +50,20 @@ class TstSamples : public QObject
     SampleCatalogue catalogue;
 
 private slots:
-    void presence_data()
+    void image_data()
     {
         QTest::addColumn<int>("id");
         for (int id = 0; id <= 210; ++id)
             QTest::addRow("sample %d %s", id, isPresent(id) ? "present" : "absent") << id;
     }
 
-    void presence()
-    {
-        QFETCH(int, id);
-        QCOMPARE(!catalogue.image(SampleId(id)).isEmpty(), isPresent(id));
-    }
-
-    void image_data()
-    {
-        QTest::addColumn<int>("id");
-        for (int id = 10; id <= 201; ++id)
-            if (isPresent(id))
-                QTest::addRow("sample %d", id) << id;
-    }
-
     void image()
     {
         QFETCH(int, id);
         const QByteArray image = catalogue.image(SampleId(id));
+        QCOMPARE(!image.isEmpty(), isPresent(id));
+        if (image.isEmpty())
+            return;
         QVERIFY(image.size() > 76);
         QCOMPARE(image.left(4) + image.mid(8, 4), QByteArray("RIFFWAVE"));
         QCOMPARE(qsizetype(le32(image, 4)), image.size() - 8);
@@ -94,11 +71,8 @@ private slots:
         QCOMPARE(image.mid(64, 4), QByteArray("data"));
         const qsizetype data = le32(image, 68);
         QCOMPARE(72 + data + (data & 1), image.size()); // an odd chunk is padded to an even length
-        // The first frame header: MPEG-1 Layer III, bitrate index 5 (64 kbit/s), 44.1 kHz, single channel.
-        QCOMPARE(quint8(image[72]), quint8(0xFF));
-        QCOMPARE(quint8(image[73]) & 0xFE, 0xFA);
-        QCOMPARE(quint8(image[74]) >> 2, 5 << 2);
-        QCOMPARE(quint8(image[75]) >> 6, 3);
+        // The first frame header: MPEG-1 Layer III, 64 kbit/s, 44.1 kHz, single channel; CRC and padding may vary.
+        QCOMPARE(qFromBigEndian<quint32>(image.constData() + 72) & 0xFFFEFCC0, 0xFFFA50C0u);
 
         const auto pcm = decodeImage(image);
         QVERIFY(pcm);
@@ -108,22 +82,19 @@ private slots:
         const auto [shortest, longest] = KnownLengths.value(id, {0.1, 3.0});
         QVERIFY2(pcm->seconds() >= shortest && pcm->seconds() <= longest, qPrintable(QString::number(pcm->seconds())));
         if (FillerIds.contains(id))
-            QVERIFY(rmsDb(*pcm) < WordRmsDb - 12);
-        if (FillerIds.contains(id) || ToneIds.contains(id))
+            QVERIFY(rmsDb(*pcm) < -34);
+        if (FillerIds.contains(id) || id == 66 || id == 67) // fillers and tones are neither trimmed nor levelled
             return;
 
-        // Phrases are samples played back to back, so silence at either end would be heard as a gap.
+        // Phrases are samples played back to back, so silence (under -45 dBFS) at either end would be a gap.
         const auto &s = pcm->samples;
-        const auto loud = [](float v) { return std::fabs(v) > SpeechThreshold; };
-        const auto first = std::find_if(s.begin(), s.end(), loud);
-        QVERIFY(first != s.end());
-        const double lead = double(first - s.begin()) / 44100;
+        const auto loud = [](float v) { return std::fabs(v) > std::pow(10.0, -45.0 / 20.0); };
+        const double lead = double(std::find_if(s.begin(), s.end(), loud) - s.begin()) / 44100;
         const double tail = double(std::find_if(s.rbegin(), s.rend(), loud) - s.rbegin()) / 44100;
-        QVERIFY2(lead <= 0.010, qPrintable(QStringLiteral("speech starts at %1 s").arg(lead)));
-        QVERIFY2(tail <= 0.030, qPrintable(QStringLiteral("speech ends %1 s before the end").arg(tail)));
-        const double expected = EndingIds.contains(id) ? EndingRmsDb : WordRmsDb;
+        QVERIFY2(lead <= 0.010 && tail <= 0.030, qPrintable(QStringLiteral("lead %1, tail %2").arg(lead).arg(tail)));
+        // Lone consonants 180-182 stay near their level inside a word; at word loudness they would hiss.
+        const double expected = id >= 180 && id <= 182 ? -32.0 : -22.0;
         QVERIFY2(std::fabs(rmsDb(*pcm) - expected) <= 0.5, qPrintable(QString::number(rmsDb(*pcm))));
-        QVERIFY2(std::all_of(s.begin(), s.end(), [](float v) { return std::fabs(v) < 1.0f; }), "clipped");
     }
 
     // Only the filler group, A.M. and the spare Uhr share an image; any other match means a word went missing.
@@ -147,8 +118,6 @@ private slots:
         QVERIFY(pcm);
         QVERIFY2(pcm->seconds() >= 0.3 && pcm->seconds() <= 1.0, qPrintable(QString::number(pcm->seconds())));
         QVERIFY(rmsDb(*pcm) > -40);
-        // The 185 samples and the alert, nothing else.
-        QCOMPARE(QDir(QStringLiteral(":/samples")).entryList(QDir::Files).size(), 186);
     }
 };
 
