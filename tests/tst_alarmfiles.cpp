@@ -45,6 +45,7 @@ class TestAlarmFiles : public QObject
 {
     Q_OBJECT
 private slots:
+
     void lines_data()
     {
         QTest::addColumn<QString>("line");
@@ -69,6 +70,7 @@ private slots:
         QTest::newRow("zones cut after the year") << QStringLiteral("9             8             2000          ")
                                                   << AlarmRecord{"9", "8", "2000", "0", "0", "0", "0", "0", "Browse"} << false;
     }
+
     void lines()
     {
         QFETCH(QString, line);
@@ -80,6 +82,7 @@ private slots:
     }
     // Fields from empty to 45 characters, inner spaces included, come back as they were. Spaces around a
     // field are not kept, and one in a field's 14th (28th...) column reads as a zone end, so none are made.
+
     void randomTablesSurviveRoundTrip()
     {
         QRandomGenerator random(20000809);
@@ -99,6 +102,7 @@ private slots:
             QVERIFY2(tableFrom(bytesOf(table)) == table, bytesOf(table).constData());
         }
     }
+
     void readsDamagedTables_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -110,6 +114,7 @@ private slots:
         QTest::newRow("LF line ends") << QByteArray("9 8 2000 9 5 0 0 1 Browse\n").repeated(10) << 0 << 10;
         QTest::newRow("6 MB garbage line first") << QByteArray(6 * 1024 * 1024, 'x') + "\r\n" + line << 1 << 0;
     }
+
     void readsDamagedTables()
     {
         QFETCH(QByteArray, bytes);
@@ -120,6 +125,7 @@ private slots:
             QCOMPARE(table[k], k < readable ? Example : defaultAlarmRecord());
     }
     // Files written by the old program are in Windows-1252; this program writes UTF-8.
+
     void readsWesternCodePage()
     {
         const QByteArray line = "9 8 2000 9 5 0 0 0 C:\\Sons\\R\xe9veil \x80.wav\r\n";
@@ -129,6 +135,7 @@ private slots:
             QCOMPARE(table[k], defaultAlarmRecord());
         QVERIFY(bytesOf(table).contains("R\xc3\xa9veil \xe2\x82\xac"));
     }
+
     void interval_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -137,6 +144,7 @@ private slots:
         QTest::newRow("words after the number") << QByteArray("5 minutes\r\n") << QStringLiteral("5");
         QTest::newRow("empty file") << QByteArray() << QStringLiteral("0");
     }
+
     void interval()
     {
         QFETCH(QByteArray, bytes);
@@ -146,6 +154,7 @@ private slots:
         QCOMPARE(readInterval(in), interval);
     }
     // The writers report a device that fails after N bytes, and write nothing past the failure.
+
     void writeFailsHalfWay()
     {
         AlarmRecords table;
@@ -158,6 +167,7 @@ private slots:
     }
     // A store into a folder still to be made, then one that a per-process file size limit (standing in
     // for a full disk) cuts short: that one fails and leaves the first file as it was.
+
     void storeRoundTripAndCutShortStore()
     {
         QTemporaryDir dir;
