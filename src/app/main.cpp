@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "SoundDevice.h"
 #include "HorP.h"
+#include "Notifier.h"
 #include "Player.h"
 
 #include <QApplication>
@@ -38,7 +39,10 @@ int main(int argc, char *argv[])
     Player player(*device);
     SystemClock clock;
     HPMOD shared;
-    HorP mainWindow(shared, clock, player, desktopServices(configDir));
+    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
+    HorPServices services = desktopServices(configDir);
+    services.notify = notifier.function();
+    HorP mainWindow(shared, clock, player, std::move(services));
     mainWindow.show();
     return app->exec();
 }

@@ -7,6 +7,7 @@
 #include "HPMOD.h"
 #include "Hset.h"
 #include "NotifyingLabel.h"
+#include "Notifier.h"
 #include "Speaker.h"
 #include "info.h"
 
@@ -25,6 +26,7 @@ struct HorPServices
     std::function<void(QWidget *parent, const QString &text)> showStopMessage;
     HsetServices settings;
     InfoServices about;
+    Notify notify; // a desktop notification; may be empty
 };
 
 // The real services: quit the application, QMessageBox, QFileDialog, the system-information launcher.
