@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev fonts-dejavu-core)
-# The end-to-end tests start the real program under a virtual display at a chosen time.
-test_packages=(xvfb xauth faketime)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev libpulse-dev libsoxr-dev fonts-dejavu-core)
+# The end-to-end tests start the real program under a virtual display at a chosen time, with a private
+# sound server whose output they record.
+test_packages=(xvfb xauth faketime pulseaudio pulseaudio-utils)
 
 install_missing() {
     local missing=()

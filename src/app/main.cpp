@@ -1,9 +1,11 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "CommandLine.h"
+#include "EndSignals.h"
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
 #include "Player.h"
+#include "SoundNotice.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -33,16 +35,19 @@ int main(int argc, char *argv[])
     const QString configDir = options->configDir.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
         : options->configDir;
-    auto device = openOutput(*options);
+    HPMOD shared;
+    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
+    SoundNotice soundNotice(shared.CurrentLanguage, notifier.function());
+    auto device = openOutput(*options, [&soundNotice](bool heard) { soundNotice.soundPlayed(heard); });
     if (!device)
         return 2;
     Player player(*device);
+    player.interruptWhen(&EndSignals::received);
     SystemClock clock;
-    HPMOD shared;
-    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
     HorP mainWindow(shared, clock, player, std::move(services));
+    EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
     mainWindow.show();
     return app->exec();
 }
