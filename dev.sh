@@ -7,8 +7,8 @@ cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev libpulse-dev libsoxr-dev fonts-dejavu-core)
 # The end-to-end tests start the real program under a virtual display at a chosen time, with a private
-# sound server whose output they record.
-test_packages=(xvfb xauth faketime pulseaudio pulseaudio-utils)
+# sound server whose output they record and a private session bus.
+test_packages=(xvfb xauth x11-utils faketime pulseaudio pulseaudio-utils dbus-daemon dbus-bin)
 
 install_missing() {
     local missing=()

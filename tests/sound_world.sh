@@ -4,7 +4,8 @@ world=$(mktemp -d)
 mkdir -p "$world/run" "$world/config"
 export XDG_RUNTIME_DIR=$world PULSE_RUNTIME_PATH=$world/run PULSE_STATE_PATH=$world/run HOME=$world
 export PULSE_SERVER=unix:$world/native LC_ALL=C.UTF-8
-unset DBUS_SESSION_BUS_ADDRESS
+# No session bus unless a test starts one: none is ever launched behind its back.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$world/no-bus
 pids=()
 
 # Ends a process: TERM, then KILL after five seconds. A stopped one is woken so it can end.
@@ -41,6 +42,16 @@ record() {
 }
 # True when a recording holds sound: silence is all zero bytes.
 heard() { [ "$(tr -d '\0' <"$1" | wc -c)" -gt 1000 ]; }
+
+# A private session bus whose notification calls are logged in $world/notifications.
+bus_start() {
+    dbus-daemon --session --nofork --print-address=3 3>"$world/bus" &
+    pids+=("$!")
+    for _ in $(seq 100); do [ -s "$world/bus" ] && break; sleep 0.1; done
+    export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$world/bus")
+    dbus-monitor "interface='org.freedesktop.Notifications'" >"$world/notifications" 2>&1 &
+    pids+=("$!")
+}
 
 display_start() {
     Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$world/display" 2>/dev/null &
