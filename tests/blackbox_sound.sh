@@ -30,6 +30,7 @@ restart) # the server killed and started again while the alarm rings: the sound 
     sleep 2
     pulse_start
     record 8 "$world/rec"
+    kill -0 "$window_pid" || fail "the window did not keep running"
     heard "$world/rec" || fail "no sound after the server came back"
     [ "$(lines "$world/stderr")" -le 1 ] || fail "the missing output was reported more than once"
     ;;

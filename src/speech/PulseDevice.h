@@ -26,7 +26,8 @@ public:
     // Sound written ahead of the speakers, so the next sample is decoded while this plays out.
     static constexpr int LatencyMs = 250;
     // A sound not yet written after its own length plus this is given up: the server has stalled.
-    static constexpr int StallMarginMs = 3000;
+    // Generous, because a sink waking from idle may take two seconds to ask for its first data.
+    static constexpr int StallMarginMs = 4000;
 
     // Nothing is asked of the server until the first sound. `report` learns after every sound
     // whether it reached the server.
