@@ -44,11 +44,11 @@ PulseDevice::PulseDevice(std::function<void(bool heard)> report) : report(std::m
     startSoon.setSingleShot(true);
     startSoon.setInterval(0);
     startSoon.callOnTimeout([this] {
-        if (streamGood()) {
-            Locked lock(loop);
-            if (pa_operation *op = pa_stream_trigger(stream, nullptr, nullptr))
-                pa_operation_unref(op);
-        }
+        if (!stream)
+            return;
+        Locked lock(loop);
+        if (pa_operation *op = streamGood() ? pa_stream_trigger(stream, nullptr, nullptr) : nullptr)
+            pa_operation_unref(op);
     });
     idleClose.setSingleShot(true);
     idleClose.setInterval(IdleCloseMs);
@@ -92,15 +92,22 @@ void PulseDevice::play(const Pcm &pcm)
 
 bool PulseDevice::writeSound(const Pcm &pcm)
 {
-    if (!connectServer())
-        return false;
-    pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(pcm.sampleRate), uint8_t(pcm.channels)};
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(pcm.sampleRate), uint8_t(pcm.channels)};
     // The player hands over 44.1 kHz mono or stereo; anything the server cannot take is converted first.
     const bool fits = pcm.channels <= PA_CHANNELS_MAX && pa_sample_spec_valid(&spec);
     const Pcm converted = fits ? Pcm() : convertPcm(pcm, 44100, 1);
     const Pcm &sound = fits ? pcm : converted;
-    if (stream && (!streamGood() || streamRate != sound.sampleRate || streamChannels != sound.channels))
-        closeStream();
+    if (stream) {
+        bool keep = false;
+        {
+            Locked lock(loop);
+            keep = streamGood() && streamRate == sound.sampleRate && streamChannels == sound.channels;
+        }
+        if (!keep)
+            closeStream();
+    }
+    if (!connectServer())
+        return false;
     Locked lock(loop);
     if (!stream && !openStream(sound.sampleRate, sound.channels))
         return false;
@@ -123,11 +130,11 @@ bool PulseDevice::waitUntil(Done done, const QDeadlineTimer &deadline)
 
 bool PulseDevice::connectServer()
 {
-    if (context && pa_context_get_state(context) == PA_CONTEXT_READY)
-        return true;
     if (context) {
-        // The server went away since the last sound (a restart): try again at once.
         Locked lock(loop);
+        if (pa_context_get_state(context) == PA_CONTEXT_READY)
+            return true;
+        // The server went away since the last sound (a restart): try again at once.
         dropServer(false);
     }
     if (!retryAt.hasExpired())
