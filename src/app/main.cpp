@@ -1,4 +1,5 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
+#include "Autostart.h"
 #include "CommandLine.h"
 #include "SoundDevice.h"
 #include "HorP.h"
@@ -6,6 +7,7 @@
 #include "Player.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -18,12 +20,25 @@ int main(int argc, char *argv[])
                                                    : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalindor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KALINDOR_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalindor")); // window and menu entry belong together
 
     QString error;
     const auto options = parseOptions(QCoreApplication::arguments(), &error);
     if (!options) {
-        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        reportBadArguments(error);
         return 2;
+    }
+    if (options->mode == Options::Mode::Autostart) {
+        QStringList command{QCoreApplication::applicationFilePath()};
+        if (!options->configDir.isEmpty())
+            command << QStringLiteral("--config-dir") << QDir(options->configDir).absolutePath();
+        QString done;
+        if (!setAutostart(options->autostart, command, &done, &error)) {
+            QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+            return 1;
+        }
+        QTextStream(stdout) << done << Qt::endl;
+        return 0;
     }
     if (options->mode != Options::Mode::Window)
         return sayOnce(*options);
