@@ -5,6 +5,7 @@
 #include "HorP.h"
 #include "Notifier.h"
 #include "Player.h"
+#include "SessionBus.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,9 @@
 int main(int argc, char *argv[])
 {
     const bool window = wantsWindow(argc, argv);
+    const bool busAnswers = !window || sessionBusAnswers(2000);
+    if (!busAnswers)
+        doWithoutSessionBus();
     std::unique_ptr<QCoreApplication> app = window ? std::make_unique<QApplication>(argc, argv)
                                                    : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalindor"));
@@ -57,6 +61,8 @@ int main(int argc, char *argv[])
     DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
+    if (!busAnswers)
+        QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, player, std::move(services));
     mainWindow.show();
     return app->exec();
