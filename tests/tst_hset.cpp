@@ -81,9 +81,9 @@ private slots:
         QStringList shown;
         for (int i : {1, 2, 3, 4, 5, 7, 8, 9})
             shown << window.Label2[i]->text();
-        shown << window.Command1->text() << window.Label14->text();
+        shown << window.Command1->text() << window.Label14->text() << window.dateBox(7, 0)->toolTip().right(24);
         QCOMPARE(shown.join(u'|'), "Tag|Monat|Jahr|Stunden|Minuten|Klingel|Termin|Persönliche wave dateien|Sichern|"
-                                   "Zeitansage alle : ");
+                                   "Zeitansage alle : |Wochentage: Mo-Fr, Sa,So");
     }
 
     void boxClickEmptiesAndRemembersColumn()

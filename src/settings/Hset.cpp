@@ -47,6 +47,7 @@ struct Captions
 {
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint;
+    std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
 // Indexed by CurrentLanguage: French, German, English.
@@ -55,17 +56,32 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Heure"), QStringLiteral("Minutes"), QStringLiteral("Gong"), QStringLiteral("Sonnerie"),
       QStringLiteral("Rendez-vous"), QStringLiteral("Fichiers wave personnel")},
      QStringLiteral("Sauver"), QStringLiteral("Annoncer l'heure toutes les : "),
-     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     {QStringLiteral("Jour du mois (5), * pour tous les jours, ou des jours de la semaine : Lun-Ven, Sam,Dim"),
+      QStringLiteral("Mois de 1 à 12, ou * pour tous les mois"),
+      QStringLiteral("Année en quatre chiffres (2026), ou * pour toutes les années"),
+      QStringLiteral("Heure de 0 à 23 sans zéro devant, ou * pour toutes les heures"),
+      QStringLiteral("Minute de 0 à 59 sans zéro devant, ou * pour toutes les minutes")}},
     {{QStringLiteral("N° Set"), QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"),
       QStringLiteral("Stunden"), QStringLiteral("Minuten"), QStringLiteral("Gong"), QStringLiteral("Klingel"),
       QStringLiteral("Termin"), QStringLiteral("Persönliche wave dateien")},
      QStringLiteral("Sichern"), QStringLiteral("Zeitansage alle : "),
-     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     {QStringLiteral("Tag des Monats (5), * für jeden Tag, oder Wochentage: Mo-Fr, Sa,So"),
+      QStringLiteral("Monat 1 bis 12, oder * für jeden Monat"),
+      QStringLiteral("Jahr vierstellig (2026), oder * für jedes Jahr"),
+      QStringLiteral("Stunde 0 bis 23 ohne führende Null, oder * für jede Stunde"),
+      QStringLiteral("Minute 0 bis 59 ohne führende Null, oder * für jede Minute")}},
     {{QStringLiteral("N° Set"), QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"),
       QStringLiteral("Hour"), QStringLiteral("Minute"), QStringLiteral("Gong"), QStringLiteral("Ring"),
       QStringLiteral("Meeting"), QStringLiteral("Personnel wave files")},
      QStringLiteral("Save"), QStringLiteral("Announce time every : "),
-     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     {QStringLiteral("Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun"),
+      QStringLiteral("Month 1 to 12, or * for every month"),
+      QStringLiteral("Year in four digits (2026), or * for every year"),
+      QStringLiteral("Hour 0 to 23 without a leading zero, or * for every hour"),
+      QStringLiteral("Minute 0 to 59 without a leading zero, or * for every minute")}},
 }};
 
 // The reason comes from the file system and is in English whatever the language.
@@ -258,6 +274,10 @@ void Hset::Form_Activate()
     for (int i = 0; i < int(Label2.size()); ++i)
         setFittingText(Label2[i], captions.headings[i]);
     Command1->setText(captions.save);
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        for (int index = 0; index < 5; ++index)
+            dateBox(alarm, index)->setToolTip(captions.dateBoxTips[index]);
+    }
     setFittingText(Label14, captions.intervalCaption);
     setFittingText(Label15, captions.intervalHint);
 
