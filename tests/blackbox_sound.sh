@@ -50,7 +50,7 @@ stopped) # a server that never answers: the window shows, rings silently and say
     for _ in $(seq 100); do [ "$(lines "$world/stderr")" -gt 0 ] && break; sleep 0.1; done
     [ "$(lines "$world/stderr")" -eq 1 ] || fail "the silent alarm was not reported once"
     sleep 1
-    [ "$(grep -c 'member=Notify' "$world/notifications")" -eq 1 ] || fail "not one desktop notification"
+    [ "$(grep -c 'Aucune sortie son' "$world/notifications")" -eq 1 ] || fail "the silent alarm was not notified once"
     kill -0 "$window_pid" || fail "the window did not keep running"
     start=$(ms)
     status=0

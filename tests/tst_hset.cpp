@@ -2,6 +2,7 @@
 #include "AlarmFiles.h"
 #include "Hset.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ struct Fixture
     {
         stored.fill(defaultAlarmRecord());
         stored[2] = AlarmRecord{"1", "1", "2001", "7", "30", "1", "0", "0", "/home/user/gong.wav"};
-        stored[6] = AlarmRecord{"24", "12", "2024", "23", "59", "0", "0", "1", "/home/user/My Sounds/noël.wav"};
+        stored[6] = AlarmRecord{"24", "12", "2024", "23", "59", "0", "0", "1", dir.filePath("My Sounds/noël.wav")};
         QString why;
         if (!storeAlarmTable(stored, dir.path(), &why) || !storeInterval(QStringLiteral("15"), dir.path(), &why))
             qFatal("cannot prepare the settings folder: %s", qPrintable(why));
@@ -31,8 +32,8 @@ struct Fixture
     HsetServices services(const QString &configDir = {})
     {
         return {configDir.isEmpty() ? dir.path() : configDir,
-                [this](QWidget *, const QString &title, const QString &filter, const QString &initialName) {
-                    dialogCalls << title << filter << initialName;
+                [this](QWidget *, const QString &title, const QString &filter, const QString &folder) {
+                    dialogCalls << title << filter << folder;
                     return answer;
                 },
                 [this](QWidget *, const QString &title, const QString &text) { warnings << title + ": " + text; }};
@@ -142,8 +143,10 @@ private slots:
     {
         Fixture f;
         Hset window(f.shared, f.services());
-        click(window.Label40); // cancelled
-        QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)", SystemSound}));
+        QVERIFY(QDir(f.dir.path()).mkdir("My Sounds"));
+        click(window.Label40); // opened where the row's file is, and cancelled
+        QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)",
+                                             f.dir.filePath("My Sounds")}));
         const QStringList shown{window.Label37->text(), window.Label38->text(), window.Label39->text(),
                                 window.Label40->text()};
         QCOMPARE(shown, (QStringList{"0", "0", "0", SystemSound}));

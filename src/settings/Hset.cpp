@@ -1,11 +1,15 @@
 #include "Hset.h"
 
 #include "AlarmFiles.h"
+#include "FocusButton.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -87,6 +91,23 @@ const std::array<QString, 3> StoreFailedByLanguage = {
     QStringLiteral("The settings could not be saved."),
 };
 
+// What assistive technology says of the grid: "Alarm 3, Day", and what each kind of cell takes.
+struct Descriptions
+{
+    QString alarm, box, option, waveFile, save;
+};
+const std::array<Descriptions, 3> DescriptionsByLanguage = {{
+    {QStringLiteral("Alarme"), QStringLiteral("Un nombre sans zéro initial, comme l'horloge l'affiche"),
+     QStringLiteral("Cliquez pour choisir ce son"), QStringLiteral("Cliquez pour choisir un fichier wave"),
+     QStringLiteral("Enregistrer les alarmes et l'intervalle, puis fermer la fenêtre")},
+    {QStringLiteral("Alarm"), QStringLiteral("Eine Zahl ohne führende Null, wie die Uhr sie zeigt"),
+     QStringLiteral("Klicken, um diesen Klang zu wählen"), QStringLiteral("Klicken, um eine Wave-Datei zu wählen"),
+     QStringLiteral("Alarme und Intervall speichern, dann das Fenster schließen")},
+    {QStringLiteral("Alarm"), QStringLiteral("A number without a leading zero, as the clock shows it"),
+     QStringLiteral("Click to choose this sound"), QStringLiteral("Click to choose a wave file"),
+     QStringLiteral("Save the alarms and the interval, then close the window")},
+}};
+
 const Captions &captionsFor(Language language)
 {
     return CaptionsByLanguage[std::clamp<int>(language, French, English)];
@@ -164,7 +185,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     if (const QPixmap icon(QStringLiteral(":/pictures/icon.png")); !icon.isNull())
         Picture2->setPixmap(icon.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    Command1 = new QPushButton(this);
+    Command1 = new FocusButton(this);
     Command1->setGeometry(382, 9, 95, 25);
     QFont bold = font;
     bold.setPointSize(12);
@@ -207,6 +228,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Text1->installEventFilter(this);
     Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
 
+    Text3[0]->setFocus(); // not Save, which a stray Space would press
     Form_Load();
     // Captions are the activation's job; setting them now as well keeps a window that is never
     // activated (the hidden one the clock reads) from carrying blank headings.
@@ -258,6 +280,29 @@ void Hset::Form_Activate()
     }
     setFittingText(Label14, captions.intervalCaption);
     setFittingText(Label15, captions.intervalHint);
+
+    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    Command1->setAccessibleDescription(texts.save);
+    Text1->setAccessibleName(captions.intervalCaption.section(u':', 0, 0).trimmed());
+    Text1->setAccessibleDescription(captions.intervalHint.simplified());
+    for (int alarm = 1; alarm <= 10; ++alarm)
+        describeRow(alarm);
+}
+
+void Hset::describeRow(int alarm)
+{
+    const Captions &captions = captionsFor(shared.CurrentLanguage);
+    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    const QString row = QStringLiteral("%1 %2, ").arg(texts.alarm).arg(alarm);
+    for (int index = 0; index < 5; ++index) {
+        dateBox(alarm, index)->setAccessibleName(row + captions.headings[1 + index]);
+        dateBox(alarm, index)->setAccessibleDescription(texts.box);
+    }
+    for (int column = 0; column <= WaveColumn; ++column) {
+        ClickableLabel *label = soundLabel(alarm, column);
+        label->setAccessibleName(row + captions.headings[6 + column] + QStringLiteral(": ") + label->text());
+        label->setAccessibleDescription(column == WaveColumn ? texts.waveFile : texts.option);
+    }
 }
 
 void Hset::Text1_Click()
@@ -283,7 +328,7 @@ void Hset::waveFileClicked(int alarm)
 {
     for (int option = 0; option < OptionFields; ++option)
         optionLabel(alarm, option)->setText(QStringLiteral("0"));
-    waveFileLabel(alarm)->setText(chooseWaveFile());
+    waveFileLabel(alarm)->setText(chooseWaveFile(waveFileLabel(alarm)->text()));
     takeSoundChoice(alarm);
 }
 
@@ -293,15 +338,22 @@ void Hset::takeSoundChoice(int alarm)
     AlarmRecord &record = shared.AlarmTable[alarm - 1];
     for (int column = 0; column <= WaveColumn; ++column)
         record.field(5 + column) = soundLabel(alarm, column)->text();
+    describeRow(alarm);
     QString why;
     if (!storeAlarmTable(shared.AlarmTable, services.configDir, &why))
         reportStoreFailure(why);
 }
 
-QString Hset::chooseWaveFile()
+QString Hset::chooseWaveFile(const QString &currentFile)
 {
-    const QString path =
-        services.openFile ? services.openFile(this, WaveDialogTitle, WaveDialogFilter, WaveDialogInitialName) : QString();
+    // The initial name is a Windows path, no place to open in here; it is only what a cancel returns.
+    const QFileInfo current(currentFile);
+    QString folder = current.isAbsolute() ? current.absolutePath() : QString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString path = services.openFile ? services.openFile(this, WaveDialogTitle, WaveDialogFilter, folder) : QString();
     return path.isEmpty() ? WaveDialogInitialName : path;
 }
 
