@@ -54,7 +54,7 @@ bus_start() {
 }
 
 display_start() {
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$world/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$world/display" 2>/dev/null &
     pids+=("$!")
     for _ in $(seq 100); do [ -s "$world/display" ] && break; sleep 0.1; done
     export DISPLAY=:$(cat "$world/display")
