@@ -5,11 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev fonts-dejavu-core
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev libpulse-dev libsoxr-dev fonts-dejavu-core
     qt6-translations-l10n)
 # The end-to-end tests start the real program under a virtual display and a private session bus at a
-# chosen time; the packaging test checks the desktop files and builds and inspects the Debian package.
-test_packages=(xvfb xauth faketime dbus desktop-file-utils appstream dpkg-dev lintian)
+# chosen time, with a private sound server whose output they record; the packaging test checks the
+# desktop files and builds and inspects the Debian package.
+test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils desktop-file-utils appstream
+    dpkg-dev lintian)
 
 install_missing() {
     local missing=()

@@ -28,7 +28,7 @@ for path in /usr/bin/kalindor /usr/share/applications/kalindor.desktop \
     grep -qx "$path" "$work/contents" || fail "$path is not in the package"
 done
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6widgets6 libqt6dbus6 libsndfile1 libportaudio2 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6dbus6 libsndfile1 libpulse0 libsoxr0 qt6-qpa-plugins; do
     [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
 lintian --fail-on error,warning "$deb"

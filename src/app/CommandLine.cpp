@@ -4,6 +4,7 @@
 #include "Devices.h"
 #include "FixedClock.h"
 #include "Player.h"
+#include "SoundNotice.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -200,10 +201,10 @@ private:
 };
 } // namespace
 
-std::unique_ptr<SoundDevice> openOutput(const Options &options)
+std::unique_ptr<SoundDevice> openOutput(const Options &options, std::function<void(bool heard)> report)
 {
     if (options.output.isEmpty())
-        return openSpeakers();
+        return openSpeakers(std::move(report));
     QString error;
     auto device = openWavFile(options.output, &error);
     if (!device) {
@@ -220,7 +221,8 @@ std::unique_ptr<SoundDevice> openOutput(const Options &options)
 
 int sayOnce(const Options &options)
 {
-    std::unique_ptr<SoundDevice> device = openOutput(options);
+    bool missed = false;
+    std::unique_ptr<SoundDevice> device = openOutput(options, [&missed](bool heard) { missed = missed || !heard; });
     if (!device)
         return 2;
     SystemClock systemClock;
@@ -235,16 +237,21 @@ int sayOnce(const Options &options)
     Announcements announcements(shared, player, clock);
     if (options.mode == Options::Mode::SayDate) {
         announcements.speakDate();
+    } else {
+        // What the window's clock tick would have left behind for this moment.
+        const QDateTime now = clock.now();
+        const QString clockText = now.time().toString(QStringLiteral("HH:mm"));
+        shared.MinuteCell = qint16(now.time().minute());
+        switch (options.language) {
+        case 1: announcements.speakTimeDe(clockText); break;
+        case 2: announcements.speakTimeEn(clockText); break;
+        default: announcements.speakTimeFr(clockText); break;
+        }
+    }
+    player.StopSound(); // the end of the phrase is let out before the verdict
+    if (!missed)
         return 0;
-    }
-    // What the window's clock tick would have left behind for this moment.
-    const QDateTime now = clock.now();
-    const QString clockText = now.time().toString(QStringLiteral("HH:mm"));
-    shared.MinuteCell = qint16(now.time().minute());
-    switch (options.language) {
-    case 1: announcements.speakTimeDe(clockText); break;
-    case 2: announcements.speakTimeEn(clockText); break;
-    default: announcements.speakTimeFr(clockText); break;
-    }
-    return 0;
+    // A cron job must be able to tell that nobody heard it.
+    QTextStream(stderr) << "kalindor: " << noSoundText(options.language) << Qt::endl;
+    return 3;
 }

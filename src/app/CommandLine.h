@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,7 +32,9 @@ void reportBadArguments(const QString &problem);
 
 class SoundDevice;
 // The device everything is played on; null (after one line on standard error) when the output file cannot be written.
-std::unique_ptr<SoundDevice> openOutput(const Options &options);
+// `report` learns after every sound whether it reached the speakers; a WAV file never touches them.
+std::unique_ptr<SoundDevice> openOutput(const Options &options, std::function<void(bool heard)> report = {});
 
-// Speaks the phrase once; returns the process exit status.
+// Speaks the phrase once; returns the process exit status: 0, 2 when the output file cannot be
+// written, 3 (after one line on standard error) when the phrase did not reach the speakers.
 int sayOnce(const Options &options);

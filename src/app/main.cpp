@@ -1,11 +1,13 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "Autostart.h"
 #include "CommandLine.h"
+#include "EndSignals.h"
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
 #include "Player.h"
 #include "SessionBus.h"
+#include "SoundNotice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,18 +54,21 @@ int main(int argc, char *argv[])
     const QString configDir = options->configDir.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
         : options->configDir;
-    auto device = openOutput(*options);
+    HPMOD shared;
+    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
+    SoundNotice soundNotice(shared.CurrentLanguage, notifier.function());
+    auto device = openOutput(*options, [&soundNotice](bool heard) { soundNotice.soundPlayed(heard); });
     if (!device)
         return 2;
     Player player(*device);
+    player.interruptWhen(&EndSignals::received);
     SystemClock clock;
-    HPMOD shared;
-    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, player, std::move(services));
+    EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
     mainWindow.show();
     return app->exec();
 }
