@@ -1,21 +1,58 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
+#include "AlarmFiles.h"
 #include "CommandLine.h"
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
 #include "Player.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+// What Qt says while it connects to the display, held back until it is known whether it connected.
+QStringList &displayMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+// Qt ends a program that cannot reach a display by an abort, after a few lines that blame the
+// installation; a person needs one line that says what to do instead.
+std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type != QtFatalMsg) {
+                displayMessages() << qFormatLogMessage(type, context, message);
+                return;
+            }
+            std::fputs("kalindor: cannot open a display; use --say for speech without a window\n", stderr);
+            std::_Exit(1);
+        });
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString &message : std::as_const(displayMessages()))
+        QTextStream(stderr) << message << Qt::endl;
+    displayMessages().clear();
+    return app;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
     const bool window = wantsWindow(argc, argv);
-    std::unique_ptr<QCoreApplication> app = window ? std::make_unique<QApplication>(argc, argv)
-                                                   : std::make_unique<QCoreApplication>(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (window)
+        app = openDisplay(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalindor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KALINDOR_VERSION));
 
@@ -33,6 +70,20 @@ int main(int argc, char *argv[])
     const QString configDir = options->configDir.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
         : options->configDir;
+    SingleInstance instance(configDir);
+    switch (instance.claim(std::chrono::seconds(5), &error)) {
+    case SingleInstance::Claim::Raised:
+        return 0;
+    case SingleInstance::Claim::Unreachable:
+        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        return 1;
+    case SingleInstance::Claim::Unlocked:
+        QTextStream(stderr) << "kalindor: " << error << "; another Kalindor could use the same settings" << Qt::endl;
+        break;
+    case SingleInstance::Claim::Owner:
+        removeStaleTemporaries(configDir);
+        break;
+    }
     auto device = openOutput(*options);
     if (!device)
         return 2;
@@ -43,6 +94,11 @@ int main(int argc, char *argv[])
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
     HorP mainWindow(shared, clock, player, std::move(services));
+    instance.onRaise = [&mainWindow] {
+        mainWindow.showNormal();
+        mainWindow.raise();
+        mainWindow.activateWindow();
+    };
     mainWindow.show();
     return app->exec();
 }
