@@ -186,7 +186,6 @@ private slots:
         window->show();
         QCOMPARE(shownTable(*window)[2], defaultAlarmRecord());
         click(window->Label13);
-        QCOMPARE(window->Label13->text(), QStringLiteral("1"));
         window->dateBox(2, 2)->setText(QStringLiteral("2031"));
         window->Text1->setText(QStringLiteral("30"));
         window->Command1_Click();
@@ -194,11 +193,8 @@ private slots:
         QCOMPARE(f.warnings.size(), 3);
         QVERIFY2(f.warnings[0].contains("kann nicht gelesen werden") && f.warnings[0].contains(path + ": Zugriff verweigert"),
                  qPrintable(f.warnings[0]));
-        for (int i : {1, 2})
-            QVERIFY2(f.warnings[i].contains("nicht gespeichert") && f.warnings[i].contains(path + ": beim Laden unlesbar"),
-                     qPrintable(f.warnings[i]));
-        QTest::qWait(50);
-        QVERIFY(!window.isNull() && window->isVisible());
+        QCOMPARE(f.warnings.join(u'|').count("nicht gespeichert werden.\n\n" + path + ": beim Laden unlesbar"), 2);
+        QVERIFY(window->isVisible());
         QCOMPARE(window->dateBox(2, 2)->text(), QStringLiteral("2031"));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(f.bytes("kalind.dta"), before);
