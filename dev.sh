@@ -7,9 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev fonts-dejavu-core)
-# The end-to-end tests start the real program under a virtual display at a chosen time.
-test_packages=(xvfb xauth faketime x11-utils)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev fonts-dejavu-core
+    qt6-translations-l10n)
+# The end-to-end tests start the real program under a virtual display and a private session bus at a
+# chosen time; the packaging test checks the desktop files and builds and inspects the Debian package.
+test_packages=(xvfb xauth faketime dbus desktop-file-utils appstream dpkg-dev lintian x11-utils)
 # The checking build: clang with its sanitizer and libFuzzer runtimes, llvm-symbolizer for readable reports.
 check_packages=(clang libclang-rt-14-dev llvm)
 

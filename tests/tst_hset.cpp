@@ -2,6 +2,7 @@
 #include "AlarmFiles.h"
 #include "Hset.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -27,15 +28,15 @@ struct Fixture
     {
         stored.fill(defaultAlarmRecord());
         stored[2] = AlarmRecord{"1", "1", "2001", "7", "30", "1", "0", "0", "/home/user/gong.wav"};
-        stored[6] = AlarmRecord{"24", "12", "2024", "23", "59", "0", "0", "1", "/home/user/My Sounds/noël.wav"};
+        stored[6] = AlarmRecord{"24", "12", "2024", "23", "59", "0", "0", "1", dir.filePath("My Sounds/noël.wav")};
         if (storeAlarmTable(stored, dir.path(), {}) || storeInterval(QStringLiteral("15"), dir.path(), {}))
             qFatal("cannot prepare the settings folder");
     }
     HsetServices services(const QString &configDir = {})
     {
         return {configDir.isEmpty() ? dir.path() : configDir,
-                [this](QWidget *, const QString &title, const QString &filter, const QString &initialName) {
-                    dialogCalls << title << filter << initialName;
+                [this](QWidget *, const QString &title, const QString &filter, const QString &folder) {
+                    dialogCalls << title << filter << folder;
                     return answer;
                 },
                 [this](QWidget *, const QString &title, const QString &text) { warnings << title + ": " + text; }};
@@ -93,9 +94,9 @@ private slots:
         QStringList shown;
         for (int i : {1, 2, 3, 4, 5, 7, 8, 9})
             shown << window.Label2[i]->text();
-        shown << window.Command1->text() << window.Label14->text();
+        shown << window.Command1->text() << window.Label14->text() << window.dateBox(7, 0)->toolTip().right(24);
         QCOMPARE(shown.join(u'|'), "Tag|Monat|Jahr|Stunden|Minuten|Klingel|Termin|Persönliche wave dateien|Sichern|"
-                                   "Zeitansage alle : ");
+                                   "Zeitansage alle : |Wochentage: Mo-Fr, Sa,So");
     }
 
     void boxClickEmptiesAndRemembersColumn()
@@ -155,8 +156,10 @@ private slots:
     {
         Fixture f;
         Hset window(f.shared, f.services());
-        click(window.Label40); // cancelled
-        QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)", SystemSound}));
+        QVERIFY(QDir(f.dir.path()).mkdir("My Sounds"));
+        click(window.Label40); // opened where the row's file is, and cancelled
+        QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)",
+                                             f.dir.filePath("My Sounds")}));
         const QStringList shown{window.Label37->text(), window.Label38->text(), window.Label39->text(),
                                 window.Label40->text()};
         QCOMPARE(shown, (QStringList{"0", "0", "0", SystemSound}));

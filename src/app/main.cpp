@@ -1,13 +1,16 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "AlarmFiles.h"
+#include "Autostart.h"
 #include "CommandLine.h"
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
 #include "Player.h"
+#include "SessionBus.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -48,6 +51,9 @@ std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
 int main(int argc, char *argv[])
 {
     const bool window = wantsWindow(argc, argv);
+    const bool busAnswers = !window || sessionBusAnswers(2000);
+    if (!busAnswers)
+        doWithoutSessionBus();
     std::unique_ptr<QCoreApplication> app;
     if (window)
         app = openDisplay(argc, argv);
@@ -55,12 +61,25 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalindor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KALINDOR_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalindor")); // window and menu entry belong together
 
     QString error;
     const auto options = parseOptions(QCoreApplication::arguments(), &error);
     if (!options) {
-        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        reportBadArguments(error);
         return 2;
+    }
+    if (options->mode == Options::Mode::Autostart) {
+        QStringList command{QCoreApplication::applicationFilePath()};
+        if (!options->configDir.isEmpty())
+            command << QStringLiteral("--config-dir") << QDir(options->configDir).absolutePath();
+        QString done;
+        if (!setAutostart(options->autostart, command, &done, &error)) {
+            QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+            return 1;
+        }
+        QTextStream(stdout) << done << Qt::endl;
+        return 0;
     }
     if (options->mode != Options::Mode::Window)
         return sayOnce(*options);
@@ -93,6 +112,8 @@ int main(int argc, char *argv[])
     DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
+    if (!busAnswers)
+        QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, player, std::move(services));
     instance.onRaise = [&mainWindow] {
         mainWindow.showNormal();
