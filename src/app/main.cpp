@@ -1,4 +1,5 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
+#include "AlarmFiles.h"
 #include "Autostart.h"
 #include "CommandLine.h"
 #include "EndSignals.h"
@@ -7,6 +8,7 @@
 #include "Notifier.h"
 #include "Player.h"
 #include "SessionBus.h"
+#include "SingleInstance.h"
 #include "SoundNotice.h"
 
 #include <QApplication>
@@ -14,7 +16,39 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+// What Qt says while it connects to the display, held back until it is known whether it connected.
+QStringList &displayMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+// Qt ends a program that cannot reach a display by an abort, after a few lines that blame the
+// installation; a person needs one line that says what to do instead.
+std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type != QtFatalMsg) {
+                displayMessages() << qFormatLogMessage(type, context, message);
+                return;
+            }
+            std::fputs("kalindor: cannot open a display; use --say for speech without a window\n", stderr);
+            std::_Exit(1);
+        });
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString &message : std::as_const(displayMessages()))
+        QTextStream(stderr) << message << Qt::endl;
+    displayMessages().clear();
+    return app;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -22,8 +56,11 @@ int main(int argc, char *argv[])
     const bool busAnswers = !window || sessionBusAnswers(2000);
     if (!busAnswers)
         doWithoutSessionBus();
-    std::unique_ptr<QCoreApplication> app = window ? std::make_unique<QApplication>(argc, argv)
-                                                   : std::make_unique<QCoreApplication>(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (window)
+        app = openDisplay(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalindor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KALINDOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("kalindor")); // window and menu entry belong together
@@ -54,6 +91,20 @@ int main(int argc, char *argv[])
     const QString configDir = options->configDir.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
         : options->configDir;
+    SingleInstance instance(configDir);
+    switch (instance.claim(std::chrono::seconds(5), &error)) {
+    case SingleInstance::Claim::Raised:
+        return 0;
+    case SingleInstance::Claim::Unreachable:
+        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        return 1;
+    case SingleInstance::Claim::Unlocked:
+        QTextStream(stderr) << "kalindor: " << error << "; another Kalindor could use the same settings" << Qt::endl;
+        break;
+    case SingleInstance::Claim::Owner:
+        removeStaleTemporaries(configDir);
+        break;
+    }
     HPMOD shared;
     DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     SoundNotice soundNotice(shared.CurrentLanguage, notifier.function());
@@ -69,6 +120,11 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, player, std::move(services));
     EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
+    instance.onRaise = [&mainWindow] {
+        mainWindow.showNormal();
+        mainWindow.raise();
+        mainWindow.activateWindow();
+    };
     mainWindow.show();
     return app->exec();
 }

@@ -75,7 +75,9 @@ HorPServices desktopServices(const QString &configDir)
         return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::HideNameFilterDetails);
     };
     services.settings.warn = [](QWidget *parent, const QString &title, const QString &text) {
-        QMessageBox::warning(parent, title, text);
+        auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
     };
     services.about = systemInfoServices();
     auto translations = std::make_shared<QtTranslations>();

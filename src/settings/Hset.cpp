@@ -84,12 +84,35 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Minute 0 to 59 without a leading zero, or * for every minute")}},
 }};
 
-// The reason comes from the file system and is in English whatever the language.
 const std::array<QString, 3> StoreFailedByLanguage = {
     QStringLiteral("Les réglages n'ont pas pu être enregistrés."),
     QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
     QStringLiteral("The settings could not be saved."),
 };
+const std::array<QString, 3> LoadFailedByLanguage = {
+    QStringLiteral("Un fichier de réglages ne peut pas être lu. Kalindor ne le modifiera pas avant son prochain "
+                   "démarrage."),
+    QStringLiteral("Eine Einstellungsdatei kann nicht gelesen werden. Kalindor ändert sie bis zum nächsten Start "
+                   "nicht."),
+    QStringLiteral("A settings file cannot be read. Kalindor will not change it until it is started again."),
+};
+
+// "path: reason". Reasons the system gives (a full disk, an I/O error) come in its own words.
+QString describe(const FileProblem &problem, Language language)
+{
+    static const std::array<std::array<QString, 3>, 3> reasons = {{
+        {QStringLiteral("ce n'est pas un fichier ordinaire"), QStringLiteral("keine gewöhnliche Datei"),
+         QStringLiteral("not a regular file")},
+        {QStringLiteral("accès refusé"), QStringLiteral("Zugriff verweigert"), QStringLiteral("permission denied")},
+        {QStringLiteral("illisible au chargement, laissé tel quel"),
+         QStringLiteral("beim Laden unlesbar, bleibt unverändert"),
+         QStringLiteral("unreadable when loaded, left as it is")},
+    }};
+    const QString reason = problem.kind == FileProblem::System
+        ? problem.detail
+        : reasons[problem.kind][std::clamp<int>(language, French, English)];
+    return problem.path + QStringLiteral(": ") + reason;
+}
 
 // What assistive technology says of the grid: "Alarm 3, Day", and what each kind of cell takes.
 struct Descriptions
@@ -257,7 +280,15 @@ ClickableLabel *Hset::optionLabel(int alarm, int option) const
 
 void Hset::Form_Load()
 {
-    loadSettings(shared, services.configDir);
+    const QList<FileProblem> problems = loadSettings(shared, services.configDir);
+    if (!problems.isEmpty() && services.warn) {
+        // The hidden window is made by a timer tick of the main window: the message goes there, and the
+        // real service shows it without waiting, so the clock and the alarms go on behind it.
+        QString text = LoadFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+        for (const FileProblem &problem : problems)
+            text += QStringLiteral("\n\n") + describe(problem, shared.CurrentLanguage);
+        services.warn(isVisible() || !parentWidget() ? this : parentWidget(), QStringLiteral("Kalindor"), text);
+    }
     for (int alarm = 1; alarm <= 10; ++alarm) {
         const AlarmRecord &record = shared.AlarmTable[alarm - 1];
         for (int index = 0; index < 5; ++index)
@@ -339,9 +370,8 @@ void Hset::takeSoundChoice(int alarm)
     for (int column = 0; column <= WaveColumn; ++column)
         record.field(5 + column) = soundLabel(alarm, column)->text();
     describeRow(alarm);
-    QString why;
-    if (!storeAlarmTable(shared.AlarmTable, services.configDir, &why))
-        reportStoreFailure(why);
+    if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
+        reportStoreFailure({*problem});
 }
 
 QString Hset::chooseWaveFile(const QString &currentFile)
@@ -376,21 +406,26 @@ void Hset::Command1_Click()
     }
     shared.announceInterval = Text1->text();
 
-    QString why;
-    if (!storeAlarmTable(shared.AlarmTable, services.configDir, &why)
-        || !storeInterval(shared.announceInterval, services.configDir, &why)) {
+    QList<FileProblem> problems;
+    if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
+        problems << *problem;
+    if (const auto problem = storeInterval(shared.announceInterval, services.configDir, shared.keptFiles))
+        problems << *problem;
+    if (!problems.isEmpty()) {
         // Closing now would throw away what the user typed; they can free space or fix the folder and save again.
-        reportStoreFailure(why);
+        reportStoreFailure(problems);
         return;
     }
     close();
 }
 
-void Hset::reportStoreFailure(const QString &why)
+void Hset::reportStoreFailure(const QList<FileProblem> &problems)
 {
-    const QString lead = StoreFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    QString text = StoreFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    for (const FileProblem &problem : problems)
+        text += QStringLiteral("\n\n") + describe(problem, shared.CurrentLanguage);
     if (services.warn)
-        services.warn(this, QStringLiteral("Kalindor"), lead + QStringLiteral("\n\n") + why);
+        services.warn(this, QStringLiteral("Kalindor"), text);
 }
 
 bool Hset::event(QEvent *event)

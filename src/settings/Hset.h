@@ -1,6 +1,7 @@
 // The ALARM SET window: ten alarms of date, time and sound, and the announcement interval.
 #pragma once
 
+#include "AlarmFiles.h"
 #include "ClickableLabel.h"
 #include "HPMOD.h"
 
@@ -17,7 +18,8 @@ struct HsetServices
     QString configDir; // where kalind.dta and saytime.dta live
     // The open-file dialog, opened in `folder`; returns the chosen path, or an empty text when the user cancels.
     std::function<QString(QWidget *parent, const QString &title, const QString &filter, const QString &folder)> openFile;
-    // Tells the user something went wrong (a store that failed); must not block tests.
+    // Tells the user something went wrong (a file that cannot be read, a store that failed); must not
+    // wait for the user, since it is also called from the main window's timer tick.
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
 };
 
@@ -83,7 +85,7 @@ protected:
 private:
     ClickableLabel *soundLabel(int alarm, int column) const; // column 0-2 options, 3 wave file
     void takeSoundChoice(int alarm);
-    void reportStoreFailure(const QString &why);
+    void reportStoreFailure(const QList<FileProblem> &problems);
     void describeRow(int alarm); // accessible names, which carry the row's sound choice
 
     HPMOD &shared;
