@@ -41,10 +41,8 @@ check() {
     cmake --build build-check
     # allocator_release_to_os_interval_ms=-1: the allocator would read the clock while holding its lock,
     # and libfaketime (the alarm test's) allocates when first asked the time: a deadlock at start-up.
-    # fast_unwind_on_malloc=0: the suppressed leaks come from unloaded libraries, which only the slow
-    # unwinder can walk past to a frame with a name.
     export ASAN_OPTIONS=detect_leaks=1:allocator_release_to_os_interval_ms=-1
-    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:fast_unwind_on_malloc=0:print_suppressions=0"
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     ctest --test-dir build-check --output-on-failure --label-exclude fuzz
     ctest --test-dir build-check --output-on-failure --label-regex fuzz --parallel 2

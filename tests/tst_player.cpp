@@ -121,9 +121,11 @@ private slots:
         Player(device).PlaySoundFile(path);
         QCOMPARE(device.log, QStringList{path});
         QCOMPARE_LE(std::abs(start.secsTo(clock.now()) - 600), 2);
+#ifndef KALINDOR_SANITIZE // AddressSanitizer holds freed memory back, so its build cannot measure this
         rusage usage{};
         QCOMPARE(getrusage(RUSAGE_SELF, &usage), 0);
         QCOMPARE_LT(usage.ru_maxrss, 64 * 1024); // kB
+#endif
     }
 
     // 20 kHz in a 48 kHz file, taken to 44.1 kHz piece by piece: no alias (at 44.1 - 28 = 16.1 kHz), no
