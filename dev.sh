@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kalindor needs if any are missing, builds it, then starts it or runs every test.
 #   ./dev.sh run [kalindor options]     build and start Kalindor
-#   ./dev.sh test                       build and run every test
+#   ./dev.sh test                       build and run every test, then the checking build: every test
+#                                       again under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                                       and a bounded session of each fuzz target
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev portaudio19-dev fonts-dejavu-core)
-# The end-to-end tests start the real program under a virtual display at a chosen time.
-test_packages=(xvfb xauth faketime)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev libpulse-dev libsoxr-dev fonts-dejavu-core
+    qt6-translations-l10n)
+# The end-to-end tests start the real program under a virtual display and a private session bus at a
+# chosen time, with a private sound server whose output they record; the packaging test checks the
+# desktop files and builds and inspects the Debian package.
+test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils desktop-file-utils appstream
+    dpkg-dev lintian)
+# The checking build: clang with its sanitizer and libFuzzer runtimes, llvm-symbolizer for readable reports.
+check_packages=(clang libclang-rt-14-dev llvm)
 
 install_missing() {
     local missing=()
@@ -26,6 +34,20 @@ build() {
     cmake --build build
 }
 
+# One clang build serves both: the libraries are instrumented for libFuzzer as well as sanitized.
+check() {
+    CC=clang CXX=clang++ cmake -S . -B build-check -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DKALINDOR_SANITIZE=ON -DKALINDOR_FUZZ=ON >/dev/null
+    cmake --build build-check
+    # allocator_release_to_os_interval_ms=-1: the allocator would read the clock while holding its lock,
+    # and libfaketime (the alarm test's) allocates when first asked the time: a deadlock at start-up.
+    export ASAN_OPTIONS=detect_leaks=1:allocator_release_to_os_interval_ms=-1
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    ctest --test-dir build-check --output-on-failure --label-exclude fuzz
+    ctest --test-dir build-check --output-on-failure --label-regex fuzz --parallel 2
+}
+
 case "${1:-}" in
 run)
     shift
@@ -34,9 +56,10 @@ run)
     exec build/src/app/kalindor "$@"
     ;;
 test)
-    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    install_missing "${build_packages[@]}" "${test_packages[@]}" "${check_packages[@]}"
     build
     ctest --test-dir build --output-on-failure
+    check
     ;;
 *)
     echo "usage: $0 run [options] | $0 test" >&2

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 binary=build/src/app/kalindor
 config=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$config"' EXIT
+# Kalindor ends on SIGTERM as by its exit button, removing its lock: the folder goes only after that.
+trap 'kill "$pid" 2>/dev/null && timeout 5 tail --pid="$pid" -f /dev/null; rm -rf "$config"' EXIT
 
 xvfb-run -a -s "-screen 0 640x480x24" "$binary" --config-dir "$config" &
 sleep 3 # let the window come up and the settings load

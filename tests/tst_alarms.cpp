@@ -36,23 +36,52 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("clockText");
         QTest::addColumn<bool>("due");
-        const QStringList alarm{"5", "12", "2026", "7", "30"};
-        QTest::newRow("exact minute") << alarm << Today << "07:30" << true;
-        QTest::newRow("minute after") << alarm << Today << "07:31" << false;
-        QTest::newRow("other day") << alarm << QDate(2026, 12, 6) << "07:30" << false;
-        QTest::newRow("day typed 05") << QStringList{"05", "12", "2026", "7", "30"} << Today << "07:30" << false;
-        QTest::newRow("hour typed 07") << QStringList{"5", "12", "2026", "07", "30"} << Today << "07:30" << false;
-        QTest::newRow("minute typed 00") << QStringList{"5", "12", "2026", "8", "00"} << Today << "08:00" << false;
-        QTest::newRow("two-digit year") << QStringList{"5", "12", "26", "7", "30"} << Today << "07:30" << false;
-        QTest::newRow("all boxes empty") << QStringList{"", "", "", "", ""} << Today << "07:30" << false;
-        QTest::newRow("midnight typed 0 0") << QStringList{"5", "12", "2026", "0", "0"} << Today << "00:00" << true;
+        // Boxes written "day month year hour minute"; 5 December 2026 is a Saturday.
+        const auto row = [](const char *name, const char *boxes, QDate date, const char *clock, bool due) {
+            QTest::newRow(name) << QString::fromUtf8(boxes).split(u' ') << date << QString::fromUtf8(clock) << due;
+        };
+        const QDate friday(2026, 12, 4), wednesday(2026, 12, 9);
+        row("exact minute", "5 12 2026 7 30", Today, "07:30", true);
+        row("minute after", "5 12 2026 7 30", Today, "07:31", false);
+        row("other day", "5 12 2026 7 30", QDate(2026, 12, 6), "07:30", false);
+        row("day typed 05", "05 12 2026 7 30", Today, "07:30", false);
+        row("hour typed 07", "5 12 2026 07 30", Today, "07:30", false);
+        row("minute typed 00", "5 12 2026 8 00", Today, "08:00", false);
+        row("two-digit year", "5 12 26 7 30", Today, "07:30", false);
+        row("midnight typed 0 0", "5 12 2026 0 0", Today, "00:00", true);
         // Joined without separators these two pairs used to give one key for two moments.
-        QTest::newRow("day 1 month 12 is not day 11 month 2")
-            << QStringList{"1", "12", "2026", "7", "30"} << QDate(2026, 2, 11) << "07:30" << false;
-        QTest::newRow("hour 1 minute 23 is not 12:03")
-            << QStringList{"5", "12", "2026", "1", "23"} << Today << "12:03" << false;
-        QTest::newRow("hour 12 minute 3 at 12:03") << QStringList{"5", "12", "2026", "12", "3"} << Today << "12:03" << true;
-        QTest::newRow("empty clock text reads as 00:00") << QStringList{"5", "12", "2026", "0", "0"} << Today << "" << true;
+        row("day 1 month 12 is not day 11 month 2", "1 12 2026 7 30", QDate(2026, 2, 11), "07:30", false);
+        row("hour 1 minute 23 is not 12:03", "5 12 2026 1 23", Today, "12:03", false);
+        row("hour 12 minute 3 at 12:03", "5 12 2026 12 3", Today, "12:03", true);
+        row("empty clock text reads as 00:00", "5 12 2026 0 0", Today, "", true);
+        QTest::newRow("all boxes empty") << QStringList(5) << Today << "07:30" << false;
+        row("every day", "* * * 7 30", Today, "07:30", true);
+        row("every day, another year", "* * * 7 30", QDate(2031, 1, 1), "07:30", true);
+        row("every day, other minute", "* * * 7 30", Today, "07:31", false);
+        row("first of every month", "1 * * 9 0", QDate(2027, 1, 1), "09:00", true);
+        row("first of every month, on the 5th", "1 * * 9 0", Today, "09:00", false);
+        row("every Christmas Eve", "24 12 * 8 0", QDate(2040, 12, 24), "08:00", true);
+        row("every hour", "5 12 2026 * 0", Today, "13:00", true);
+        row("every minute of every day", "* * * * *", Today, "23:59", true);
+        row("*7 is no repeat", "*7 12 2026 7 30", Today, "07:30", false);
+        row("** is no repeat", "** 12 2026 7 30", Today, "07:30", false);
+        row("Mon-Fri on a Friday", "Mon-Fri * * 7 30", friday, "07:30", true);
+        row("Mon-Fri on a Saturday", "Mon-Fri * * 7 30", Today, "07:30", false);
+        row("Sat,Sun on a Saturday", "Sat,Sun * * 7 30", Today, "07:30", true);
+        row("case does not matter", "sAT,sun * * 7 30", Today, "07:30", true);
+        row("French Lun-Ven on a Friday", "Lun-Ven * * 7 30", friday, "07:30", true);
+        row("French Sam,Dim on a Saturday", "Sam,Dim * * 7 30", Today, "07:30", true);
+        row("German Mo-Fr on a Saturday", "Mo-Fr * * 7 30", Today, "07:30", false);
+        row("German Sa on a Saturday", "Sa * * 7 30", Today, "07:30", true);
+        row("Fri-Mon wraps to Saturday", "Fri-Mon * * 7 30", Today, "07:30", true);
+        row("Fri-Mon wraps, not Wednesday", "Fri-Mon * * 7 30", wednesday, "07:30", false);
+        row("weekday with a month", "Sat 12 2026 7 30", Today, "07:30", true);
+        row("Mon- is no form", "Mon- * * 7 30", Today, "07:30", false);
+        row("Sat-Sun-Mon is no form", "Sat-Sun-Mon * * 7 30", Today, "07:30", false);
+        row("Sat,,Sun is no form", "Sat,,Sun * * 7 30", Today, "07:30", false);
+        QTest::newRow("a space spoils the form") << QStringList{"Sat, Sun", "*", "*", "7", "30"} << Today << "07:30" << false;
+        row("Xyz is no form", "Xyz * * 7 30", Today, "07:30", false);
+        row("weekday in the month box", "5 Sat 2026 7 30", Today, "07:30", false);
     }
     void due()
     {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-# Draws Kalindor's pictures (clock glyphs, flags, stop sign, window icon) into resources/pictures/.
+# Draws Kalindor's pictures (clock glyphs, flags, stop sign, window icon) into resources/pictures/,
+# and the icon for the desktop's icon theme, as PNGs of each size and an SVG, into packaging/icons/.
 #
-# Run by hand after changing a drawing: python3 tools/make_pictures.py [output-dir]
+# Run by hand after changing a drawing: /usr/bin/python3 tools/make_pictures.py [output-dir]
 # Needs Pillow (Debian: python3-pil) and DejaVu Sans Bold (fonts-dejavu-core).
 # Every picture is written at its normal size and again as name@2x.png, drawn at
 # twice the resolution rather than enlarged, so that Qt can pick the sharp one on a
@@ -323,10 +324,10 @@ def stop_sign(scale):
 # A small black clock display showing 12:00 in the cyan segments of the clock
 # window, with a loudspeaker and its sound waves below: a clock that talks.
 
-def icon(size, scale):
+def icon(size, scale, c=None):
     frame, body, light = (90, 90, 96), (12, 12, 16), (235, 235, 235)
     u = size / 64  # the drawing is laid out on a 64-unit grid
-    c = Canvas(size, scale, frame)
+    c = c or Canvas(size, scale, frame)
     c.polygon(rounded_rect(1 * u, 6 * u, 63 * u, 58 * u, 8 * u), frame)
     c.polygon(rounded_rect(3 * u, 8 * u, 61 * u, 56 * u, 6.5 * u), body)
 
@@ -350,6 +351,35 @@ def icon(size, scale):
     for r in (6, 10.5, 15):
         c.arc(cx - r * u, sy - r * u, cx + r * u, sy + r * u, -40, 40, light, 2.2 * u, opaque=False)
     return c.finish()
+
+
+class SvgCanvas:
+    """The drawing calls of Canvas written out as SVG shapes, in units of the picture's size."""
+
+    def __init__(self, size):
+        self.size = size
+        self.shapes = []
+
+    @staticmethod
+    def colour(rgb):
+        return "#%02x%02x%02x" % rgb
+
+    def polygon(self, points, colour, opaque=True):
+        path = " ".join("%.3f,%.3f" % point for point in points)
+        self.shapes.append(f'<polygon points="{path}" fill="{self.colour(colour)}"/>')
+
+    def arc(self, x0, y0, x1, y1, start, end, colour, width, opaque=True):
+        # Pillow draws the stroke inside the box, from its edge inwards; SVG centres it on the path.
+        cx, cy, r = (x0 + x1) / 2, (y0 + y1) / 2, (x1 - x0) / 2 - width / 2
+        ends = [(cx + r * math.cos(math.radians(a)), cy + r * math.sin(math.radians(a))) for a in (start, end)]
+        large = 1 if (end - start) % 360 > 180 else 0
+        self.shapes.append(
+            f'<path d="M {ends[0][0]:.3f},{ends[0][1]:.3f} A {r:.3f},{r:.3f} 0 {large} 1 {ends[1][0]:.3f},{ends[1][1]:.3f}" '
+            f'fill="none" stroke="{self.colour(colour)}" stroke-width="{width:.3f}"/>')
+
+    def finish(self):
+        return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{self.size}" height="{self.size}" '
+                f'viewBox="0 0 {self.size} {self.size}">\n' + "\n".join(self.shapes) + "\n</svg>\n")
 
 
 def rounded_rect(x0, y0, x1, y1, r, steps=12):
@@ -382,6 +412,13 @@ def main():
     save(icon(64, 1), directory, "icon.png")
     save(icon(64, 2), directory, "icon@2x.png")
     save(icon(32, 1), directory, "icon_32.png")
+
+    theme = root / "packaging" / "icons" / "hicolor"
+    for size in (16, 24, 32, 48, 64, 128, 256):
+        (theme / f"{size}x{size}" / "apps").mkdir(parents=True, exist_ok=True)
+        save(icon(size, 1), theme / f"{size}x{size}" / "apps", "kalindor.png")
+    (theme / "scalable" / "apps").mkdir(parents=True, exist_ok=True)
+    (theme / "scalable" / "apps" / "kalindor.svg").write_text(icon(64, 1, SvgCanvas(64)))
 
 
 if __name__ == "__main__":

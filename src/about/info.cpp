@@ -143,6 +143,8 @@ info::info(InfoServices services, QWidget *parent)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdSysInfo = new QPushButton(QStringLiteral("&Infos système..."), this);
     cmdOK->setMinimumWidth(cmdSysInfo->sizeHint().width());
+    cmdOK->setAccessibleDescription(QStringLiteral("Close this box"));
+    cmdSysInfo->setAccessibleDescription(QStringLiteral("Start a program that describes this computer"));
     connect(cmdOK, &QPushButton::clicked, this, &info::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &info::cmdSysInfo_Click);
     // Escape closes the box as OK does; it is a plain window, so nothing else would.

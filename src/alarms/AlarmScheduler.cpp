@@ -1,7 +1,7 @@
 #include "AlarmScheduler.h"
 
 void fireDueAlarms(AlarmRows &rows, const AlarmRecords &table, const QDate &today, const QString &clockText,
-                   Language language, Speaker &speaker)
+                   Language language, Speaker &speaker, const std::function<void(int alarm)> &starting)
 {
     std::array<bool, 10> due{};
     for (int k = 1; k <= 10; ++k)
@@ -10,6 +10,8 @@ void fireDueAlarms(AlarmRows &rows, const AlarmRecords &table, const QDate &toda
     for (int k = 1; k <= 10; ++k) {
         if (!due[k - 1])
             continue;
+        if (starting)
+            starting(k);
         if (k == 1 && rows.waveCaption(1).isEmpty())
             rows.setWaveCaption(1, DefaultAlarmFile);
         const QString caption = rows.waveCaption(k);

@@ -4,37 +4,82 @@
 #include "Devices.h"
 #include "FixedClock.h"
 #include "Player.h"
+#include "SoundNotice.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
 
 #include <cstring>
 
+namespace {
+// Qt's own options, which QGuiApplication and QApplication take out of the arguments before they
+// are parsed here; with one dash or two, the value after "=" or as the next argument.
+const QStringList QtOptionsWithValue = {
+    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"), QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+    QStringLiteral("geometry"), QStringLiteral("qwindowtitle"), QStringLiteral("title"),
+    QStringLiteral("qwindowicon"), QStringLiteral("icon"), QStringLiteral("style"), QStringLiteral("stylesheet"),
+    QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("name"), QStringLiteral("visual")};
+const QStringList QtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                             QStringLiteral("dograb"), QStringLiteral("sync"), QStringLiteral("testability")};
+// The options that go with the window; the rest are --say, --help, --version, --autostart or
+// mistakes, none of which may need a display.
+const QStringList WindowOptions = {QStringLiteral("config-dir"), QStringLiteral("output")};
+
+// "--style=x" and "-style" both name "style"; a non-option names nothing.
+QString optionName(const QString &argument)
+{
+    if (argument.size() < 2 || !argument.startsWith(u'-') || argument == QLatin1String("--"))
+        return {};
+    return argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+}
+
+// How many arguments from `i` on make one option of `withValue` or `flags`; 0 when none does.
+qsizetype optionLength(const QStringList &arguments, qsizetype i, const QStringList &withValue,
+                       const QStringList &flags = {})
+{
+    const QString name = optionName(arguments[i]);
+    const bool inline_ = arguments[i].contains(u'=');
+    if (flags.contains(name) && !inline_)
+        return 1;
+    if (withValue.contains(name))
+        return inline_ || i + 1 == arguments.size() ? 1 : 2;
+    return 0;
+}
+} // namespace
+
 bool wantsWindow(int argc, char **argv)
 {
-    // Only the options that go with the window leave it wanted; anything else is --say, --help,
-    // --version or a mistake, none of which may need a display.
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        bool windowOption = false;
-        for (const char *option : {"--config-dir", "--output"}) {
-            const size_t n = std::strlen(option);
-            if (std::strncmp(arg, option, n) == 0 && arg[n] == '=') {
-                windowOption = true;
-            } else if (std::strcmp(arg, option) == 0 && i + 1 < argc) {
-                windowOption = true;
-                ++i;
-            }
-        }
-        if (!windowOption)
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    for (qsizetype i = 0; i < arguments.size();) {
+        const qsizetype qt = optionLength(arguments, i, QtOptionsWithValue, QtFlags);
+        const qsizetype own = optionLength(arguments, i, WindowOptions);
+        if (qt == 0 && (own == 0 || (own == 1 && !arguments[i].contains(u'='))))
             return false;
+        i += std::max(qt, own);
     }
     return true;
 }
 
-std::optional<Options> parseOptions(const QStringList &arguments, QString *error)
+void reportBadArguments(const QString &problem)
 {
+    QTextStream(stderr) << "kalindor: " << problem << "\nTry 'kalindor --help'" << Qt::endl;
+}
+
+std::optional<Options> parseOptions(const QStringList &given, QString *error)
+{
+    QStringList arguments = given.mid(0, 1);
+    for (qsizetype i = 1; i < given.size();) {
+        const qsizetype qt = optionLength(given, i, QtOptionsWithValue, QtFlags);
+        if (qt == 0)
+            arguments << given[i];
+        i += std::max<qsizetype>(qt, 1);
+    }
+
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral("Kalindor, a talking clock and calendar with ten alarms."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -51,10 +96,24 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString *error
     const QCommandLineOption configDir(QStringLiteral("config-dir"),
                                        QStringLiteral("Keep kalind.dta and saytime.dta in DIR."),
                                        QStringLiteral("DIR"));
-    parser.addOptions({say, lang, at, output, configDir});
+    const QCommandLineOption autostart(
+        QStringLiteral("autostart"),
+        QStringLiteral("Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs."),
+        QStringLiteral("on|off"));
+    parser.addOptions({say, lang, at, output, configDir, autostart});
 
     if (!parser.parse(arguments)) {
-        *error = parser.errorText();
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty()) {
+            *error = parser.errorText(); // "Missing value after '--say'."
+            error->chop(error->endsWith(u'.') ? 1 : 0);
+            (*error)[0] = error->at(0).toLower();
+        } else {
+            const auto typed = std::find_if(arguments.cbegin() + 1, arguments.cend(), [&](const QString &argument) {
+                return optionName(argument) == unknown.constFirst();
+            });
+            *error = QStringLiteral("unknown option %1").arg(typed == arguments.cend() ? unknown.constFirst() : typed->section(u'=', 0, 0));
+        }
         return std::nullopt;
     }
     if (parser.isSet(QStringLiteral("help")))
@@ -62,13 +121,29 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString *error
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst());
+        *error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst());
         return std::nullopt;
     }
 
     Options options;
     options.configDir = parser.value(configDir);
     options.output = parser.value(output);
+    if (parser.isSet(autostart)) {
+        for (const auto &other : {say, lang, at, output}) {
+            if (parser.isSet(other)) {
+                *error = QStringLiteral("--autostart does not go with --%1").arg(other.names().constFirst());
+                return std::nullopt;
+            }
+        }
+        const QString value = parser.value(autostart);
+        if (value != QLatin1String("on") && value != QLatin1String("off")) {
+            *error = QStringLiteral("--autostart takes on or off, not \"%1\"").arg(value);
+            return std::nullopt;
+        }
+        options.mode = Options::Mode::Autostart;
+        options.autostart = value == QLatin1String("on");
+        return options;
+    }
     if (!parser.isSet(say)) {
         for (const auto &sayOnly : {lang, at}) {
             if (parser.isSet(sayOnly)) {
@@ -91,7 +166,7 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString *error
         const QStringList codes{QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")};
         const qsizetype index = codes.indexOf(parser.value(lang));
         if (index < 0) {
-            *error = QStringLiteral("Unknown language \"%1\": use fr, de or en").arg(parser.value(lang));
+            *error = QStringLiteral("unknown language \"%1\": use fr, de or en").arg(parser.value(lang));
             return std::nullopt;
         }
         options.language = qint16(index);
@@ -126,14 +201,17 @@ private:
 };
 } // namespace
 
-std::unique_ptr<SoundDevice> openOutput(const Options &options)
+std::unique_ptr<SoundDevice> openOutput(const Options &options, std::function<void(bool heard)> report)
 {
     if (options.output.isEmpty())
-        return openSpeakers();
+        return openSpeakers(std::move(report));
     QString error;
     auto device = openWavFile(options.output, &error);
     if (!device) {
-        QTextStream(stderr) << "kalindor: cannot write " << options.output << ": " << error << Qt::endl;
+        // The reason may name the file already; the message names it once.
+        if (error.startsWith(options.output + QStringLiteral(": ")))
+            error.remove(0, options.output.size() + 2);
+        reportBadArguments(QStringLiteral("cannot write %1: %2").arg(options.output, error));
         return nullptr;
     }
     if (options.mode == Options::Mode::Window)
@@ -143,7 +221,8 @@ std::unique_ptr<SoundDevice> openOutput(const Options &options)
 
 int sayOnce(const Options &options)
 {
-    std::unique_ptr<SoundDevice> device = openOutput(options);
+    bool missed = false;
+    std::unique_ptr<SoundDevice> device = openOutput(options, [&missed](bool heard) { missed = missed || !heard; });
     if (!device)
         return 2;
     SystemClock systemClock;
@@ -158,16 +237,21 @@ int sayOnce(const Options &options)
     Announcements announcements(shared, player, clock);
     if (options.mode == Options::Mode::SayDate) {
         announcements.speakDate();
+    } else {
+        // What the window's clock tick would have left behind for this moment.
+        const QDateTime now = clock.now();
+        const QString clockText = now.time().toString(QStringLiteral("HH:mm"));
+        shared.MinuteCell = qint16(now.time().minute());
+        switch (options.language) {
+        case 1: announcements.speakTimeDe(clockText); break;
+        case 2: announcements.speakTimeEn(clockText); break;
+        default: announcements.speakTimeFr(clockText); break;
+        }
+    }
+    player.StopSound(); // the end of the phrase is let out before the verdict
+    if (!missed)
         return 0;
-    }
-    // What the window's clock tick would have left behind for this moment.
-    const QDateTime now = clock.now();
-    const QString clockText = now.time().toString(QStringLiteral("HH:mm"));
-    shared.MinuteCell = qint16(now.time().minute());
-    switch (options.language) {
-    case 1: announcements.speakTimeDe(clockText); break;
-    case 2: announcements.speakTimeEn(clockText); break;
-    default: announcements.speakTimeFr(clockText); break;
-    }
-    return 0;
+    // A cron job must be able to tell that nobody heard it.
+    QTextStream(stderr) << "kalindor: " << noSoundText(options.language) << Qt::endl;
+    return 3;
 }

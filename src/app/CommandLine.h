@@ -5,28 +5,36 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 struct Options
 {
-    enum class Mode { Window, SayTime, SayDate } mode = Mode::Window;
+    enum class Mode { Window, SayTime, SayDate, Autostart } mode = Mode::Window;
+    bool autostart = false; // --autostart on
     qint16 language = 0;
     std::optional<QDateTime> at;
     QString output;    // empty: the sound device; otherwise a WAV file that receives everything played
     QString configDir; // empty: the user's configuration directory
 };
 
-// True when the arguments ask for the clock window; speaking, --help and errors need no display.
+// True when the arguments ask for the clock window; speaking, --help, --autostart and errors need no display.
 bool wantsWindow(int argc, char **argv);
 
-// Parses the arguments; on bad input returns nullopt with one line for standard error in `error`.
+// Parses the arguments; on bad input returns nullopt with the problem, in a few words, in `error`.
+// Long options take one dash or two; Qt's own options (-style, -platform, ...) are passed over.
 // --help and --version print and exit the process as users expect.
 std::optional<Options> parseOptions(const QStringList &arguments, QString *error);
 
+// Tells the user on standard error what is wrong with the arguments, and where to read more.
+void reportBadArguments(const QString &problem);
+
 class SoundDevice;
 // The device everything is played on; null (after one line on standard error) when the output file cannot be written.
-std::unique_ptr<SoundDevice> openOutput(const Options &options);
+// `report` learns after every sound whether it reached the speakers; a WAV file never touches them.
+std::unique_ptr<SoundDevice> openOutput(const Options &options, std::function<void(bool heard)> report = {});
 
-// Speaks the phrase once; returns the process exit status.
+// Speaks the phrase once; returns the process exit status: 0, 2 when the output file cannot be
+// written, 3 (after one line on standard error) when the phrase did not reach the speakers.
 int sayOnce(const Options &options);

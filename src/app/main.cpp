@@ -1,29 +1,87 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
+#include "AlarmFiles.h"
+#include "Autostart.h"
 #include "CommandLine.h"
+#include "EndSignals.h"
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
 #include "Player.h"
+#include "SessionBus.h"
+#include "SingleInstance.h"
+#include "SoundNotice.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+// What Qt says while it connects to the display, held back until it is known whether it connected.
+QStringList &displayMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+// Qt ends a program that cannot reach a display by an abort, after a few lines that blame the
+// installation; a person needs one line that says what to do instead.
+std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type != QtFatalMsg) {
+                displayMessages() << qFormatLogMessage(type, context, message);
+                return;
+            }
+            std::fputs("kalindor: cannot open a display; use --say for speech without a window\n", stderr);
+            std::_Exit(1);
+        });
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString &message : std::as_const(displayMessages()))
+        QTextStream(stderr) << message << Qt::endl;
+    displayMessages().clear();
+    return app;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
     const bool window = wantsWindow(argc, argv);
-    std::unique_ptr<QCoreApplication> app = window ? std::make_unique<QApplication>(argc, argv)
-                                                   : std::make_unique<QCoreApplication>(argc, argv);
+    const bool busAnswers = !window || sessionBusAnswers(2000);
+    if (!busAnswers)
+        doWithoutSessionBus();
+    std::unique_ptr<QCoreApplication> app;
+    if (window)
+        app = openDisplay(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kalindor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KALINDOR_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalindor")); // window and menu entry belong together
 
     QString error;
     const auto options = parseOptions(QCoreApplication::arguments(), &error);
     if (!options) {
-        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        reportBadArguments(error);
         return 2;
+    }
+    if (options->mode == Options::Mode::Autostart) {
+        QStringList command{QCoreApplication::applicationFilePath()};
+        if (!options->configDir.isEmpty())
+            command << QStringLiteral("--config-dir") << QDir(options->configDir).absolutePath();
+        QString done;
+        if (!setAutostart(options->autostart, command, &done, &error)) {
+            QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+            return 1;
+        }
+        QTextStream(stdout) << done << Qt::endl;
+        return 0;
     }
     if (options->mode != Options::Mode::Window)
         return sayOnce(*options);
@@ -33,16 +91,40 @@ int main(int argc, char *argv[])
     const QString configDir = options->configDir.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
         : options->configDir;
-    auto device = openOutput(*options);
+    SingleInstance instance(configDir);
+    switch (instance.claim(std::chrono::seconds(5), &error)) {
+    case SingleInstance::Claim::Raised:
+        return 0;
+    case SingleInstance::Claim::Unreachable:
+        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        return 1;
+    case SingleInstance::Claim::Unlocked:
+        QTextStream(stderr) << "kalindor: " << error << "; another Kalindor could use the same settings" << Qt::endl;
+        break;
+    case SingleInstance::Claim::Owner:
+        removeStaleTemporaries(configDir);
+        break;
+    }
+    HPMOD shared;
+    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
+    SoundNotice soundNotice(shared.CurrentLanguage, notifier.function());
+    auto device = openOutput(*options, [&soundNotice](bool heard) { soundNotice.soundPlayed(heard); });
     if (!device)
         return 2;
     Player player(*device);
+    player.interruptWhen(&EndSignals::received);
     SystemClock clock;
-    HPMOD shared;
-    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
+    if (!busAnswers)
+        QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, player, std::move(services));
+    EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
+    instance.onRaise = [&mainWindow] {
+        mainWindow.showNormal();
+        mainWindow.raise();
+        mainWindow.activateWindow();
+    };
     mainWindow.show();
     return app->exec();
 }

@@ -4,13 +4,17 @@
 #include "AnnouncementSchedule.h"
 #include "CalendarText.h"
 #include "ClockTexts.h"
+#include "QtTranslations.h"
 #include "TallButton.h"
 #include "TextNumber.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QShortcut>
+
+#include <memory>
 
 namespace {
 const QColor Grey(192, 192, 192);
@@ -28,6 +32,25 @@ Label *clockBox(QWidget *parent, QRect geometry)
     palette.setColor(QPalette::WindowText, Grey);
     label->setPalette(palette);
     return label;
+}
+
+// The texts beside the spoken ones that follow the language: for assistive technology and the desktop notice.
+struct LanguageTexts
+{
+    QString exit, date, dateLine, alarm;
+};
+const std::array<LanguageTexts, 3> LanguageTextsByLanguage = {{
+    {QStringLiteral("Quitter Kalindor"), QStringLiteral("Date"), QStringLiteral("Cliquez pour entendre la date"),
+     QStringLiteral("Alarme %1 — %2")},
+    {QStringLiteral("Kalindor beenden"), QStringLiteral("Datum"), QStringLiteral("Klicken, um das Datum zu hören"),
+     QStringLiteral("Alarm %1 — %2")},
+    {QStringLiteral("End Kalindor"), QStringLiteral("Date"), QStringLiteral("Click to hear the date"),
+     QStringLiteral("Alarm %1 — %2")},
+}};
+
+const LanguageTexts &languageTexts(Language language)
+{
+    return LanguageTextsByLanguage[std::clamp<int>(language, French, English)];
 }
 
 QFont boldFont(double points)
@@ -48,15 +71,17 @@ HorPServices desktopServices(const QString &configDir)
         box.exec();
     };
     services.settings.configDir = configDir;
-    services.settings.openFile = [](QWidget *parent, const QString &title, const QString &filter,
-                                    const QString &initialName) {
-        return QFileDialog::getOpenFileName(parent, title, initialName, filter, nullptr,
-                                            QFileDialog::HideNameFilterDetails);
+    services.settings.openFile = [](QWidget *parent, const QString &title, const QString &filter, const QString &folder) {
+        return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::HideNameFilterDetails);
     };
     services.settings.warn = [](QWidget *parent, const QString &title, const QString &text) {
-        QMessageBox::warning(parent, title, text);
+        auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
     };
     services.about = systemInfoServices();
+    auto translations = std::make_shared<QtTranslations>();
+    services.followLanguage = [translations](Language language) { translations->follow(language); };
     return services;
 }
 
@@ -104,10 +129,10 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     Command3 = pictureButton(QString(), {111, 41, 41, 25});
     for (QPushButton *flag : {Command1, Command2, Command3})
         flag->setToolTip(ListenTip);
-    Command5 = new QPushButton(QStringLiteral("?"), this);
+    Command5 = new FocusButton(QStringLiteral("?"), this);
     Command5->setGeometry(164, 41, 25, 25);
     Command5->setToolTip(QStringLiteral("Infos sur le SHAREWARE"));
-    Command6 = new QPushButton(QStringLiteral("Alarm-set"), this);
+    Command6 = new FocusButton(QStringLiteral("Alarm-set"), this);
     Command6->setGeometry(202, 41, 89, 26);
     Command6->setFont(boldFont(9.75));
     Command4 = pictureButton(QString(), {296, 43, 39, 47});
@@ -128,6 +153,38 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     Label1->onChange = [this] { Label1_Change(); };
     Label2->onChange = [this] { Label2_Change(); };
 
+    // The keyboard: a Space right after start speaks the time instead of ending the program, and the
+    // focus goes left to right and top to bottom with the exit button last.
+    const QWidgetList tabOrder{Command1, Command2, Command3, Command5, Command6, Command4, Label3, Command7};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    Command1->setFocus();
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &HorP::Command7_Click);
+    quit->setContext(Qt::ApplicationShortcut);
+
+    struct Spoken
+    {
+        QWidget *control;
+        QString name, description; // no name: the clock boxes are named by the time they hold
+    };
+    const Spoken spoken[] = {
+        {Command1, QStringLiteral("French"), QStringLiteral("Speak the time in French")},
+        {Command2, QStringLiteral("German"), QStringLiteral("Speak the time in German")},
+        {Command3, QStringLiteral("English"), QStringLiteral("Speak the time in English")},
+        {Command4, QStringLiteral("Stop"), QStringLiteral("Silence the alarm sound")},
+        {Command5, QStringLiteral("About"), QStringLiteral("Show Kalindor's version and a system-information button")},
+        {Command6, QStringLiteral("Alarm-set"), QStringLiteral("Set the alarms and the announcement interval")},
+        {Label1, QString(), QStringLiteral("24-hour time")},
+        {Label2, QString(), QStringLiteral("12-hour time")},
+        {Label4, QString(), QStringLiteral("Seconds")},
+    };
+    for (const Spoken &control : spoken) {
+        control.control->setAccessibleName(control.name);
+        control.control->setAccessibleDescription(control.description);
+    }
+    Label3->setAccessibleName(languageTexts(shared.CurrentLanguage).date);
+    languageChosen();
+
     // A timer whose slot was blocked by a long sound fires once when the thread is free again,
     // never once per missed period, so the display simply jumps to the time of that moment.
     Timer1.setTimerType(Qt::PreciseTimer); // a coarse 1 s timer would let the minute turn late
@@ -140,7 +197,7 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
 
 QPushButton *HorP::pictureButton(const QString &picture, QRect geometry)
 {
-    auto *button = new QPushButton(this);
+    auto *button = new FocusButton(this);
     button->setGeometry(geometry);
     button->setIconSize(QSize(32, 32));
     if (!picture.isEmpty())
@@ -250,19 +307,50 @@ void HorP::Timer3_Timer()
     if (Label1->text() != clockText(clock.now().time()))
         Timer1_Timer();
     HsetRows rows(settingsWindow());
-    fireDueAlarms(rows, shared.AlarmTable, clock.now().date(), Label1->text(), shared.CurrentLanguage, speaker);
+    const QDate today = clock.now().date();
+    if (today != noticeDay || Label1->text() != noticeClockText) {
+        noticeDay = today;
+        noticeClockText = Label1->text();
+        noticed.reset();
+    }
+    fireDueAlarms(rows, shared.AlarmTable, today, Label1->text(), shared.CurrentLanguage, speaker,
+                  [this](int alarm) { alarmStarting(alarm); });
+}
+
+// Seen as well as heard: once per alarm and minute, not at each check that plays it again.
+void HorP::alarmStarting(int alarm)
+{
+    if (noticed[size_t(alarm - 1)])
+        return;
+    noticed[size_t(alarm - 1)] = true;
+    if (services.notify)
+        services.notify(languageTexts(shared.CurrentLanguage).alarm.arg(alarm).arg(Label1->text()), QString());
+    QApplication::alert(this);
+    // The sound about to start holds the thread: hand the urgency hint to the window system now.
+    QGuiApplication::sync();
 }
 
 void HorP::calendrier()
 {
     Label3->setText(QString());
     Label3->setText(calendarLine(clock.now().date(), shared.CurrentLanguage));
+    Label3->setAccessibleName(Label3->text().isEmpty() ? languageTexts(shared.CurrentLanguage).date : Label3->text());
+}
+
+// The rest of what follows the language: the exit button's and date line's descriptions, Qt's own texts.
+void HorP::languageChosen()
+{
+    Command7->setAccessibleDescription(languageTexts(shared.CurrentLanguage).exit);
+    Label3->setAccessibleDescription(languageTexts(shared.CurrentLanguage).dateLine);
+    if (services.followLanguage)
+        services.followLanguage(shared.CurrentLanguage);
 }
 
 void HorP::Command1_Click()
 {
     Command7->setText(exitCaption(French));
     shared.CurrentLanguage = French;
+    languageChosen();
     calendrier();
     Label1->setCaption(clockText(clock.now().time()));
     announcements.speakTimeFr(Label1->text());
@@ -272,6 +360,7 @@ void HorP::Command2_Click()
 {
     Command7->setText(exitCaption(German));
     shared.CurrentLanguage = German;
+    languageChosen();
     calendrier();
     Label1->setCaption(clockText(clock.now().time()));
     announcements.speakTimeDe(Label1->text());
@@ -281,6 +370,7 @@ void HorP::Command3_Click()
 {
     Command7->setText(exitCaption(English));
     shared.CurrentLanguage = English;
+    languageChosen();
     calendrier();
     announcements.speakTimeEn(Label1->text()); // the display as the last tick left it
 }

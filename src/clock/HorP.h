@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <array>
+#include <bitset>
 #include <functional>
 
 struct HorPServices
@@ -27,6 +28,8 @@ struct HorPServices
     HsetServices settings;
     InfoServices about;
     Notify notify; // a desktop notification; may be empty
+    // Qt's own texts (standard buttons, the file dialog) follow the language; may be empty.
+    std::function<void(Language)> followLanguage;
 };
 
 // The real services: quit the application, QMessageBox, QFileDialog, the system-information launcher.
@@ -77,6 +80,8 @@ protected:
 
 private:
     void putTwoDigits(GlyphSlot *tens, GlyphSlot *units, int value);
+    void languageChosen();
+    void alarmStarting(int alarm);
     QPushButton *pictureButton(const QString &picture, QRect geometry);
 
     HPMOD &shared;
@@ -86,4 +91,8 @@ private:
     Announcements announcements;
     GlyphSet glyphs;
     QPointer<Hset> settings;
+    // Which alarms have been announced on the desktop in the minute they ring, so once each.
+    QDate noticeDay;
+    QString noticeClockText;
+    std::bitset<10> noticed;
 };

@@ -1,14 +1,15 @@
 // The tall, narrow exit button: its caption stands letter above letter so "ENDE" fits in 18 pixels.
 #pragma once
 
-#include <QPushButton>
+#include "FocusButton.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-class TallButton : public QPushButton
+class TallButton : public FocusButton
 {
 public:
-    using QPushButton::QPushButton;
+    using FocusButton::FocusButton;
 
 protected:
     void paintEvent(QPaintEvent *) override

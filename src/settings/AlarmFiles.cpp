@@ -1,14 +1,20 @@
 #include "AlarmFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
 #include <functional>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 constexpr qsizetype ZoneWidth = 14;
@@ -17,11 +23,14 @@ constexpr int OptionFields = 8; // fields 1-8 take zones; field 9 is the rest of
 constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 const QString Browse = QStringLiteral("Browse");
 
-// Files of this program are UTF-8; anything that is not valid UTF-8 was written by the Windows original
-// in a Western code page, where accented paths are Windows-1252.
-QString decode(const QByteArray &bytes)
+// Files of this program are UTF-8; a line that is not valid UTF-8 was written by the Windows original
+// in a Western code page, where accented paths are Windows-1252. Lines are decided one by one because
+// a file of the old program that this one saved once holds both.
+QString decode(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a line that ends in the middle of a UTF-8 sequence ("Café" in Windows-1252 ends with
+    // the lone byte 0xE9) is an error, not a sequence waiting for more bytes that are silently dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
@@ -31,18 +40,25 @@ QString decode(const QByteArray &bytes)
     return QString::fromLatin1(bytes);
 }
 
-QString readText(QIODevice &device)
+// A byte-order mark, which editors put at the start of a file and so of its first field, is an
+// invisible space: it goes with the spaces around a field.
+bool isBlank(QChar c)
 {
-    return decode(device.read(MaxFileBytes));
+    return c == u' ' || c == u'\uFEFF';
+}
+
+QStringView trimTrailingSpaces(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
 }
 
 QStringView trimSpaces(QStringView text)
 {
-    while (!text.isEmpty() && text.front() == u' ')
+    while (!text.isEmpty() && isBlank(text.front()))
         text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == u' ')
-        text.chop(1);
-    return text;
+    return trimTrailingSpaces(text);
 }
 
 bool isLineBreak(QChar c)
@@ -104,30 +120,101 @@ bool writeAll(QIODevice &device, const QByteArray &bytes)
     return device.write(bytes) == bytes.size();
 }
 
-bool storeFile(const QString &configDir, const QString &name, const std::function<bool(QIODevice &)> &write,
-               QString *why)
+FileProblem problem(FileProblem::Kind kind, const QString &path, const QString &detail = {})
+{
+    return FileProblem{kind, QDir::toNativeSeparators(path), detail};
+}
+
+FileProblem systemProblem(const QString &path, int error)
+{
+    if (error == EACCES || error == EPERM)
+        return problem(FileProblem::AccessDenied, path);
+    return problem(FileProblem::System, path, qt_error_string(error));
+}
+
+// The bytes of a regular file, or nullopt with `missing` telling a file that is not there from one that
+// cannot be read. The name is checked first so that no device is ever opened; the open does not wait
+// (a FIFO swapped in meanwhile would otherwise block it until a writer comes) and what was opened is
+// checked again.
+std::optional<QByteArray> readRegularFile(const QString &path, bool *missing, FileProblem *trouble)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status{};
+    if (::stat(name.constData(), &status) != 0) {
+        *missing = errno == ENOENT || errno == ENOTDIR;
+        *trouble = systemProblem(path, errno);
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        *trouble = problem(FileProblem::NotRegular, path);
+        return std::nullopt;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *trouble = systemProblem(path, errno);
+        return std::nullopt;
+    }
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        *trouble = problem(FileProblem::NotRegular, path);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(MaxFileBytes);
+    if (file.error() != QFileDevice::NoError) {
+        *trouble = problem(FileProblem::System, path, file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Loads one file through `read`, or reports it and keeps it from being written for the rest of the run.
+template <typename Read>
+void loadFile(HPMOD &shared, const QString &configDir, const QString &name, Read read, QList<FileProblem> &problems)
 {
     const QString path = QDir(configDir).filePath(name);
-    const auto fail = [&](const QString &reason) {
-        if (why)
-            *why = QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
-        return false;
-    };
+    bool missing = false;
+    FileProblem trouble;
+    if (const auto bytes = readRegularFile(path, &missing, &trouble)) {
+        QBuffer buffer;
+        buffer.setData(*bytes);
+        buffer.open(QIODevice::ReadOnly);
+        read(&buffer);
+    } else {
+        read(nullptr);
+        if (!missing && !shared.keptFiles.contains(name)) {
+            shared.keptFiles << name;
+            problems << trouble;
+        }
+    }
+}
+
+std::optional<FileProblem> storeFile(const QString &configDir, const QString &name, const QStringList &kept,
+                                     const std::function<bool(QIODevice &)> &write)
+{
+    const QString path = QDir(configDir).filePath(name);
+    if (kept.contains(name))
+        return problem(FileProblem::Kept, path);
     if (!QDir().mkpath(configDir))
-        return fail(QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(configDir)));
+        return problem(FileProblem::System, path,
+                       QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(configDir)));
+    // The save mechanism follows links and replaces whatever they end at; only a regular file may be replaced.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return problem(FileProblem::NotRegular, path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+        return problem(FileProblem::System, path, file.errorString());
     // QSaveFile::commit() in Qt 6.4 links the file even when the flush inside it fails half-way
     // (a full disk), so the buffered bytes are flushed here, where a failure can still cancel.
     if (!write(file) || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return fail(reason);
+        return problem(FileProblem::System, path, reason);
     }
     if (!file.commit())
-        return fail(file.errorString());
-    return true;
+        return problem(FileProblem::System, path, file.errorString());
+    return std::nullopt;
 }
 } // namespace
 
@@ -140,11 +227,14 @@ AlarmRecord defaultAlarmRecord()
     return record;
 }
 
-// A line break typed or pasted into a field would split its record in two, so it is written as a space.
+// A line feed typed or pasted into a field would split its record in two, so it is written as a space;
+// a carriage return stays, since only one right before the line feed ends a line. Spaces at a field's
+// end are dropped as the reader would drop them, and so never stand in a zone's last column, where they
+// would end the field early.
 QString alarmTableLine(const AlarmRecord &record)
 {
-    const auto clean = [](QString text) {
-        return text.replace(u'\r', u' ').replace(u'\n', u' ');
+    const auto clean = [](const QString &text) {
+        return trimTrailingSpaces(text).toString().replace(u'\n', u' ');
     };
     QString line;
     for (int i = 0; i < OptionFields; ++i) {
@@ -194,18 +284,18 @@ AlarmRecords readAlarmTable(QIODevice &device)
 {
     AlarmRecords table;
     table.fill(defaultAlarmRecord());
-    const QString text = readText(device);
+    const QByteArray bytes = device.read(MaxFileBytes);
     qsizetype start = 0;
     for (AlarmRecord &record : table) {
-        if (start >= text.size())
+        if (start >= bytes.size())
             break;
-        qsizetype end = text.indexOf(u'\n', start);
+        qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
-            end = text.size();
-        QStringView line = QStringView(text).sliced(start, end - start);
-        if (line.endsWith(u'\r'))
+            end = bytes.size();
+        QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        if (line.endsWith('\r'))
             line.chop(1);
-        record = readAlarmTableLine(line);
+        record = readAlarmTableLine(decode(line));
         start = end + 1;
     }
     return table;
@@ -215,7 +305,7 @@ AlarmRecords readAlarmTable(QIODevice &device)
 // The first token of the file is the interval; an empty file reads as the default.
 QString readInterval(QIODevice &device)
 {
-    const QString text = readText(device);
+    const QString text = decode(device.read(MaxFileBytes));
     qsizetype pos = 0;
     while (pos < text.size() && (text[pos] == u' ' || isLineBreak(text[pos])))
         ++pos;
@@ -232,27 +322,40 @@ bool writeInterval(QIODevice &device, const QString &interval)
     return writeAll(device, (line + QStringLiteral("\r\n")).toUtf8());
 }
 
-void loadSettings(HPMOD &shared, const QString &configDir)
+QList<FileProblem> loadSettings(HPMOD &shared, const QString &configDir)
 {
+    QList<FileProblem> problems;
+    loadFile(shared, configDir, AlarmTableFileName, [&](QIODevice *file) {
+        if (file)
+            shared.AlarmTable = readAlarmTable(*file);
+        else
+            shared.AlarmTable.fill(defaultAlarmRecord());
+    }, problems);
+    loadFile(shared, configDir, IntervalFileName, [&](QIODevice *file) {
+        shared.announceInterval = file ? readInterval(*file) : DefaultInterval;
+    }, problems);
+    return problems;
+}
+
+std::optional<FileProblem> storeAlarmTable(const AlarmRecords &table, const QString &configDir,
+                                           const QStringList &kept)
+{
+    return storeFile(configDir, AlarmTableFileName, kept,
+                     [&](QIODevice &file) { return writeAlarmTable(file, table); });
+}
+
+std::optional<FileProblem> storeInterval(const QString &interval, const QString &configDir, const QStringList &kept)
+{
+    return storeFile(configDir, IntervalFileName, kept,
+                     [&](QIODevice &file) { return writeInterval(file, interval); });
+}
+
+void removeStaleTemporaries(const QString &configDir)
+{
+    static const QRegularExpression temporary(QStringLiteral("^(kalind|saytime)\\.dta\\.[A-Za-z]{6}$"));
     const QDir dir(configDir);
-    QFile table(dir.filePath(AlarmTableFileName));
-    if (table.open(QIODevice::ReadOnly)) {
-        shared.AlarmTable = readAlarmTable(table);
-    } else {
-        shared.AlarmTable.fill(defaultAlarmRecord());
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (temporary.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.filePath());
     }
-    QFile interval(dir.filePath(IntervalFileName));
-    shared.announceInterval = interval.open(QIODevice::ReadOnly) ? readInterval(interval) : DefaultInterval;
-}
-
-bool storeAlarmTable(const AlarmRecords &table, const QString &configDir, QString *why)
-{
-    return storeFile(configDir, AlarmTableFileName, [&](QIODevice &file) { return writeAlarmTable(file, table); },
-                     why);
-}
-
-bool storeInterval(const QString &interval, const QString &configDir, QString *why)
-{
-    return storeFile(configDir, IntervalFileName, [&](QIODevice &file) { return writeInterval(file, interval); },
-                     why);
 }

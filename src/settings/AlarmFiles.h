@@ -3,7 +3,11 @@
 
 #include "HPMOD.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class QIODevice;
 
@@ -26,9 +30,30 @@ bool writeInterval(QIODevice &device, const QString &interval);
 AlarmRecords readAlarmTable(QIODevice &device);
 QString readInterval(QIODevice &device);
 
-// The files in `configDir`. A missing or unreadable file loads as the defaults and is not created.
-void loadSettings(HPMOD &shared, const QString &configDir);
-// Each store replaces its file whole or not at all (the folder is created when needed);
-// on failure the old file is untouched and `why` says what went wrong.
-bool storeAlarmTable(const AlarmRecords &table, const QString &configDir, QString *why);
-bool storeInterval(const QString &interval, const QString &configDir, QString *why);
+// Why a settings file was not read or not written; the window puts it into words.
+struct FileProblem
+{
+    enum Kind {
+        NotRegular,   // a folder, FIFO, socket or device (links followed)
+        AccessDenied, // no permission
+        Kept,         // could not be read earlier in this run, so it is not overwritten
+        System,       // `detail` holds the system's own words
+    } kind = System;
+    QString path;
+    QString detail;
+};
+
+// The files in `configDir`. A missing file loads as the defaults and is not created. One that exists but
+// cannot be read loads as the defaults too, its name joins `shared.keptFiles` (never written again in
+// this run, so nothing of the user's is overwritten) and it is returned once, for the user to be told.
+// Only regular files are opened, so a FIFO or a device cannot make the caller wait.
+QList<FileProblem> loadSettings(HPMOD &shared, const QString &configDir);
+// Each store replaces its file whole or not at all (the folder is created when needed). It refuses the
+// files named in `kept` and a target, links followed, that exists but is not a regular file.
+std::optional<FileProblem> storeAlarmTable(const AlarmRecords &table, const QString &configDir,
+                                           const QStringList &kept);
+std::optional<FileProblem> storeInterval(const QString &interval, const QString &configDir, const QStringList &kept);
+
+// Removes what a save killed half-way leaves behind: the save mechanism's temporary files, named after
+// the settings file with a dot and six letters ("kalind.dta.qWxYzA"). Only for the folder's one Kalindor.
+void removeStaleTemporaries(const QString &configDir);

@@ -1,15 +1,19 @@
 // A label that reports clicks: the date line, the sound choices and the wave-file paths are labels the user clicks.
 #pragma once
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <functional>
 
+// It takes the keyboard focus like a button, and Space or Enter act as a click.
 class ClickableLabel : public QLabel
 {
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(QWidget *parent = nullptr) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
     std::function<void()> onClick;
 
 protected:
@@ -18,5 +22,29 @@ protected:
         QLabel::mouseReleaseEvent(event);
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
             onClick();
+    }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!event->isAutoRepeat() && onClick)
+                onClick();
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        // Styles draw a focus frame only after a key moved the focus; a label has no other sign of it.
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.state |= QStyle::State_KeyboardFocusChange;
+        option.rect = contentsRect();
+        option.backgroundColor = palette().color(backgroundRole());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }
 };

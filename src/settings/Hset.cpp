@@ -1,11 +1,15 @@
 #include "Hset.h"
 
 #include "AlarmFiles.h"
+#include "FocusButton.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -43,6 +47,7 @@ struct Captions
 {
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint;
+    std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
 // Indexed by CurrentLanguage: French, German, English.
@@ -51,25 +56,80 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Heure"), QStringLiteral("Minutes"), QStringLiteral("Gong"), QStringLiteral("Sonnerie"),
       QStringLiteral("Rendez-vous"), QStringLiteral("Fichiers wave personnel")},
      QStringLiteral("Sauver"), QStringLiteral("Annoncer l'heure toutes les : "),
-     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     {QStringLiteral("Jour du mois (5), * pour tous les jours, ou des jours de la semaine : Lun-Ven, Sam,Dim"),
+      QStringLiteral("Mois de 1 à 12, ou * pour tous les mois"),
+      QStringLiteral("Année en quatre chiffres (2026), ou * pour toutes les années"),
+      QStringLiteral("Heure de 0 à 23 sans zéro devant, ou * pour toutes les heures"),
+      QStringLiteral("Minute de 0 à 59 sans zéro devant, ou * pour toutes les minutes")}},
     {{QStringLiteral("N° Set"), QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"),
       QStringLiteral("Stunden"), QStringLiteral("Minuten"), QStringLiteral("Gong"), QStringLiteral("Klingel"),
       QStringLiteral("Termin"), QStringLiteral("Persönliche wave dateien")},
      QStringLiteral("Sichern"), QStringLiteral("Zeitansage alle : "),
-     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     {QStringLiteral("Tag des Monats (5), * für jeden Tag, oder Wochentage: Mo-Fr, Sa,So"),
+      QStringLiteral("Monat 1 bis 12, oder * für jeden Monat"),
+      QStringLiteral("Jahr vierstellig (2026), oder * für jedes Jahr"),
+      QStringLiteral("Stunde 0 bis 23 ohne führende Null, oder * für jede Stunde"),
+      QStringLiteral("Minute 0 bis 59 ohne führende Null, oder * für jede Minute")}},
     {{QStringLiteral("N° Set"), QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"),
       QStringLiteral("Hour"), QStringLiteral("Minute"), QStringLiteral("Gong"), QStringLiteral("Ring"),
       QStringLiteral("Meeting"), QStringLiteral("Personnel wave files")},
      QStringLiteral("Save"), QStringLiteral("Announce time every : "),
-     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60")},
+     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     {QStringLiteral("Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun"),
+      QStringLiteral("Month 1 to 12, or * for every month"),
+      QStringLiteral("Year in four digits (2026), or * for every year"),
+      QStringLiteral("Hour 0 to 23 without a leading zero, or * for every hour"),
+      QStringLiteral("Minute 0 to 59 without a leading zero, or * for every minute")}},
 }};
 
-// The reason comes from the file system and is in English whatever the language.
 const std::array<QString, 3> StoreFailedByLanguage = {
     QStringLiteral("Les réglages n'ont pas pu être enregistrés."),
     QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
     QStringLiteral("The settings could not be saved."),
 };
+const std::array<QString, 3> LoadFailedByLanguage = {
+    QStringLiteral("Un fichier de réglages ne peut pas être lu. Kalindor ne le modifiera pas avant son prochain "
+                   "démarrage."),
+    QStringLiteral("Eine Einstellungsdatei kann nicht gelesen werden. Kalindor ändert sie bis zum nächsten Start "
+                   "nicht."),
+    QStringLiteral("A settings file cannot be read. Kalindor will not change it until it is started again."),
+};
+
+// "path: reason". Reasons the system gives (a full disk, an I/O error) come in its own words.
+QString describe(const FileProblem &problem, Language language)
+{
+    static const std::array<std::array<QString, 3>, 3> reasons = {{
+        {QStringLiteral("ce n'est pas un fichier ordinaire"), QStringLiteral("keine gewöhnliche Datei"),
+         QStringLiteral("not a regular file")},
+        {QStringLiteral("accès refusé"), QStringLiteral("Zugriff verweigert"), QStringLiteral("permission denied")},
+        {QStringLiteral("illisible au chargement, laissé tel quel"),
+         QStringLiteral("beim Laden unlesbar, bleibt unverändert"),
+         QStringLiteral("unreadable when loaded, left as it is")},
+    }};
+    const QString reason = problem.kind == FileProblem::System
+        ? problem.detail
+        : reasons[problem.kind][std::clamp<int>(language, French, English)];
+    return problem.path + QStringLiteral(": ") + reason;
+}
+
+// What assistive technology says of the grid: "Alarm 3, Day", and what each kind of cell takes.
+struct Descriptions
+{
+    QString alarm, box, option, waveFile, save;
+};
+const std::array<Descriptions, 3> DescriptionsByLanguage = {{
+    {QStringLiteral("Alarme"), QStringLiteral("Un nombre sans zéro initial, comme l'horloge l'affiche"),
+     QStringLiteral("Cliquez pour choisir ce son"), QStringLiteral("Cliquez pour choisir un fichier wave"),
+     QStringLiteral("Enregistrer les alarmes et l'intervalle, puis fermer la fenêtre")},
+    {QStringLiteral("Alarm"), QStringLiteral("Eine Zahl ohne führende Null, wie die Uhr sie zeigt"),
+     QStringLiteral("Klicken, um diesen Klang zu wählen"), QStringLiteral("Klicken, um eine Wave-Datei zu wählen"),
+     QStringLiteral("Alarme und Intervall speichern, dann das Fenster schließen")},
+    {QStringLiteral("Alarm"), QStringLiteral("A number without a leading zero, as the clock shows it"),
+     QStringLiteral("Click to choose this sound"), QStringLiteral("Click to choose a wave file"),
+     QStringLiteral("Save the alarms and the interval, then close the window")},
+}};
 
 const Captions &captionsFor(Language language)
 {
@@ -148,7 +208,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     if (const QPixmap icon(QStringLiteral(":/pictures/icon.png")); !icon.isNull())
         Picture2->setPixmap(icon.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    Command1 = new QPushButton(this);
+    Command1 = new FocusButton(this);
     Command1->setGeometry(382, 9, 95, 25);
     QFont bold = font;
     bold.setPointSize(12);
@@ -191,6 +251,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Text1->installEventFilter(this);
     Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
 
+    Text3[0]->setFocus(); // not Save, which a stray Space would press
     Form_Load();
     // Captions are the activation's job; setting them now as well keeps a window that is never
     // activated (the hidden one the clock reads) from carrying blank headings.
@@ -219,7 +280,15 @@ ClickableLabel *Hset::optionLabel(int alarm, int option) const
 
 void Hset::Form_Load()
 {
-    loadSettings(shared, services.configDir);
+    const QList<FileProblem> problems = loadSettings(shared, services.configDir);
+    if (!problems.isEmpty() && services.warn) {
+        // The hidden window is made by a timer tick of the main window: the message goes there, and the
+        // real service shows it without waiting, so the clock and the alarms go on behind it.
+        QString text = LoadFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+        for (const FileProblem &problem : problems)
+            text += QStringLiteral("\n\n") + describe(problem, shared.CurrentLanguage);
+        services.warn(isVisible() || !parentWidget() ? this : parentWidget(), QStringLiteral("Kalindor"), text);
+    }
     for (int alarm = 1; alarm <= 10; ++alarm) {
         const AlarmRecord &record = shared.AlarmTable[alarm - 1];
         for (int index = 0; index < 5; ++index)
@@ -236,8 +305,35 @@ void Hset::Form_Activate()
     for (int i = 0; i < int(Label2.size()); ++i)
         setFittingText(Label2[i], captions.headings[i]);
     Command1->setText(captions.save);
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        for (int index = 0; index < 5; ++index)
+            dateBox(alarm, index)->setToolTip(captions.dateBoxTips[index]);
+    }
     setFittingText(Label14, captions.intervalCaption);
     setFittingText(Label15, captions.intervalHint);
+
+    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    Command1->setAccessibleDescription(texts.save);
+    Text1->setAccessibleName(captions.intervalCaption.section(u':', 0, 0).trimmed());
+    Text1->setAccessibleDescription(captions.intervalHint.simplified());
+    for (int alarm = 1; alarm <= 10; ++alarm)
+        describeRow(alarm);
+}
+
+void Hset::describeRow(int alarm)
+{
+    const Captions &captions = captionsFor(shared.CurrentLanguage);
+    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    const QString row = QStringLiteral("%1 %2, ").arg(texts.alarm).arg(alarm);
+    for (int index = 0; index < 5; ++index) {
+        dateBox(alarm, index)->setAccessibleName(row + captions.headings[1 + index]);
+        dateBox(alarm, index)->setAccessibleDescription(texts.box);
+    }
+    for (int column = 0; column <= WaveColumn; ++column) {
+        ClickableLabel *label = soundLabel(alarm, column);
+        label->setAccessibleName(row + captions.headings[6 + column] + QStringLiteral(": ") + label->text());
+        label->setAccessibleDescription(column == WaveColumn ? texts.waveFile : texts.option);
+    }
 }
 
 void Hset::Text1_Click()
@@ -263,7 +359,7 @@ void Hset::waveFileClicked(int alarm)
 {
     for (int option = 0; option < OptionFields; ++option)
         optionLabel(alarm, option)->setText(QStringLiteral("0"));
-    waveFileLabel(alarm)->setText(chooseWaveFile());
+    waveFileLabel(alarm)->setText(chooseWaveFile(waveFileLabel(alarm)->text()));
     takeSoundChoice(alarm);
 }
 
@@ -273,15 +369,21 @@ void Hset::takeSoundChoice(int alarm)
     AlarmRecord &record = shared.AlarmTable[alarm - 1];
     for (int column = 0; column <= WaveColumn; ++column)
         record.field(5 + column) = soundLabel(alarm, column)->text();
-    QString why;
-    if (!storeAlarmTable(shared.AlarmTable, services.configDir, &why))
-        reportStoreFailure(why);
+    describeRow(alarm);
+    if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
+        reportStoreFailure({*problem});
 }
 
-QString Hset::chooseWaveFile()
+QString Hset::chooseWaveFile(const QString &currentFile)
 {
-    const QString path =
-        services.openFile ? services.openFile(this, WaveDialogTitle, WaveDialogFilter, WaveDialogInitialName) : QString();
+    // The initial name is a Windows path, no place to open in here; it is only what a cancel returns.
+    const QFileInfo current(currentFile);
+    QString folder = current.isAbsolute() ? current.absolutePath() : QString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString path = services.openFile ? services.openFile(this, WaveDialogTitle, WaveDialogFilter, folder) : QString();
     return path.isEmpty() ? WaveDialogInitialName : path;
 }
 
@@ -304,21 +406,26 @@ void Hset::Command1_Click()
     }
     shared.announceInterval = Text1->text();
 
-    QString why;
-    if (!storeAlarmTable(shared.AlarmTable, services.configDir, &why)
-        || !storeInterval(shared.announceInterval, services.configDir, &why)) {
+    QList<FileProblem> problems;
+    if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
+        problems << *problem;
+    if (const auto problem = storeInterval(shared.announceInterval, services.configDir, shared.keptFiles))
+        problems << *problem;
+    if (!problems.isEmpty()) {
         // Closing now would throw away what the user typed; they can free space or fix the folder and save again.
-        reportStoreFailure(why);
+        reportStoreFailure(problems);
         return;
     }
     close();
 }
 
-void Hset::reportStoreFailure(const QString &why)
+void Hset::reportStoreFailure(const QList<FileProblem> &problems)
 {
-    const QString lead = StoreFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    QString text = StoreFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    for (const FileProblem &problem : problems)
+        text += QStringLiteral("\n\n") + describe(problem, shared.CurrentLanguage);
     if (services.warn)
-        services.warn(this, QStringLiteral("Kalindor"), lead + QStringLiteral("\n\n") + why);
+        services.warn(this, QStringLiteral("Kalindor"), text);
 }
 
 bool Hset::event(QEvent *event)

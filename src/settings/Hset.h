@@ -1,6 +1,7 @@
 // The ALARM SET window: ten alarms of date, time and sound, and the announcement interval.
 #pragma once
 
+#include "AlarmFiles.h"
 #include "ClickableLabel.h"
 #include "HPMOD.h"
 
@@ -15,9 +16,10 @@
 struct HsetServices
 {
     QString configDir; // where kalind.dta and saytime.dta live
-    // The open-file dialog; returns the chosen path, or an empty text when the user cancels.
-    std::function<QString(QWidget *parent, const QString &title, const QString &filter, const QString &initialName)> openFile;
-    // Tells the user something went wrong (a store that failed); must not block tests.
+    // The open-file dialog, opened in `folder`; returns the chosen path, or an empty text when the user cancels.
+    std::function<QString(QWidget *parent, const QString &title, const QString &filter, const QString &folder)> openFile;
+    // Tells the user something went wrong (a file that cannot be read, a store that failed); must not
+    // wait for the user, since it is also called from the main window's timer tick.
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
 };
 
@@ -44,7 +46,8 @@ public:
     void optionClicked(int alarm, int option);
     // The click handlers of the grid's wave-file labels (Label7_Click, Label11_Click, ...).
     void waveFileClicked(int alarm);
-    QString chooseWaveFile();
+    // The dialog opens in the folder of `currentFile` when there is one, else in the Music folder, else at home.
+    QString chooseWaveFile(const QString &currentFile = {});
 
     static inline const QString WaveDialogTitle = QStringLiteral("Ouvrir un fichier Wave");
     // One entry, "Fichiers Son (*.WAV)"; its pattern is given in both cases because file names are
@@ -82,7 +85,8 @@ protected:
 private:
     ClickableLabel *soundLabel(int alarm, int column) const; // column 0-2 options, 3 wave file
     void takeSoundChoice(int alarm);
-    void reportStoreFailure(const QString &why);
+    void reportStoreFailure(const QList<FileProblem> &problems);
+    void describeRow(int alarm); // accessible names, which carry the row's sound choice
 
     HPMOD &shared;
     HsetServices services;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
@@ -34,6 +35,7 @@ struct HPMOD
     AlarmRecords AlarmTable;           // never-loaded records hold empty texts
     QString announceInterval;
     qint16 lastClickedColumn = 0;      // survives the settings window being destroyed
+    QStringList keptFiles;             // settings files found unreadable: this run never writes them
 };
 
 inline QString &AlarmRecord::field(int index)

@@ -142,7 +142,8 @@ void Announcements::speakDate()
 
 void Announcements::speakYear(Language language, int year)
 {
-    if (year < 1998)
+    // From 2100 on the rule below would say "two thousand" and the last two digits; no year is better.
+    if (year < 1998 || year > 2099)
         return;
     static constexpr SampleId firstYear[] = {57, 117, 186};  // the phrases for 1998 to 2004
     static constexpr SampleId thousand[] = {59, 119, 188};   // "two thousand", which opens every year from 2005

@@ -1,6 +1,6 @@
 #include "Decoder.h"
 
-#include <QFile>
+#include "SoundFileReader.h"
 
 #include <sndfile.h>
 
@@ -43,10 +43,6 @@ sf_count_t memRead(void *ptr, sf_count_t count, void *user)
 sf_count_t memWrite(const void *, sf_count_t, void *) { return 0; }
 sf_count_t memTell(void *user) { return static_cast<MemoryReader *>(user)->pos; }
 
-// A whole song chosen as an alarm is decoded at every check of its minute: keep only its first
-// 32 million values (about six minutes of CD stereo, 128 MB) so that memory stays bounded.
-constexpr sf_count_t MaxValues = sf_count_t(32) * 1024 * 1024;
-
 std::optional<Pcm> readAll(SNDFILE *file, const SF_INFO &info, const QString &origin)
 {
     if (!file)
@@ -66,8 +62,6 @@ std::optional<Pcm> readAll(SNDFILE *file, const SF_INFO &info, const QString &or
                 break;
             pcm.samples.insert(pcm.samples.end(), block.begin(), block.begin() + got * info.channels);
             total += got;
-            if (total * info.channels >= MaxValues)
-                break;
         }
         if (total > 0 && sf_error(file) == SF_ERR_NO_ERROR)
             result = std::move(pcm);
@@ -91,9 +85,16 @@ std::optional<Pcm> decodeImage(const QByteArray &image)
 
 std::optional<Pcm> decodeFile(const QString &path)
 {
-    if (path.isEmpty())
+    const auto reader = SoundFileReader::open(path);
+    if (!reader)
         return std::nullopt;
-    SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    return readAll(file, info, path);
+    Pcm whole, piece;
+    while (reader->next(piece)) {
+        whole.channels = piece.channels;
+        whole.samples.insert(whole.samples.end(), piece.samples.begin(), piece.samples.end());
+    }
+    if (whole.samples.empty())
+        return std::nullopt;
+    whole.origin = path;
+    return whole;
 }

@@ -9,4 +9,6 @@
 
 // Any container libsndfile understands, including MPEG Layer-3 inside RIFF WAVE.
 std::optional<Pcm> decodeImage(const QByteArray &image);
+// A whole file at once, at 44.1 kHz, for short files such as what a WAV device wrote; the player
+// streams a user's file piece by piece instead (SoundFileReader).
 std::optional<Pcm> decodeFile(const QString &path);

@@ -1,6 +1,6 @@
 #include "Devices.h"
 
-#include "PortAudioDevice.h"
+#include "PulseDevice.h"
 #include "WavFileDevice.h"
 
 #include <QThread>
@@ -11,12 +11,9 @@ void SilentDevice::play(const Pcm &pcm)
         QThread::usleep(static_cast<unsigned long>(pcm.seconds() * 1e6));
 }
 
-std::unique_ptr<SoundDevice> openSpeakers()
+std::unique_ptr<SoundDevice> openSpeakers(std::function<void(bool heard)> report)
 {
-    auto speakers = std::make_unique<PortAudioDevice>();
-    if (speakers->hasOutput())
-        return speakers;
-    return std::make_unique<SilentDevice>(true);
+    return std::make_unique<PulseDevice>(std::move(report));
 }
 
 std::unique_ptr<SoundDevice> openWavFile(const QString &path, QString *error)

@@ -1,12 +1,14 @@
-// The sound devices a user can have: the speakers through PortAudio, a WAV file, or silence.
+// The sound devices a user can have: the speakers through the sound server, a WAV file, or silence.
 #pragma once
 
 #include "SoundDevice.h"
 
+#include <functional>
 #include <memory>
 
-// The default output through PortAudio; when there is no usable device, a silent one that keeps time.
-std::unique_ptr<SoundDevice> openSpeakers();
+// The desktop's sound server, connected at the first sound. Without one, sounds keep their time
+// silently; `report` learns after every sound whether it reached the server.
+std::unique_ptr<SoundDevice> openSpeakers(std::function<void(bool heard)> report = {});
 // Everything played goes one after another into a 44.1 kHz mono WAV file; null and `error` set when it cannot be written.
 std::unique_ptr<SoundDevice> openWavFile(const QString &path, QString *error);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <soxr.h>
+
 Pcm mixToMono(const Pcm &pcm)
 {
     if (pcm.channels <= 1)
@@ -26,28 +28,17 @@ Pcm resample(const Pcm &pcm, int sampleRate)
 {
     if (pcm.sampleRate == sampleRate || pcm.sampleRate <= 0 || sampleRate <= 0 || pcm.frames() == 0)
         return pcm;
-    Pcm out;
+    Pcm out = pcm;
     out.sampleRate = sampleRate;
-    out.channels = pcm.channels;
-    out.origin = pcm.origin;
-    const qint64 inFrames = pcm.frames();
     // Rounded, so a sound keeps its length to the nearest output frame.
-    const qint64 outFrames = std::llround(double(inFrames) * sampleRate / pcm.sampleRate);
-    const double step = double(pcm.sampleRate) / sampleRate;
-    const int ch = pcm.channels;
-    out.samples.resize(size_t(outFrames * ch));
-    for (qint64 f = 0; f < outFrames; ++f) {
-        const double pos = f * step;
-        const qint64 i = qint64(pos);
-        const float frac = float(pos - double(i));
-        const qint64 j = std::min(i + 1, inFrames - 1);
-        const qint64 a = std::min(i, inFrames - 1);
-        for (int c = 0; c < ch; ++c) {
-            const float x0 = pcm.samples[size_t(a * ch + c)];
-            const float x1 = pcm.samples[size_t(j * ch + c)];
-            out.samples[size_t(f * ch + c)] = x0 + (x1 - x0) * frac;
-        }
-    }
+    const size_t outFrames = size_t(std::llround(double(pcm.frames()) * sampleRate / pcm.sampleRate));
+    out.samples.assign(outFrames * size_t(pcm.channels), 0.0f);
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
+    size_t made = 0;
+    if (soxr_oneshot(pcm.sampleRate, sampleRate, unsigned(pcm.channels), pcm.samples.data(), size_t(pcm.frames()),
+                     nullptr, out.samples.data(), outFrames, &made, &io, nullptr, nullptr))
+        made = 0;
+    out.samples.resize(made * size_t(pcm.channels));
     return out;
 }
 

@@ -5,7 +5,7 @@
 
 // Averages all channels into one; a mono sound comes back unchanged.
 Pcm mixToMono(const Pcm &pcm);
-// Linear interpolation; enough for alarm files, and the samples already have the rate of every output.
+// The whole sound at once through libsoxr; a sound handed over in pieces is resampled by its reader instead.
 Pcm resample(const Pcm &pcm, int sampleRate);
 // Mono or the same channels at `sampleRate`: what the WAV file and a stereo-only device take.
 Pcm convertPcm(const Pcm &pcm, int sampleRate, int channels);

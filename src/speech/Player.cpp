@@ -1,6 +1,7 @@
 #include "Player.h"
 
 #include "Decoder.h"
+#include "SoundFileReader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,7 @@ void Player::PlaySample(SampleId id)
     if (!pcm)
         return;
     pcm->origin = QStringLiteral("sample %1").arg(id);
-    device.play(*pcm);
+    playInPieces(*pcm);
 }
 
 void Player::StopSound()
@@ -50,12 +51,34 @@ void Player::StopSound()
 
 void Player::PlaySoundFile(const QString &path)
 {
-    auto pcm = decodeFile(path);
-    if (!pcm) {
-        pcm = decodeImage(catalogue.alertImage());
-        if (!pcm)
-            pcm = chime();
-        pcm->origin = QStringLiteral("alert");
+    // Decoded while it plays, so neither its length nor its header decides how much memory it takes.
+    if (const auto reader = SoundFileReader::open(path)) {
+        Pcm piece;
+        bool begun = false;
+        while (!interrupted() && reader->next(piece)) {
+            piece.origin = path;
+            piece.continuation = begun;
+            device.play(piece);
+            begun = true;
+        }
+        if (begun || interrupted())
+            return;
     }
-    device.play(*pcm);
+    auto pcm = decodeImage(catalogue.alertImage());
+    if (!pcm)
+        pcm = chime();
+    pcm->origin = QStringLiteral("alert");
+    playInPieces(*pcm);
+}
+
+void Player::playInPieces(const Pcm &pcm)
+{
+    Pcm piece{{}, pcm.sampleRate, pcm.channels, pcm.origin};
+    const size_t step = size_t(SoundFileReader::PieceFrames) * size_t(std::max(1, pcm.channels));
+    for (size_t at = 0; at < pcm.samples.size() && !interrupted(); at += step) {
+        piece.samples.assign(pcm.samples.begin() + qsizetype(at),
+                             pcm.samples.begin() + qsizetype(std::min(at + step, pcm.samples.size())));
+        piece.continuation = at > 0;
+        device.play(piece);
+    }
 }

@@ -1,9 +1,12 @@
-// Plays built-in samples and the user's sound files through one sound device, synchronously.
+// Plays built-in samples and the user's sound files through one sound device, synchronously and in
+// pieces of about 93 ms that the device joins without a gap.
 #pragma once
 
 #include "SampleCatalogue.h"
 #include "SoundDevice.h"
 #include "Speaker.h"
+
+#include <functional>
 
 class Player final : public Speaker
 {
@@ -14,11 +17,19 @@ public:
     void StopSound() override;
     void PlaySoundFile(const QString &path) override;
 
+    // Once `requested` returns true, sounds end at the next piece and further sounds are not played:
+    // the program is ending. Asked before every piece, so it must be cheap.
+    void interruptWhen(std::function<bool()> requested) { stopRequested = std::move(requested); }
+
     // The image of the sample played last; replaced whole by each PlaySample.
     const QByteArray &sampleBuffer() const { return SampleBuffer; }
 
 private:
+    bool interrupted() const { return stopRequested && stopRequested(); }
+    void playInPieces(const Pcm &pcm);
+
     SoundDevice &device;
     SampleCatalogue catalogue;
     QByteArray SampleBuffer;
+    std::function<bool()> stopRequested;
 };

@@ -19,6 +19,8 @@ std::unique_ptr<WavFileDevice> WavFileDevice::create(const QString &path, QStrin
     }
     // Without clipping libsndfile wraps a float above 1.0 round to a loud negative sample.
     sf_command(handle, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    // The header is rewritten after every write, so the file stays whole however the program ends.
+    sf_command(handle, SFC_SET_UPDATE_HEADER_AUTO, nullptr, SF_TRUE);
     return std::unique_ptr<WavFileDevice>(new WavFileDevice(handle));
 }
 

@@ -4,7 +4,8 @@
 
 void RecordingDevice::play(const Pcm &pcm)
 {
-    log << pcm.origin;
+    if (!pcm.continuation)
+        log << pcm.origin;
     playedSeconds += pcm.seconds();
     if (clock)
         clock->advanceMs(std::llround(pcm.seconds() * 1000));

@@ -1,0 +1,28 @@
+// Tells the user, once, that sounds reach no output: an alarm clock that rings silently must say so.
+#pragma once
+
+#include "HPMOD.h"
+
+#include <QString>
+
+#include <functional>
+
+// The sentence for standard error and the desktop notification, in the given language.
+QString noSoundText(Language language);
+
+class SoundNotice
+{
+public:
+    using Notify = std::function<void(const QString &summary, const QString &body)>;
+    // `language` is read when the notice is given, so it follows the flag buttons.
+    SoundNotice(const Language &language, Notify notify) : language(language), notify(std::move(notify)) {}
+
+    // Called after every sound: the first one that is not heard gives the notice on standard error
+    // and on the desktop; nothing more is said until a sound has been heard again.
+    void soundPlayed(bool heard);
+
+private:
+    const Language &language;
+    Notify notify;
+    bool told = false;
+};

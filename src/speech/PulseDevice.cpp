@@ -1,0 +1,302 @@
+#include "PulseDevice.h"
+
+#include "PcmConvert.h"
+
+#include <QAbstractEventDispatcher>
+#include <QThread>
+
+#include <pulse/pulseaudio.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QDeadlineTimer after(double seconds)
+{
+    return QDeadlineTimer(std::llround(std::max(0.0, seconds) * 1000), Qt::PreciseTimer);
+}
+
+// The loop's lock, held by the window thread around every call into libpulse.
+class Locked
+{
+public:
+    explicit Locked(pa_threaded_mainloop *loop) : loop(loop) { pa_threaded_mainloop_lock(loop); }
+    ~Locked() { pa_threaded_mainloop_unlock(loop); }
+    Locked(const Locked &) = delete;
+    Locked &operator=(const Locked &) = delete;
+
+private:
+    pa_threaded_mainloop *loop;
+};
+
+// Every callback only wakes the waiting thread, which then looks at the states itself.
+void wake(void *loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0); }
+void wakeOnContext(pa_context *, void *loop) { wake(loop); }
+void wakeOnStream(pa_stream *, void *loop) { wake(loop); }
+void wakeOnWrite(pa_stream *, size_t, void *loop) { wake(loop); }
+void wakeOnTime(pa_mainloop_api *, pa_time_event *, const struct timeval *, void *loop) { wake(loop); }
+
+} // namespace
+
+PulseDevice::PulseDevice(std::function<void(bool heard)> report) : report(std::move(report))
+{
+    startSoon.setSingleShot(true);
+    startSoon.setInterval(0);
+    startSoon.callOnTimeout([this] {
+        if (!stream)
+            return;
+        Locked lock(loop);
+        if (pa_operation *op = streamGood() ? pa_stream_trigger(stream, nullptr, nullptr) : nullptr)
+            pa_operation_unref(op);
+    });
+    idleClose.setSingleShot(true);
+    idleClose.setInterval(IdleCloseMs);
+    idleClose.callOnTimeout([this] { closeStream(); });
+}
+
+PulseDevice::~PulseDevice()
+{
+    closeStream();
+    if (!loop)
+        return;
+    {
+        Locked lock(loop);
+        dropServer(false);
+    }
+    pa_threaded_mainloop_stop(loop);
+    pa_threaded_mainloop_free(loop);
+}
+
+void PulseDevice::play(const Pcm &pcm)
+{
+    if (pcm.frames() == 0)
+        return;
+    const QDeadlineTimer soundEnd = after(pcm.seconds());
+    startSoon.stop();
+    idleClose.stop();
+    const bool heard = writeSound(pcm);
+    if (!heard) {
+        // Keep the phrase's timing, as if the sound had been heard.
+        const qint64 ms = soundEnd.remainingTime();
+        if (ms > 0)
+            QThread::msleep(static_cast<unsigned long>(ms));
+    } else if (QAbstractEventDispatcher::instance()) {
+        // Without an event loop (a tool, --say) the stream waits for the next sound, stop() or the destructor.
+        startSoon.start();
+        idleClose.start();
+    }
+    if (report)
+        report(heard);
+}
+
+bool PulseDevice::writeSound(const Pcm &pcm)
+{
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(pcm.sampleRate), uint8_t(pcm.channels)};
+    // The player hands over 44.1 kHz mono or stereo; anything the server cannot take is converted first.
+    const bool fits = pcm.channels <= PA_CHANNELS_MAX && pa_sample_spec_valid(&spec);
+    const Pcm converted = fits ? Pcm() : convertPcm(pcm, 44100, 1);
+    const Pcm &sound = fits ? pcm : converted;
+    if (stream) {
+        bool keep = false;
+        {
+            Locked lock(loop);
+            keep = streamGood() && streamRate == sound.sampleRate && streamChannels == sound.channels;
+        }
+        if (!keep)
+            closeStream();
+    }
+    if (!connectServer())
+        return false;
+    Locked lock(loop);
+    if (!stream && !openStream(sound.sampleRate, sound.channels))
+        return false;
+    return writeAll(sound);
+}
+
+// With the loop locked: true once `done()` holds, false when the deadline passes first.
+template <typename Done>
+bool PulseDevice::waitUntil(Done done, const QDeadlineTimer &deadline)
+{
+    while (!done()) {
+        const qint64 ms = deadline.remainingTime();
+        if (ms == 0)
+            return false;
+        pa_context_rttime_restart(context, wakeUp, pa_rtclock_now() + pa_usec_t(ms) * PA_USEC_PER_MSEC);
+        pa_threaded_mainloop_wait(loop);
+    }
+    return true;
+}
+
+bool PulseDevice::connectServer()
+{
+    if (context) {
+        Locked lock(loop);
+        if (pa_context_get_state(context) == PA_CONTEXT_READY)
+            return true;
+        // The server went away since the last sound (a restart): try again at once.
+        dropServer(false);
+    }
+    if (!retryAt.hasExpired())
+        return false;
+    if (!loop) {
+        loop = pa_threaded_mainloop_new();
+        if (!loop)
+            return false;
+        if (pa_threaded_mainloop_start(loop) < 0) {
+            pa_threaded_mainloop_free(loop);
+            loop = nullptr;
+            return false;
+        }
+    }
+    Locked lock(loop);
+    pa_proplist *properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Kalindor");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "kalindor");
+    context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop), "Kalindor", properties);
+    pa_proplist_free(properties);
+    if (!context) {
+        retryAt = QDeadlineTimer(RetryMs);
+        return false;
+    }
+    pa_context_set_state_callback(context, wakeOnContext, loop);
+    wakeUp = pa_context_rttime_new(context, PA_USEC_INVALID, wakeOnTime, loop);
+    // Never start a server of our own: the desktop's session starts it, or there is none.
+    const bool answered = pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0
+        && waitUntil([this] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(context))
+                                     || pa_context_get_state(context) == PA_CONTEXT_READY; },
+                     QDeadlineTimer(AnswerMs));
+    if (answered && pa_context_get_state(context) == PA_CONTEXT_READY)
+        return true;
+    dropServer(true);
+    return false;
+}
+
+bool PulseDevice::openStream(int sampleRate, int channels)
+{
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(sampleRate), uint8_t(channels)};
+    stream = pa_stream_new(context, "Kalindor", &spec, nullptr);
+    if (!stream) {
+        dropServer(true);
+        return false;
+    }
+    pa_stream_set_state_callback(stream, wakeOnStream, loop);
+    pa_stream_set_write_callback(stream, wakeOnWrite, loop);
+    const auto unset = uint32_t(-1);
+    const pa_buffer_attr buffer{unset, uint32_t(pa_usec_to_bytes(LatencyMs * PA_USEC_PER_MSEC, &spec)), unset, unset, unset};
+    const bool ready = pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) >= 0
+        && waitUntil([this] { return pa_stream_get_state(stream) != PA_STREAM_CREATING; }, QDeadlineTimer(AnswerMs))
+        && pa_stream_get_state(stream) == PA_STREAM_READY;
+    if (!ready) {
+        dropServer(true);
+        return false;
+    }
+    streamRate = sampleRate;
+    streamChannels = channels;
+    return true;
+}
+
+// Writes only what the server asks for, so that a stalled server can never block the thread.
+bool PulseDevice::writeAll(const Pcm &pcm)
+{
+    const auto *bytes = reinterpret_cast<const char *>(pcm.samples.data());
+    const size_t total = pcm.samples.size() * sizeof(float);
+    const size_t frameBytes = size_t(pcm.channels) * sizeof(float);
+    const QDeadlineTimer giveUpAt = after(pcm.seconds() + (LatencyMs + StallMarginMs) / 1000.0);
+    size_t done = 0;
+    while (done < total) {
+        size_t room = 0;
+        const bool asked = waitUntil([&] {
+            if (!streamGood())
+                return true;
+            room = pa_stream_writable_size(stream);
+            return room > 0 && room != size_t(-1);
+        }, giveUpAt);
+        if (!asked || !streamGood()) {
+            // A stalled server is left alone for a while; one that went away may be back at the next sound.
+            dropServer(!asked);
+            return false;
+        }
+        size_t n = std::min(room, total - done);
+        n = std::max(n - n % frameBytes, std::min(frameBytes, total - done));
+        if (pa_stream_write(stream, bytes + done, n, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+            dropServer(false);
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+bool PulseDevice::streamGood() const
+{
+    return stream && pa_stream_get_state(stream) == PA_STREAM_READY;
+}
+
+void PulseDevice::stop()
+{
+    closeStream();
+}
+
+void PulseDevice::closeStream()
+{
+    startSoon.stop();
+    idleClose.stop();
+    if (!stream)
+        return;
+    Locked lock(loop);
+    if (streamGood()) {
+        // Draining also starts a stream that holds less than its pre-buffer.
+        drained = false;
+        pa_operation *op = pa_stream_drain(stream, [](pa_stream *, int, void *self) {
+            auto *device = static_cast<PulseDevice *>(self);
+            device->drained = true;
+            wake(device->loop);
+        }, this);
+        const bool done = op && waitUntil([this] { return drained || !streamGood(); },
+                                          QDeadlineTimer(LatencyMs + 1000));
+        if (op) {
+            if (!done)
+                pa_operation_cancel(op);
+            pa_operation_unref(op);
+        }
+        if (op && !done) {
+            // The server took the sound but does not play it: it has stalled.
+            dropServer(true);
+            if (report)
+                report(false);
+            return;
+        }
+    }
+    releaseStream();
+}
+
+// With the loop locked.
+void PulseDevice::releaseStream()
+{
+    if (!stream)
+        return;
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+    stream = nullptr;
+    streamRate = streamChannels = 0;
+}
+
+// With the loop locked. Nothing here waits for the server, so a stopped one cannot hold it up.
+void PulseDevice::dropServer(bool retryLater)
+{
+    releaseStream();
+    if (context) {
+        if (wakeUp)
+            pa_threaded_mainloop_get_api(loop)->time_free(wakeUp);
+        wakeUp = nullptr;
+        pa_context_set_state_callback(context, nullptr, nullptr);
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+        context = nullptr;
+    }
+    if (retryLater)
+        retryAt = QDeadlineTimer(RetryMs);
+}

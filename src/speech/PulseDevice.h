@@ -1,0 +1,70 @@
+// The speakers: the desktop's sound server (PulseAudio, or PipeWire's PulseAudio service) through libpulse.
+#pragma once
+
+#include "SoundDevice.h"
+
+#include <QDeadlineTimer>
+#include <QTimer>
+
+#include <functional>
+
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
+struct pa_time_event;
+
+class PulseDevice final : public SoundDevice
+{
+public:
+    // A server that has not answered a connection or a new stream by then counts as absent.
+    static constexpr int AnswerMs = 2000;
+    // After a failed connection or a server that stopped answering, sounds keep their time silently
+    // this long before the next try: alarms play ten times a second.
+    static constexpr int RetryMs = 5000;
+    // The stream closes this long after the last sound; the next sample of a phrase comes far sooner.
+    static constexpr int IdleCloseMs = 1500;
+    // Sound written ahead of the speakers, so the next sample is decoded while this plays out.
+    static constexpr int LatencyMs = 250;
+    // A sound not yet written after its own length plus this is given up: the server has stalled.
+    // Generous, because a sink waking from idle may take two seconds to ask for its first data.
+    static constexpr int StallMarginMs = 4000;
+
+    // Nothing is asked of the server until the first sound. `report` learns after every sound
+    // whether it reached the server.
+    explicit PulseDevice(std::function<void(bool heard)> report = {});
+    ~PulseDevice() override;
+    PulseDevice(const PulseDevice &) = delete;
+    PulseDevice &operator=(const PulseDevice &) = delete;
+
+    // Returns when the last frame is in the server's buffer, about LatencyMs before it is heard.
+    // Without a server it returns after the sound's length, as if the sound had been heard.
+    void play(const Pcm &pcm) override;
+    // Lets the buffered end of the last sound play out, then closes the stream.
+    void stop() override;
+
+private:
+    bool writeSound(const Pcm &pcm);
+    bool connectServer();
+    bool openStream(int sampleRate, int channels);
+    bool writeAll(const Pcm &pcm);
+    bool streamGood() const;
+    template <typename Done>
+    bool waitUntil(Done done, const QDeadlineTimer &deadline);
+    void closeStream();
+    void releaseStream();
+    void dropServer(bool retryLater);
+
+    std::function<void(bool)> report;
+    pa_threaded_mainloop *loop = nullptr;
+    pa_context *context = nullptr;
+    pa_time_event *wakeUp = nullptr; // ends a wait at its time limit
+    pa_stream *stream = nullptr;
+    int streamRate = 0;
+    int streamChannels = 0;
+    bool drained = false;
+    QDeadlineTimer retryAt;
+    // Starts a stream that holds less than its pre-buffer once the caller is back in its event loop,
+    // so a short sound with nothing after it is heard at once.
+    QTimer startSoon;
+    QTimer idleClose;
+};
