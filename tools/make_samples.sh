@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates resources/samples/ (the built-in speech samples and alert.wav) with espeak-ng, sox and lame.
+# Regenerates resources/samples/ (the built-in speech samples and alert.wav) with flite (English words),
+# espeak-ng (French and German words), sox and lame, installing whichever of them is missing.
 # Run by hand after changing samples_words.tsv or a parameter below, then commit the images; the build never runs it.
+# tools/measure_samples.py measures how the result sounds in phrases.
 #   tools/make_samples.sh [output directory]
 set -euo pipefail
 
@@ -11,30 +13,71 @@ words=$here/samples_words.tsv
 report=$here/samples_report.txt
 [ $# -ge 1 ] && report=$out/samples_report.txt
 
-# One speaker for the three languages: espeak-ng's voices differ only in their rules, so the same
-# variant, speed and pitch make French, German and English sound like one person.
-VARIANT=m3
+packages=(flite espeak-ng sox lame python3 g++ pkg-config libsndfile1-dev)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    # The lock keeps concurrent installs on one machine apart.
+    "${sudo[@]}" flock /tmp/apt.lock apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" flock /tmp/apt.lock apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# English: flite's awb voice. Each word is cut out of a carrier sentence at the phone times that flite reports,
+# so that it starts and ends as it would inside speech, and its pitch is held level so that any word can
+# follow any other without the jump of a new phrase. Of flite's voices whose pitch can be held level (rms's
+# cannot), awb is the one that PocketSphinx hears best, directly and through a telephone channel; its level is
+# the one that the other two languages share. The trials behind these choices are in samples_measured.txt.
+FLITE_VOICE=awb
+F0=120               # Hz, the level of the three languages
+F0_SPREAD=5          # Hz, flite's spread of pitch around F0: level, with a trace of its stresses left
+# French and German: espeak-ng with its male variant m3, held at the same level by a variant of our own whose
+# pitch range is narrow (espeak-ng's voice files give a base and a top in Hz).
+declare -A VOICE=([fr]=fr [de]=de)
 SPEED=150            # words per minute; slower than espeak-ng's 175 so single words come out whole
-PITCH=45
-declare -A VOICE=([fr]=fr-fr [de]=de [en]=en-gb)
+PITCH_BASE=123
+PITCH_TOP=132
 
 WORD_RMS=-22         # dBFS over the whole trimmed sample, the same for every spoken sample
 ENDING_RMS=-32       # a lone consonant (-th, -st, -nd) as loud as a word would hiss; it keeps about its in-word level
 PEAK_CEILING=-1      # dBFS; a limiter holds peaks under this where the RMS gain would push them over
-TRIM_DB=-48          # both ends are cut where the sound first and last exceeds this; speech counts from -45 dBFS
+TRIM_DB=-62          # both ends are cut where the sound first and last exceeds this; quiet consonants lie above it
+
+# The meeting reminders keep the recipe they were first made with (the voices that espeak-ng really used for
+# fr-fr+m3, de+m3 and en-gb+m3, pitch 45, a trim at -48 dBFS), so that they come out as before.
+declare -A SENTENCE_VOICE=([fr]=fr-fr [de]=de+m3 [en]=en-gb)
+SENTENCE_PITCH=45
+SENTENCE_TRIM_DB=-48
 
 # Same random numbers on every run (dither, noise), so an unchanged row gives an unchanged image.
 export SOX_OPTS=-R
-
-for tool in espeak-ng sox lame python3 g++ pkg-config; do
-    command -v "$tool" >/dev/null || { echo "make_samples.sh: $tool is missing" >&2; exit 1; }
-done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 g++ -O2 -std=c++20 "$here/samples_probe.cpp" $(pkg-config --cflags --libs sndfile) -o "$work/probe"
 mkdir -p "$out"
 rm -f "$out"/[0-9][0-9][0-9].wav "$out/alert.wav"
+
+# espeak-ng finds voice variants only in its data directory, so it gets a copy of that directory's voices
+# with ours added and links to everything else.
+system_data=$(espeak-ng --version | sed -n 's/.*Data at: *//p')
+mkdir -p "$work/espeak/espeak-ng-data"
+for entry in "$system_data"/*; do
+    [ "$(basename "$entry")" = voices ] || ln -s "$entry" "$work/espeak/espeak-ng-data/"
+done
+cp -r "$system_data/voices" "$work/espeak/espeak-ng-data/"
+sed -e 's/^name .*/name kalindor/' -e "s/^pitch .*/pitch $PITCH_BASE $PITCH_TOP/" \
+    "$system_data/voices/!v/m3" >"$work/espeak/espeak-ng-data/voices/!v/kalindor"
+espeak() { espeak-ng --path="$work/espeak" "$@"; }
+
+flite_options=(-voice "$FLITE_VOICE" --setf int_f0_target_mean="$F0" --setf int_f0_target_stddev="$F0_SPREAD")
+row_options=()       # flite features of the row being made
+segments() { # segments TEXT WAVE|none: flite's phones of TEXT with their end times, "name:seconds ..."
+    flite "${flite_options[@]}" "${row_options[@]}" -psdur -t "$1" -o "$2"
+}
 
 stat_db() { # stat_db FILE "RMS lev dB"|"Pk lev dB"
     sox "$1" -n stats 2>&1 | awk -v key="$2" 'index($0, key) == 1 { print $NF }'
@@ -58,16 +101,55 @@ encode() { # encode IN.wav OUT.wav
     fi
 }
 
-# Speaks one row into $work/speech.wav: 44.1 kHz, trimmed to the speech, at the loudness of its kind.
-speak() { # speak LANG TEXT PHONEMES(0|1) EFFECTS TARGET_RMS
-    local lang=$1 text=$2 phonemes=$3 effects=$4 target=$5
-    [ "$phonemes" = 1 ] && text="[[$text]]"
-    espeak-ng -v "${VOICE[$lang]}+$VARIANT" -s "$SPEED" -p "$PITCH" -w "$work/raw.wav" "$text"
+# Cuts the bracketed words of an English carrier sentence out of flite's rendering of it into $work/raw.wav,
+# and prints the phones kept. "[word]" keeps the word, "[word:p q]" only its last phones p q (an ending).
+cut_english() { # cut_english "CARRIER WITH [WORDS]"
+    local text=$1 before after inner word keep=""
+    before=${text%%\[*}
+    inner=${text#*\[}
+    after=${inner#*\]}
+    inner=${inner%%\]*}
+    word=${inner%%:*}
+    [[ $inner == *:* ]] && keep=${inner#*:}
+    local all pre=1 post=1 alone
+    all=$(segments "$before$word$after" "$work/carrier.wav")
+    # Phones before and after the words: those of each part said alone, less the pause that ends or opens it.
+    [[ -n ${before// /} ]] && pre=$(($(segments "$before" none | wc -w) - 1))
+    [[ -n ${after//[ .]/} ]] && post=$(($(segments "$after" none | wc -w) - 1))
+    alone=$(($(segments "$word" none | wc -w) - 2))
+    local rate cut
+    rate=$(soxi -r "$work/carrier.wav")
+    cut=$(echo "$all" | awk -v pre="$pre" -v post="$post" -v alone="$alone" -v keep="$keep" -v rate="$rate" '{
+        n = NF
+        for (i = 1; i <= n; ++i) { split($i, p, ":"); name[i] = p[1]; end[i] = p[2] }
+        if (n - pre - post != alone) { print "split"; exit }
+        first = pre + 1; last = n - post
+        if (keep != "") {
+            k = split(keep, want, " ")
+            first = last - k + 1
+            for (j = 1; j <= k; ++j) if (name[first + j - 1] != want[j]) { print "ending"; exit }
+        }
+        phones = name[first]
+        for (i = first + 1; i <= last; ++i) phones = phones " " name[i]
+        printf "%d %d %s\n", end[first - 1] * rate + 0.5, end[last] * rate + 0.5, phones
+    }')
+    if [[ $cut == split || $cut == ending ]]; then
+        echo "make_samples.sh: cannot find [$inner] in flite's phones of \"$before$word$after\": $all" >&2
+        exit 1
+    fi
+    read -r start stop phones <<<"$cut"
+    sox "$work/carrier.wav" "$work/raw.wav" trim "${start}s" "=${stop}s"
+    echo "$phones"
+}
+
+# Turns $work/raw.wav into $work/speech.wav: 44.1 kHz, trimmed to the speech, at the loudness of its kind.
+shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB
+    local effects=$1 target=$2 trim=$3 rough=$4
     local extra=()
     [ "$effects" != - ] && read -r -a extra <<<"$effects"
-    # A first rough trim so that the level is measured on the word, not on espeak-ng's trailing silence.
+    # A first rough trim so that the level is measured on the word, not on the engine's trailing silence.
     sox "$work/raw.wav" -r 44100 -b 16 "$work/rough.wav" gain -6 highpass 60 "${extra[@]}" \
-        silence 1 0.002 -60d reverse silence 1 0.002 -60d reverse
+        silence 1 0.002 "${rough}d" reverse silence 1 0.002 "${rough}d" reverse
     # Trimming changes the RMS it was set for, so the gain is corrected once on the trimmed result.
     local rms gain pass
     rms=$(stat_db "$work/rough.wav" "RMS lev dB")
@@ -75,7 +157,7 @@ speak() { # speak LANG TEXT PHONEMES(0|1) EFFECTS TARGET_RMS
     for pass in 1 2; do
         # gain -l limits whatever would pass full scale; the ceiling is applied after it.
         sox "$work/rough.wav" "$work/level.wav" gain -l "$gain" gain "$PEAK_CEILING" \
-            silence 1 0.0005 "${TRIM_DB}d" reverse silence 1 0.0005 "${TRIM_DB}d" reverse
+            silence 1 0.0005 "${trim}d" reverse silence 1 0.0005 "${trim}d" reverse
         rms=$(stat_db "$work/level.wav" "RMS lev dB")
         gain=$(awk -v g="$gain" -v t="$target" -v r="$rms" 'BEGIN { printf "%.2f", g + t - r }')
     done
@@ -83,6 +165,31 @@ speak() { # speak LANG TEXT PHONEMES(0|1) EFFECTS TARGET_RMS
     length=$(soxi -D "$work/level.wav")
     # Soft edges so that no click is heard where a word was cut.
     sox "$work/level.wav" "$work/speech.wav" fade t 0.002 "$length" 0.008
+}
+
+# Speaks one row into $work/speech.wav and prints what the engine said, as phones.
+speak() { # speak KIND LANG TEXT EFFECTS TARGET_RMS
+    local kind=$1 lang=$2 text=$3 effects=$4 target=$5
+    if [ "$kind" = sentence ]; then
+        espeak-ng -v "${SENTENCE_VOICE[$lang]}" -s "$SPEED" -p "$SENTENCE_PITCH" -w "$work/raw.wav" "$text"
+        shape "$effects" "$target" "$SENTENCE_TRIM_DB" -60
+        echo $(espeak-ng -q -x -v "${SENTENCE_VOICE[$lang]}" "$text")
+    elif [ "$lang" = en ]; then
+        # NAME=VALUE among the effects is a flite feature for this row.
+        local item sox_effects=()
+        row_options=()
+        for item in $effects; do
+            [[ $item == *=* ]] && row_options+=(--setf "$item") || sox_effects+=("$item")
+        done
+        [ ${#sox_effects[@]} -eq 0 ] && sox_effects=(-)
+        cut_english "$text"
+        # The cut holds no engine silence; the rough trim only takes what lies far under the final trim.
+        shape "${sox_effects[*]}" "$target" "$TRIM_DB" $((TRIM_DB - 12))
+    else
+        espeak -v "${VOICE[$lang]}+kalindor" -s "$SPEED" -w "$work/raw.wav" "$text"
+        shape "$effects" "$target" "$TRIM_DB" $((TRIM_DB - 12))
+        echo $(espeak -q -x -v "${VOICE[$lang]}+kalindor" "$text")
+    fi
 }
 
 synth_gong() {
@@ -128,17 +235,16 @@ declare -A copies=()
 while IFS=$'\t' read -r id kind lang text effects meaning; do
     [[ -z "$id" || "$id" == \#* ]] && continue
     name=$(printf "%s/%03d.wav" "$out" "$id")
+    said=-
     case $kind in
-    say | phon | ending)
-        phonemes=0
-        [ "$kind" != say ] && phonemes=1
+    word | ending | sentence)
         target=$WORD_RMS
         [ "$kind" = ending ] && target=$ENDING_RMS
         # The encoder loses a little energy (about half a decibel, more for hissy words), so the level is
         # checked on what libsndfile decodes and the word is made once more with the difference added.
         aim=$target
         for attempt in 1 2; do
-            speak "$lang" "$text" "$phonemes" "$effects" "$aim"
+            said=$(speak "$kind" "$lang" "$text" "$effects" "$aim")
             encode "$work/speech.wav" "$name"
             decoded=$("$work/probe" "$name" | awk '{ print $7 }')
             aim=$(awk -v a="$aim" -v t="$target" -v d="$decoded" 'BEGIN { printf "%.2f", a + t - d }')
@@ -156,13 +262,8 @@ while IFS=$'\t' read -r id kind lang text effects meaning; do
         exit 1
         ;;
     esac
-    if [ "$kind" = say ] || [ "$kind" = phon ] || [ "$kind" = ending ]; then
-        voice="${VOICE[$lang]}"
-        [ "$kind" = say ] && said=$(espeak-ng -q -x -v "$voice" "$text") || said="[[$text]]"
-        printf "%03d\t%s\t%s\t%s\t%s\n" "$id" "$lang" "$text" "$(echo $said)" "$meaning" >>"$work/report"
-    else
-        printf "%03d\t%s\t%s\t-\t%s\n" "$id" "$lang" "$kind" "$meaning" >>"$work/report"
-    fi
+    [ "$said" = - ] && text=$kind
+    printf "%03d\t%s\t%s\t%s\t%s\n" "$id" "$lang" "$text" "$said" "$meaning" >>"$work/report"
 done <"$words"
 for id in "${!copies[@]}"; do
     cp "$(printf "%s/%03d.wav" "$out" "${copies[$id]}")" "$(printf "%s/%03d.wav" "$out" "$id")"
@@ -171,9 +272,10 @@ done
 synth_alert
 encode "$work/alert.wav" "$out/alert.wav"
 
-# What was made and how it decodes, for review: word, espeak-ng's phonemes, then the decoded measurements.
+# What was made and how it decodes, for review: text, the engine's phones, then the decoded measurements.
 {
-    echo "# Generated by make_samples.sh: id, language, text, espeak-ng's reading of it, meaning;"
+    echo "# Generated by make_samples.sh: id, language, text, the phones that the engine spoke (English: the phones"
+    echo "# cut out of the carrier sentence), meaning;"
     echo "# then, per image as libsndfile decodes it: frames, ms before the sound passes -45 dBFS, ms after it last does, RMS dBFS, peak dBFS."
     sort "$work/report"
     echo
