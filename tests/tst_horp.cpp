@@ -9,7 +9,7 @@
 #include <QAccessible>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
+#include <QTimeZone>
 
 #include <memory>
 
@@ -32,7 +32,8 @@ struct Rig
     FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(7, 29, 0))};
     RecordingSpeaker speaker;
     int exits = 0;
-    QStringList messages, notices;
+    QStringList messages, notices, informed;
+    Notice lastNotice;
     std::unique_ptr<HorP> window;
 
     explicit Rig(Speaker *speakerOverride = nullptr)
@@ -40,12 +41,15 @@ struct Rig
         HorPServices services;
         services.endProgram = [this] { ++exits; };
         services.showStopMessage = [this](QWidget *, const QString &text) { messages << text; };
-        services.notify = [this](const QString &summary, const QString &) { notices << summary; };
+        services.notify = [this](const Notice &notice) {
+            notices << notice.summary;
+            lastNotice = notice;
+        };
+        services.inform = [this](QWidget *, const QString &, const QString &text) { informed << text; };
         services.settings.configDir = configDir.path();
         window = std::make_unique<HorP>(shared, clock, speakerOverride ? *speakerOverride : speaker, services);
         // The tests call the handlers themselves.
         window->Timer1.stop();
-        window->Timer2.stop();
         window->Timer3.stop();
     }
     void tickAt(int h, int m, int s = 0)
@@ -325,23 +329,111 @@ private slots:
         QCOMPARE(rig.window->Label1->text(), QString("07:31"));
     }
 
-    // A tick that falls due while a sound blocks the thread is delivered once afterwards, not queued.
-    void blockedTicksAreNotQueued()
+    // Timer1 aimed just past each second of the wall clock, whatever the clock did; Timer3 checks ten
+    // times a second only while an alarm rings. Each step: the time, then Label1, Label4, Timer1's wait
+    // and whether Timer3 runs, after the tick.
+    void ticksOnTheSecond_data()
     {
-        struct SlowSpeaker final : Speaker
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("just before a second") << QStringList{"07:20:59.990 07:20 59 12 idle"};
+        QTest::newRow("just after a second") << QStringList{"07:20:00.003 07:20 00 999 idle"};
+        QTest::newRow("the alarm's minute begins")
+            << QStringList{"07:29:59.999 07:29 59 3 idle", "07:30:00.002 07:30 00 1000 ringing", "07:31:00.002 07:31 00 1000 idle"};
+        QTest::newRow("a clock set back") << QStringList{"07:40:00.500 07:40 00 502 idle", "07:10:00.200 07:10 00 802 idle"};
+    }
+    void ticksOnTheSecond()
+    {
+        QFETCH(QStringList, steps);
+        Rig rig;
+        rig.setAlarm(1, {"5", "12", "2026", "7", "30"});
+        rig.shared.AlarmTable[0].gong = "1";
+        for (const QString &step : steps) {
+            const QStringList expected = step.split(u' ');
+            rig.clock.set(QDateTime(QDate(2026, 12, 5), QTime::fromString(expected[0], "HH:mm:ss.zzz")));
+            rig.window->tick();
+            const QStringList seen{expected[0], rig.window->Label1->text(), rig.window->Label4->text(),
+                                   QString::number(rig.window->Timer1.interval()),
+                                   rig.window->Timer3.isActive() ? "ringing" : "idle"};
+            QCOMPARE(seen, expected);
+            QVERIFY(rig.window->Timer1.isActive() && rig.window->Timer1.isSingleShot());
+        }
+        QCOMPARE(rig.notices, steps.size() > 2 ? QStringList{"Alarme 1 — 07:30"} : QStringList{});
+    }
+
+    // While a long sound holds the thread the glyphs go on; the clock text waits for the next tick.
+    void timeShownDuringASound()
+    {
+        Rig rig;
+        rig.tickAt(7, 29, 58);
+        rig.clock.set(7, 30, 3);
+        rig.window->keepTimeShown();
+        QCOMPARE(glyphsOf(rig.window->Image3), (std::vector<int>{0, 3}));
+        QCOMPARE(glyphsOf(rig.window->Image2), (std::vector<int>{0, 7, Glyph::Colon, 3, 0}));
+        QCOMPARE(rig.window->Label1->text(), QString("07:29"));
+    }
+
+    // A date line once written follows a new date, here a new zone where it is already Sunday.
+    void newZoneMovesClockAndDate()
+    {
+        Rig rig;
+        rig.clock.set(QDateTime(QDate(2026, 12, 5), QTime(23, 59, 30), Qt::UTC));
+        rig.window->Command2_Click();
+        rig.window->tick();
+        QCOMPARE(rig.window->Label3->text(), QString("Samstag 5 Dezember 2026"));
+        rig.clock.set(rig.clock.now().toTimeZone(QTimeZone("Asia/Tokyo")));
+        rig.window->tick();
+        QCOMPARE(rig.window->Label1->text(), QString("08:59"));
+        QCOMPARE(rig.window->Label3->text(), QString("Sontag 6 Dezember 2026"));
+    }
+
+    // Snooze from the notice cuts the sound now playing; the alarm is silent for the rest of its minute.
+    void snoozeFromTheNotice()
+    {
+        struct CuttingSpeaker final : Speaker
         {
-            void PlaySample(SampleId) override { QThread::msleep(700); }
+            std::function<void()> playing;
+            int samples = 0;
+            void PlaySample(SampleId) override { ++samples; if (playing) playing(); }
             void StopSound() override {}
             void PlaySoundFile(const QString &) override {}
-        } slow;
-        Rig rig(&slow);
-        rig.tickAt(9, 0, 0);
-        int ticks = 0;
-        connect(&rig.window->Timer1, &QTimer::timeout, [&] { ++ticks; });
-        rig.window->Timer1.start();
-        rig.window->Command1_Click(); // "neuf heures": two samples, 1.4 s with the window blocked
-        QTest::qWait(300);
-        QCOMPARE(ticks, 1);
+        } speaker;
+        Rig rig(&speaker);
+        rig.setAlarm(2, {"5", "12", "2026", "7", "30"});
+        rig.shared.AlarmTable[1].gong = "1";
+        bool cut = false;
+        speaker.playing = [&] {
+            rig.lastNotice.actedNow(QStringLiteral("snooze"));
+            cut = rig.window->soundCutRequested();
+        };
+        rig.clock.set(7, 30, 5);
+        rig.window->Timer3_Timer();
+        QVERIFY(cut);
+        QCOMPARE(rig.lastNotice.actions.value(0).second, QString("Répéter dans 10 min"));
+        rig.lastNotice.acted(QStringLiteral("snooze"));
+        QVERIFY(!rig.window->soundCutRequested());
+        rig.clock.set(7, 30, 30);
+        rig.window->Timer3_Timer();
+        QCOMPARE(speaker.samples, 1);
+        rig.clock.set(7, 40, 0);
+        rig.window->Timer3_Timer();
+        QCOMPARE(speaker.samples, 2);
+        QCOMPARE(rig.notices.size(), 2);
+    }
+
+    // Save tells what was set, in a box where no notification server takes it; the button says what comes next.
+    void saveTellsWhatWasSet()
+    {
+        Rig rig;
+        rig.clock.set(7, 0, 0);
+        rig.setAlarm(1, {"Mon-Fri", "*", "*", "6", "45"});
+        rig.window->Timer3_Timer();
+        QCOMPARE(rig.window->Command6->toolTip(), QString("Prochaine alarme : lundi 06:45"));
+        QCOMPARE(rig.window->settingsWindow().rowStates[0]->text(), QString("lun. 7 déc. 06:45"));
+        rig.window->settingsWindow().Command1_Click();
+        QCOMPARE(rig.notices.value(0), QString("Alarmes enregistrées"));
+        QVERIFY(rig.informed.isEmpty());
+        rig.lastNotice.unseen();
+        QCOMPARE(rig.informed, QStringList{"Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min"});
     }
 };
 

@@ -24,7 +24,41 @@ int weekdayNumber(QStringView name)
     }
     return 0;
 }
+
+// The bits first..last of a field that the box names: all of them for "*", one for its exact number.
+template <size_t N>
+std::bitset<N> fieldBits(const QString &box, int first, int last)
+{
+    std::bitset<N> bits;
+    if (box == Every) {
+        for (int v = first; v <= last; ++v)
+            bits.set(size_t(v));
+    } else if (const auto value = exactNumber(box); value && *value >= first && *value <= last) {
+        bits.set(size_t(*value));
+    }
+    return bits;
+}
 } // namespace
+
+LocalMinute::LocalMinute(const QDate &date, int hour, int minute)
+    : weekday(date.dayOfWeek()), hour(hour), minute(minute)
+{
+    date.getDate(&year, &this->month, &day);
+}
+
+std::optional<qint64> exactNumber(QStringView text)
+{
+    // Eighteen digits cannot overflow; no field ever needs more.
+    if (text.isEmpty() || text.size() > 18 || (text.size() > 1 && text[0] == u'0'))
+        return std::nullopt;
+    qint64 value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
 
 unsigned weekdaysOf(QStringView text)
 {
@@ -46,17 +80,28 @@ unsigned weekdaysOf(QStringView text)
     return days;
 }
 
-bool alarmDue(const AlarmBoxes &boxes, const QDate &today, const QString &clockText)
+AlarmPattern::AlarmPattern(const AlarmBoxes &boxes)
+    : days(fieldBits<32>(boxes[0], 1, 31)), weekdays(boxes[0] == Every ? 0 : weekdaysOf(boxes[0])),
+      months(fieldBits<13>(boxes[1], 1, 12)), hours(fieldBits<24>(boxes[3], 0, 23)),
+      minutes(fieldBits<60>(boxes[4], 0, 59))
 {
-    const std::array<int, 5> now{today.day(), today.month(), today.year(), clockHour(clockText), clockMinutes(clockText)};
-    for (size_t i = 0; i < now.size(); ++i) {
-        if (boxes[i] == Every || boxes[i] == QString::number(now[i]))
-            continue;
-        if (i == 0 && (weekdaysOf(boxes[0]) >> (today.dayOfWeek() - 1)) & 1u)
-            continue;
-        return false;
+    if (boxes[2] != Every) {
+        const auto value = exactNumber(boxes[2]);
+        noYear = !value || *value < 1 || *value > 9999; // QDate's years, and the clock's four digits
+        if (!noYear)
+            year = int(*value);
     }
-    return true;
+}
+
+bool AlarmPattern::matchesDate(int y, int m, int d, int weekday) const
+{
+    return !noYear && (!year || *year == y) && months[size_t(m)]
+        && (days[size_t(d)] || ((weekdays >> (weekday - 1)) & 1u));
+}
+
+bool AlarmPattern::matches(const LocalMinute &m) const
+{
+    return hours[size_t(m.hour)] && minutes[size_t(m.minute)] && matchesDate(m.year, m.month, m.day, m.weekday);
 }
 
 bool optionSelected(const QString &field)

@@ -1,14 +1,18 @@
 #include "AlarmScheduler.h"
 
-void fireDueAlarms(AlarmRows &rows, const AlarmRecords &table, const QDate &today, const QString &clockText,
-                   Language language, Speaker &speaker, const std::function<void(int alarm)> &starting)
+std::array<AlarmPattern, 10> alarmPatterns(const AlarmRows &rows)
 {
-    std::array<bool, 10> due{};
+    std::array<AlarmPattern, 10> patterns;
     for (int k = 1; k <= 10; ++k)
-        due[k - 1] = alarmDue(rows.boxes(k), today, clockText);
+        patterns[size_t(k - 1)] = AlarmPattern(rows.boxes(k));
+    return patterns;
+}
 
+void soundAlarms(AlarmRows &rows, const AlarmRecords &table, std::bitset<10> ringing, Language language,
+                 Speaker &speaker, const std::function<void(int alarm)> &starting)
+{
     for (int k = 1; k <= 10; ++k) {
-        if (!due[k - 1])
+        if (!ringing[size_t(k - 1)])
             continue;
         if (starting)
             starting(k);

@@ -1,7 +1,8 @@
-// One check of the ten alarms: every due alarm sounds once, in order, at each check of its minute.
+// Sounding the alarms a check found ringing, and what the stop button says.
 #pragma once
 
 #include "AlarmMatch.h"
+#include "AlarmWatch.h"
 #include "Speaker.h"
 
 #include <functional>
@@ -16,12 +17,15 @@ public:
     virtual void setWaveCaption(int alarm, const QString &caption) = 0;
 };
 
-// Decides which alarms are due from the clock text and today's date before any sound starts, so a
-// long sound of alarm 1 does not rob alarm 2 of its turn in the same minute. Options come from the
-// alarm table; a wave-file caption other than "Browse" wins over them. `starting` hears of each
+// The settings window's rows read once per check, as the watch takes them.
+std::array<AlarmPattern, 10> alarmPatterns(const AlarmRows &rows);
+
+// Sounds each ringing alarm once, alarm 1 first: its wave file when the caption is not "Browse",
+// otherwise the options of the alarm table. Which alarms ring was decided before any sound starts, so a
+// long sound of alarm 1 does not rob alarm 2 of its turn in the same minute. `starting` hears of each
 // alarm (1-10) just before its sound, not after: a sound holds the thread for as long as it lasts.
-void fireDueAlarms(AlarmRows &rows, const AlarmRecords &table, const QDate &today, const QString &clockText,
-                   Language language, Speaker &speaker, const std::function<void(int alarm)> &starting = {});
+void soundAlarms(AlarmRows &rows, const AlarmRecords &table, std::bitset<10> ringing, Language language,
+                 Speaker &speaker, const std::function<void(int alarm)> &starting = {});
 
 // What the stop button says: the alarm goes on for its minute.
 QString stopMessage(Language language);

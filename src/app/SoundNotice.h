@@ -2,6 +2,7 @@
 #pragma once
 
 #include "HPMOD.h"
+#include "Notifier.h"
 
 #include <QString>
 
@@ -13,7 +14,6 @@ QString noSoundText(Language language);
 class SoundNotice
 {
 public:
-    using Notify = std::function<void(const QString &summary, const QString &body)>;
     // `language` is read when the notice is given, so it follows the flag buttons.
     SoundNotice(const Language &language, Notify notify) : language(language), notify(std::move(notify)) {}
 

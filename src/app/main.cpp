@@ -112,13 +112,14 @@ int main(int argc, char *argv[])
     if (!device)
         return 2;
     Player player(*device);
-    player.interruptWhen(&EndSignals::received);
     SystemClock clock;
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, player, std::move(services));
+    player.interruptWhen([&mainWindow] { return EndSignals::received() || mainWindow.soundCutRequested(); });
+    player.betweenPieces([&mainWindow] { mainWindow.keepTimeShown(); });
     EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
     instance.onRaise = [&mainWindow] {
         mainWindow.showNormal();

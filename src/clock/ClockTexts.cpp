@@ -26,3 +26,8 @@ int glyphOf(QChar c)
 {
     return c.isDigit() && c.digitValue() >= 0 && c.digitValue() <= 9 ? c.digitValue() : Glyph::Blank;
 }
+
+int msUntilNextSecond(const QTime &now)
+{
+    return 1000 - now.msec() + TickMarginMs;
+}

@@ -18,3 +18,8 @@ QString amPmMarkerOf(int hour);
 QString twelveHourText(int twelveHour, const QString &clock24, const QString &marker);
 // The glyph that draws one character of a clock text; anything but a digit draws blank.
 int glyphOf(QChar c);
+
+// How long a tick aimed at the next second of the wall clock waits: a little past the second, so that
+// the clock read when the timer fires already shows the new second.
+constexpr int TickMarginMs = 2;
+int msUntilNextSecond(const QTime &now);

@@ -1,6 +1,7 @@
 #include "HorP.h"
 
 #include "AlarmScheduler.h"
+#include "AlarmTexts.h"
 #include "AnnouncementSchedule.h"
 #include "CalendarText.h"
 #include "ClockTexts.h"
@@ -13,6 +14,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QTextStream>
 
 #include <memory>
 
@@ -37,16 +39,14 @@ Label *clockBox(QWidget *parent, QRect geometry)
 // The texts beside the spoken ones that follow the language: for assistive technology and the desktop notice.
 struct LanguageTexts
 {
-    QString exit, date, dateLine, alarm;
+    QString exit, date, dateLine;
 };
 const std::array<LanguageTexts, 3> LanguageTextsByLanguage = {{
-    {QStringLiteral("Quitter Kalindor"), QStringLiteral("Date"), QStringLiteral("Cliquez pour entendre la date"),
-     QStringLiteral("Alarme %1 — %2")},
-    {QStringLiteral("Kalindor beenden"), QStringLiteral("Datum"), QStringLiteral("Klicken, um das Datum zu hören"),
-     QStringLiteral("Alarm %1 — %2")},
-    {QStringLiteral("End Kalindor"), QStringLiteral("Date"), QStringLiteral("Click to hear the date"),
-     QStringLiteral("Alarm %1 — %2")},
+    {QStringLiteral("Quitter Kalindor"), QStringLiteral("Date"), QStringLiteral("Cliquez pour entendre la date")},
+    {QStringLiteral("Kalindor beenden"), QStringLiteral("Datum"), QStringLiteral("Klicken, um das Datum zu hören")},
+    {QStringLiteral("End Kalindor"), QStringLiteral("Date"), QStringLiteral("Click to hear the date")},
 }};
+const QString SnoozeKey = QStringLiteral("snooze");
 
 const LanguageTexts &languageTexts(Language language)
 {
@@ -79,6 +79,12 @@ HorPServices desktopServices(const QString &configDir)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();
     };
+    services.inform = [](QWidget *parent, const QString &title, const QString &text) {
+        auto *box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    };
+    services.complain = [](const QString &text) { QTextStream(stderr) << "kalindor: " << text << Qt::endl; };
     services.about = systemInfoServices();
     auto translations = std::make_shared<QtTranslations>();
     services.followLanguage = [translations](Language language) { translations->follow(language); };
@@ -187,11 +193,19 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
 
     // A timer whose slot was blocked by a long sound fires once when the thread is free again,
     // never once per missed period, so the display simply jumps to the time of that moment.
-    Timer1.setTimerType(Qt::PreciseTimer); // a coarse 1 s timer would let the minute turn late
+    Timer1.setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % late: the second would show late
+    Timer1.setSingleShot(true);
     Timer3.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &HorP::Timer1_Timer);
-    connect(&Timer2, &QTimer::timeout, this, &HorP::Timer2_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &HorP::tick);
     connect(&Timer3, &QTimer::timeout, this, &HorP::Timer3_Timer);
+    this->services.settings.rowState = [this](const AlarmBoxes &boxes) {
+        const QDateTime now = this->clock.now();
+        const Zone zone(now);
+        const AlarmState state = alarmState(boxes, now.toMSecsSinceEpoch(), zone);
+        return RowState{stateText(state, now.toMSecsSinceEpoch(), zone, this->shared.CurrentLanguage),
+                        state.kind == AlarmState::Rings || state.kind == AlarmState::Off};
+    };
+    this->services.settings.saved = [this] { alarmsSaved(); };
     Form_Load();
 }
 
@@ -207,11 +221,21 @@ QPushButton *HorP::pictureButton(const QString &picture, QRect geometry)
 
 void HorP::Form_Load()
 {
-    Timer1.setInterval(1000);
-    Timer2.setInterval(100);
-    Timer1.start();
-    Timer2.start();
-    Timer3.start();
+    aimTimer1();
+}
+
+void HorP::aimTimer1()
+{
+    Timer1.start(msUntilNextSecond(clock.now().time()));
+}
+
+// The seconds first, so they are drawn on time even when the minute's announcement follows.
+void HorP::tick()
+{
+    Timer2_Timer();
+    Timer1_Timer();
+    Timer3_Timer();
+    aimTimer1();
 }
 
 bool HorP::event(QEvent *event)
@@ -251,23 +275,35 @@ void HorP::putTwoDigits(GlyphSlot *tens, GlyphSlot *units, int value)
     units->putGlyph(value % 10);
 }
 
+void HorP::draw24(const QString &text24)
+{
+    putTwoDigits(Image2[0], Image2[1], clockHour(text24));
+    putTwoDigits(Image2[3], Image2[4], clockMinutes(text24));
+}
+
+void HorP::draw12(const QString &text12, const QString &marker)
+{
+    Image4[0]->putGlyph(glyphOf(text12.at(0)));
+    Image4[1]->putGlyph(glyphOf(text12.at(1)));
+    Image4[3]->putGlyph(glyphOf(text12.at(3)));
+    Image4[4]->putGlyph(glyphOf(text12.at(4)));
+    Image4[6]->putGlyph(marker == QLatin1String("PM") ? Glyph::P : Glyph::A);
+    Image4[7]->putGlyph(Glyph::M);
+}
+
 void HorP::Timer1_Timer()
 {
-    Label1->setCaption(clockText(clock.now().time())); // may speak the time before going on
+    const QDateTime now = clock.now();
+    Label1->setCaption(clockText(now.time())); // may speak the time before going on
+    // The date line, once written, follows a new date: midnight, or a new zone.
+    if (!Label3->text().isEmpty() && now.date() != dateShown)
+        calendrier();
     const int h = clockHour(Label1->text());
-    putTwoDigits(Image2[0], Image2[1], h);
     shared.MinuteCell = qint16(clockMinutes(Label1->text()));
-    putTwoDigits(Image2[3], Image2[4], shared.MinuteCell);
-    const int twelve = twelveHourOf(h);
+    draw24(Label1->text());
     shared.AmPmMarker = amPmMarkerOf(h);
-    Label2->setCaption(twelveHourText(twelve, Label1->text(), shared.AmPmMarker));
-    const QString text2 = Label2->text();
-    Image4[0]->putGlyph(glyphOf(text2.at(0)));
-    Image4[1]->putGlyph(glyphOf(text2.at(1)));
-    Image4[3]->putGlyph(glyphOf(text2.at(3)));
-    Image4[4]->putGlyph(glyphOf(text2.at(4)));
-    Image4[6]->putGlyph(shared.AmPmMarker == QLatin1String("PM") ? Glyph::P : Glyph::A);
-    Image4[7]->putGlyph(Glyph::M);
+    Label2->setCaption(twelveHourText(twelveHourOf(h), Label1->text(), shared.AmPmMarker));
+    draw12(Label2->text(), shared.AmPmMarker);
 }
 
 void HorP::Timer2_Timer()
@@ -276,6 +312,20 @@ void HorP::Timer2_Timer()
     Label4->setText(QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0')));
     Image3[0]->putGlyph(s < 10 ? 0 : glyphOf(Label4->text().at(0)));
     Image3[1]->putGlyph(s % 10);
+}
+
+void HorP::keepTimeShown()
+{
+    const QTime now = clock.now().time();
+    if (Label4->text() == QStringLiteral("%1").arg(now.second(), 2, 10, QLatin1Char('0')))
+        return;
+    Timer2_Timer();
+    const QString text24 = clockText(now);
+    draw24(text24);
+    const int h = now.hour();
+    draw12(twelveHourText(twelveHourOf(h), text24, amPmMarkerOf(h)), amPmMarkerOf(h));
+    // The thread goes back to its event loop only when the sound has ended: paint now.
+    repaint();
 }
 
 namespace {
@@ -302,38 +352,122 @@ private:
 void HorP::Timer3_Timer()
 {
     // Serve the clock tick first when the minute has turned (after a long sound, a busy spell or a
-    // resume from suspend): the alarms then compare with the minute of now, so an alarm rings for
-    // the rest of its minute and never into the next one.
+    // resume from suspend), so the clock and the alarms speak of the same minute.
     if (Label1->text() != clockText(clock.now().time()))
         Timer1_Timer();
     HsetRows rows(settingsWindow());
-    const QDate today = clock.now().date();
-    if (today != noticeDay || Label1->text() != noticeClockText) {
-        noticeDay = today;
-        noticeClockText = Label1->text();
-        noticed.reset();
-    }
-    fireDueAlarms(rows, shared.AlarmTable, today, Label1->text(), shared.CurrentLanguage, speaker,
-                  [this](int alarm) { alarmStarting(alarm); });
+    const AlarmCheck found = watch.check(alarmPatterns(rows), clock.now());
+    alarmsMissed(found.missed);
+    soundAlarms(rows, shared.AlarmTable, found.ringing, shared.CurrentLanguage, speaker, [&](int alarm) {
+        sounding = alarm;
+        if (found.starting[size_t(alarm - 1)])
+            alarmStarting(alarm);
+    });
+    sounding = 0;
+    if (found.ringing.none())
+        Timer3.stop();
+    else if (!Timer3.isActive())
+        Timer3.start();
+    std::array<AlarmBoxes, 10> boxes;
+    for (int k = 1; k <= 10; ++k)
+        boxes[size_t(k - 1)] = rows.boxes(k);
+    showNextAlarm(boxes);
 }
 
-// Seen as well as heard: once per alarm and minute, not at each check that plays it again.
+// Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
 void HorP::alarmStarting(int alarm)
 {
-    if (noticed[size_t(alarm - 1)])
-        return;
-    noticed[size_t(alarm - 1)] = true;
-    if (services.notify)
-        services.notify(languageTexts(shared.CurrentLanguage).alarm.arg(alarm).arg(Label1->text()), QString());
+    if (services.notify) {
+        Notice notice;
+        notice.summary = ringingNotice(alarm, Label1->text(), shared.CurrentLanguage);
+        notice.actions = {{SnoozeKey, snoozeLabel(shared.CurrentLanguage)}};
+        notice.actedNow = [taken = snoozeTaken, alarm](const QString &key) {
+            if (key == SnoozeKey)
+                taken->store(alarm);
+        };
+        notice.acted = [self = QPointer<HorP>(this), alarm](const QString &key) {
+            if (self && key == SnoozeKey)
+                self->snooze(alarm);
+        };
+        services.notify(notice);
+    }
     QApplication::alert(this);
     // The sound about to start holds the thread: hand the urgency hint to the window system now.
     QGuiApplication::sync();
 }
 
+void HorP::alarmsMissed(const std::vector<AlarmCheck::Missed> &missed)
+{
+    const QDateTime now = clock.now();
+    for (const AlarmCheck::Missed &alarm : missed) {
+        const QString text = missedNotice(alarm.alarm, alarm.at, now.toMSecsSinceEpoch(), Zone(now), shared.CurrentLanguage);
+        if (services.complain)
+            services.complain(text);
+        if (services.notify)
+            services.notify({text, QString(), {}, {}, {}, {}});
+    }
+}
+
+bool HorP::soundCutRequested() const
+{
+    return sounding != 0 && snoozeTaken->load() == sounding;
+}
+
+void HorP::snooze(int alarm)
+{
+    watch.snooze(alarm, clock.now());
+    int taken = alarm;
+    snoozeTaken->compare_exchange_strong(taken, 0);
+}
+
+// The alarm-set button says when the next of the ten alarms rings; worked out again only when a row,
+// the minute or the language has changed, not at every check.
+void HorP::showNextAlarm(const std::array<AlarmBoxes, 10> &rows)
+{
+    const QDateTime now = clock.now();
+    const QString minute = now.toString(QStringLiteral("yyyyMMddHHmm"));
+    if (rows == nextAlarmRows && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage)
+        return;
+    nextAlarmRows = rows;
+    nextAlarmMinute = minute;
+    nextAlarmLanguage = shared.CurrentLanguage;
+    const Zone zone(now);
+    const QString text = nextAlarmText(alarmStates(rows, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(), zone,
+                                       shared.CurrentLanguage);
+    Command6->setToolTip(text);
+    Command6->setAccessibleDescription(text);
+    if (settings)
+        settings->refreshStates();
+}
+
+// After a save: what was set, when each alarm rings and why a row never will, on the desktop or in a box.
+void HorP::alarmsSaved()
+{
+    std::array<AlarmBoxes, 10> rows;
+    for (size_t k = 0; k < rows.size(); ++k)
+        rows[k] = {shared.AlarmTable[k].day, shared.AlarmTable[k].month, shared.AlarmTable[k].year,
+                   shared.AlarmTable[k].hour, shared.AlarmTable[k].minute};
+    const QDateTime now = clock.now();
+    const Zone zone(now);
+    const qint64 ms = now.toMSecsSinceEpoch();
+    const QString title = saveSummaryTitle(shared.CurrentLanguage);
+    const QString text = saveSummary(alarmStates(rows, ms, zone), ms, zone, shared.CurrentLanguage);
+    Notice notice{title, text, {}, {}, {}, {}};
+    notice.unseen = [self = QPointer<HorP>(this), title, text] {
+        if (self && self->services.inform)
+            self->services.inform(self, title, text);
+    };
+    if (services.notify)
+        services.notify(notice);
+    else if (services.inform)
+        services.inform(this, title, text);
+}
+
 void HorP::calendrier()
 {
     Label3->setText(QString());
-    Label3->setText(calendarLine(clock.now().date(), shared.CurrentLanguage));
+    dateShown = clock.now().date();
+    Label3->setText(calendarLine(dateShown, shared.CurrentLanguage));
     Label3->setAccessibleName(Label3->text().isEmpty() ? languageTexts(shared.CurrentLanguage).date : Label3->text());
 }
 

@@ -1,6 +1,7 @@
 // The main window: the clock display, the flag buttons, the date line, the alarm stop sign and the three timers.
 #pragma once
 
+#include "AlarmWatch.h"
 #include "Announcements.h"
 #include "Clock.h"
 #include "GlyphSlot.h"
@@ -17,8 +18,9 @@
 #include <QWidget>
 
 #include <array>
-#include <bitset>
+#include <atomic>
 #include <functional>
+#include <memory>
 
 struct HorPServices
 {
@@ -28,6 +30,10 @@ struct HorPServices
     HsetServices settings;
     InfoServices about;
     Notify notify; // a desktop notification; may be empty
+    // One line on standard error: what the user must know even without a notification server.
+    std::function<void(const QString &text)> complain;
+    // A message box that does not wait for the user: what a notification would have said, where none is shown.
+    std::function<void(QWidget *parent, const QString &title, const QString &text)> inform;
     // Qt's own texts (standard buttons, the file dialog) follow the language; may be empty.
     std::function<void(Language)> followLanguage;
 };
@@ -57,6 +63,16 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
     void calendrier();
+    // What Timer1 runs once a second: the seconds, the clock, the alarm check, then it aims Timer1 again.
+    void tick();
+
+    // Between the pieces of a sound, which holds the thread: the seconds and the glyphs go on showing the
+    // time. The clock texts keep theirs until the next tick, so no announcement starts inside a sound.
+    void keepTimeShown();
+    // True while the alarm now sounding has just been snoozed from its notice: its sound ends at once.
+    bool soundCutRequested() const;
+    // What the Snooze action of alarm k's notice does: silence for the rest of its minute, a ring ten minutes on.
+    void snooze(int alarm);
 
     // The settings window, created hidden (which loads both settings files) when it does not exist.
     Hset &settingsWindow();
@@ -71,7 +87,11 @@ public:
     std::array<GlyphSlot *, 8> Image4{};
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
     QPushButton *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
-    QTimer Timer1, Timer2, Timer3;
+    // Timer1 wakes the program once a second, just after the wall clock's second changes, for the clock
+    // (Timer1_Timer), the seconds (Timer2_Timer) and the alarm check (Timer3_Timer); it is aimed afresh at
+    // each tick, so it never drifts and follows a clock that is set. Timer3 checks ten times a second
+    // while an alarm rings, so that its repetitions follow each other without a pause.
+    QTimer Timer1, Timer3;
     QPointer<info> aboutBox;
 
 protected:
@@ -79,9 +99,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void aimTimer1();
     void putTwoDigits(GlyphSlot *tens, GlyphSlot *units, int value);
+    void draw24(const QString &text24);
+    void draw12(const QString &text12, const QString &marker);
     void languageChosen();
     void alarmStarting(int alarm);
+    void alarmsMissed(const std::vector<AlarmCheck::Missed> &missed);
+    void showNextAlarm(const std::array<AlarmBoxes, 10> &rows);
+    void alarmsSaved();
     QPushButton *pictureButton(const QString &picture, QRect geometry);
 
     HPMOD &shared;
@@ -91,8 +117,13 @@ private:
     Announcements announcements;
     GlyphSet glyphs;
     QPointer<Hset> settings;
-    // Which alarms have been announced on the desktop in the minute they ring, so once each.
-    QDate noticeDay;
-    QString noticeClockText;
-    std::bitset<10> noticed;
+    AlarmWatch watch;
+    QDate dateShown; // the date calendrier last wrote, so a new date (midnight, a new zone) is written too
+    // What the alarm-set button's next-alarm text was worked out from: the rows, the minute, the language.
+    std::array<AlarmBoxes, 10> nextAlarmRows;
+    QString nextAlarmMinute;
+    Language nextAlarmLanguage = -1;
+    int sounding = 0; // the alarm whose sound plays now, 0 for none
+    // Set by the notification's bus thread when Snooze is taken, so the sound ends without waiting for this one.
+    std::shared_ptr<std::atomic<int>> snoozeTaken = std::make_shared<std::atomic<int>>(0);
 };

@@ -2,17 +2,109 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QMetaObject>
 #include <QPointer>
 #include <QVariantMap>
 
+#include <map>
+
+namespace {
+const QString Service = QStringLiteral("org.freedesktop.Notifications");
+const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+// A server asked for its capabilities may first have to be started by the bus.
+constexpr int CapabilitiesMs = 2000;
+// Servers that never say a notice was closed must not make the table of open notices grow for ever.
+constexpr size_t MaxOpenNotices = 64;
+} // namespace
+
+// The bus thread's side: sends notices and hears of the actions taken on them.
+class NoticeBus final : public QObject
+{
+    Q_OBJECT
+public:
+    NoticeBus(QString appName, QString iconName, QObject *caller)
+        : appName(std::move(appName)), iconName(std::move(iconName)), caller(caller)
+    {
+    }
+
+    void send(const Notice &notice)
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) {
+            unseen(notice);
+            return;
+        }
+        if (!listening) {
+            listening = true;
+            bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this,
+                        SLOT(actionInvoked(uint,QString)));
+            bus.connect(Service, Path, Service, QStringLiteral("NotificationClosed"), this,
+                        SLOT(notificationClosed(uint,uint)));
+        }
+        const QDBusMessage asked = bus.call(QDBusMessage::createMethodCall(Service, Path, Service,
+                                                                           QStringLiteral("GetCapabilities")),
+                                            QDBus::Block, CapabilitiesMs);
+        const QStringList capabilities = asked.arguments().value(0).toStringList();
+        QStringList actions;
+        if (capabilities.contains(QStringLiteral("actions"))) {
+            for (const auto &[key, label] : notice.actions)
+                actions << key << label;
+        }
+        // A server that reads markup would take a "<" typed into a box for the start of a tag.
+        const QString body = capabilities.contains(QStringLiteral("body-markup")) ? notice.body.toHtmlEscaped() : notice.body;
+        QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
+        // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout (-1: the server's choice)
+        call << appName << 0u << iconName << notice.summary << body << actions << QVariantMap() << -1;
+        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, notice](QDBusPendingCallWatcher *reply) {
+            reply->deleteLater();
+            const QDBusPendingReply<uint> id = *reply;
+            if (id.isError()) {
+                unseen(notice);
+                return;
+            }
+            if (!notice.acted && !notice.actedNow)
+                return;
+            if (open.size() >= MaxOpenNotices)
+                open.erase(open.begin());
+            open[id.value()] = notice;
+        });
+    }
+
+private slots:
+    void actionInvoked(uint id, const QString &key)
+    {
+        const auto found = open.find(id);
+        if (found == open.end())
+            return;
+        if (found->second.actedNow)
+            found->second.actedNow(key);
+        if (const auto acted = found->second.acted)
+            QMetaObject::invokeMethod(caller, [acted, key] { acted(key); }, Qt::QueuedConnection);
+    }
+    void notificationClosed(uint id, uint) { open.erase(id); }
+
+private:
+    void unseen(const Notice &notice)
+    {
+        if (const auto unseen = notice.unseen)
+            QMetaObject::invokeMethod(caller, unseen, Qt::QueuedConnection);
+    }
+
+    QString appName, iconName;
+    QObject *caller; // lives on the caller's thread and outlives this thread
+    bool listening = false;
+    std::map<uint, Notice> open;
+};
+
 DesktopNotifier::DesktopNotifier(QString appName, QString iconName, QObject *parent)
-    : QObject(parent), busThread(new QThread), sender(new QObject), appName(std::move(appName)),
-      iconName(std::move(iconName))
+    : QObject(parent), busThread(new QThread), bus(new NoticeBus(std::move(appName), std::move(iconName), this))
 {
     busThread->setObjectName(QStringLiteral("notifications"));
-    sender->moveToThread(busThread);
-    connect(busThread, &QThread::finished, sender, &QObject::deleteLater);
+    bus->moveToThread(busThread);
+    connect(busThread, &QThread::finished, bus, &QObject::deleteLater);
     busThread->start();
 }
 
@@ -28,25 +120,17 @@ DesktopNotifier::~DesktopNotifier()
         leftRunning = busThread;
 }
 
-void DesktopNotifier::notify(const QString &summary, const QString &body)
+void DesktopNotifier::notify(const Notice &notice)
 {
-    QMetaObject::invokeMethod(sender, [app = appName, icon = iconName, summary, body] {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        if (!bus.isConnected())
-            return;
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-        // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout (-1: the server's choice)
-        call << app << 0u << icon << summary << body << QStringList() << QVariantMap() << -1;
-        bus.send(call); // no reply is awaited: no notification server means no notification, and no error
-    });
+    QMetaObject::invokeMethod(bus, [bus = bus, notice] { bus->send(notice); });
 }
 
 Notify DesktopNotifier::function()
 {
-    return [self = QPointer<DesktopNotifier>(this)](const QString &summary, const QString &body) {
+    return [self = QPointer<DesktopNotifier>(this)](const Notice &notice) {
         if (self)
-            self->notify(summary, body);
+            self->notify(notice);
     };
 }
+
+#include "Notifier.moc"

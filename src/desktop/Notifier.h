@@ -1,14 +1,31 @@
 // Desktop notifications (freedesktop.org, over the session bus), sent without ever making the caller wait.
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QThread>
 
 #include <functional>
 
-// Shows a passing message on the desktop; one that cannot be shown is dropped without a word.
-using Notify = std::function<void(const QString &summary, const QString &body)>;
+struct Notice
+{
+    QString summary, body;
+    // Action keys and labels, offered only where the notification server takes actions.
+    QList<QPair<QString, QString>> actions;
+    // On the caller's thread, when the user takes an action.
+    std::function<void(const QString &key)> acted;
+    // At once, on the bus thread, while the caller's thread may be busy playing a sound: may only set flags.
+    std::function<void(const QString &key)> actedNow;
+    // On the caller's thread, when no notification server took the notice.
+    std::function<void()> unseen;
+};
+
+// Shows a passing message on the desktop; one that cannot be shown is dropped unless `unseen` is given.
+using Notify = std::function<void(const Notice &notice)>;
+
+class NoticeBus;
 
 // Talks to the bus from a thread of its own: connecting to a session bus that is frozen (a stopped
 // daemon) blocks for the bus library's own timeout, which the clock's thread must never sit through.
@@ -20,12 +37,11 @@ public:
     explicit DesktopNotifier(QString appName, QString iconName, QObject *parent = nullptr);
     ~DesktopNotifier() override;
 
-    void notify(const QString &summary, const QString &body);
+    void notify(const Notice &notice);
     // A Notify bound to this object, for the windows' services.
     Notify function();
 
 private:
     QThread *busThread; // deleted with this object unless stuck on the bus
-    QObject *sender; // lives in busThread
-    QString appName, iconName;
+    NoticeBus *bus;     // lives in busThread
 };

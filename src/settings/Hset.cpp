@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -36,7 +37,9 @@ constexpr std::array<int, 10> RowTops = {105, 125, 144, 164, 184, 203, 223, 243,
 constexpr std::array<int, 5> BoxLefts = {59, 103, 148, 194, 240};
 constexpr std::array<int, 4> SoundLefts = {286, 323, 361, 400};
 constexpr std::array<int, 10> HeadingLefts = {9, 59, 103, 148, 194, 240, 287, 321, 368, 480};
-constexpr int ClientWidth = 687;
+constexpr int StateLeft = 686;
+constexpr int StateWidth = 206;
+constexpr int ClientWidth = StateLeft + StateWidth + 4;
 constexpr int ClientHeight = 336;
 constexpr int OptionFields = 3;
 constexpr int WaveColumn = 3;
@@ -46,7 +49,7 @@ const QColor Grey(192, 192, 192);
 struct Captions
 {
     std::array<QString, 10> headings;
-    QString save, intervalCaption, intervalHint;
+    QString save, intervalCaption, intervalHint, state;
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
@@ -56,7 +59,7 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Heure"), QStringLiteral("Minutes"), QStringLiteral("Gong"), QStringLiteral("Sonnerie"),
       QStringLiteral("Rendez-vous"), QStringLiteral("Fichiers wave personnel")},
      QStringLiteral("Sauver"), QStringLiteral("Annoncer l'heure toutes les : "),
-     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"), QStringLiteral("Prochaine alarme"),
      {QStringLiteral("Jour du mois (5), * pour tous les jours, ou des jours de la semaine : Lun-Ven, Sam,Dim"),
       QStringLiteral("Mois de 1 à 12, ou * pour tous les mois"),
       QStringLiteral("Année en quatre chiffres (2026), ou * pour toutes les années"),
@@ -66,7 +69,7 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Stunden"), QStringLiteral("Minuten"), QStringLiteral("Gong"), QStringLiteral("Klingel"),
       QStringLiteral("Termin"), QStringLiteral("Persönliche wave dateien")},
      QStringLiteral("Sichern"), QStringLiteral("Zeitansage alle : "),
-     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"), QStringLiteral("Nächster Alarm"),
      {QStringLiteral("Tag des Monats (5), * für jeden Tag, oder Wochentage: Mo-Fr, Sa,So"),
       QStringLiteral("Monat 1 bis 12, oder * für jeden Monat"),
       QStringLiteral("Jahr vierstellig (2026), oder * für jedes Jahr"),
@@ -76,7 +79,7 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Hour"), QStringLiteral("Minute"), QStringLiteral("Gong"), QStringLiteral("Ring"),
       QStringLiteral("Meeting"), QStringLiteral("Personnel wave files")},
      QStringLiteral("Save"), QStringLiteral("Announce time every : "),
-     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"),
+     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"), QStringLiteral("Next ring"),
      {QStringLiteral("Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun"),
       QStringLiteral("Month 1 to 12, or * for every month"),
       QStringLiteral("Year in four digits (2026), or * for every year"),
@@ -233,8 +236,10 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
             auto *box = new QLineEdit(this);
             box->setGeometry(BoxLefts[index], top, 41, 19);
             box->installEventFilter(this);
+            connect(box, &QLineEdit::textChanged, this, [this, alarm] { showRowState(alarm); });
             (this->*BoxRows[alarm - 1])[index] = box;
         }
+        rowStates[alarm - 1] = makeLabel(this, QRect(StateLeft, top, StateWidth, 17));
         for (int option = 0; option < OptionFields; ++option) {
             auto *label = makeSoundLabel(this, QRect(SoundLefts[option], top, 30, 16), Qt::AlignHCenter);
             label->onClick = [this, alarm, option] { optionClicked(alarm, option); };
@@ -250,6 +255,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Text1->setGeometry(149, 312, 38, 19);
     Text1->installEventFilter(this);
     Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
+    stateHeading = makeLabel(this, QRect(StateLeft, 82, StateWidth, 17));
 
     Text3[0]->setFocus(); // not Save, which a stray Space would press
     Form_Load();
@@ -291,8 +297,10 @@ void Hset::Form_Load()
     }
     for (int alarm = 1; alarm <= 10; ++alarm) {
         const AlarmRecord &record = shared.AlarmTable[alarm - 1];
-        for (int index = 0; index < 5; ++index)
+        for (int index = 0; index < 5; ++index) {
+            const QSignalBlocker quiet(dateBox(alarm, index)); // the states are shown once the rows are filled
             dateBox(alarm, index)->setText(record.field(index));
+        }
         for (int column = 0; column <= WaveColumn; ++column)
             soundLabel(alarm, column)->setText(record.field(5 + column));
     }
@@ -305,10 +313,7 @@ void Hset::Form_Activate()
     for (int i = 0; i < int(Label2.size()); ++i)
         setFittingText(Label2[i], captions.headings[i]);
     Command1->setText(captions.save);
-    for (int alarm = 1; alarm <= 10; ++alarm) {
-        for (int index = 0; index < 5; ++index)
-            dateBox(alarm, index)->setToolTip(captions.dateBoxTips[index]);
-    }
+    stateHeading->setText(captions.state);
     setFittingText(Label14, captions.intervalCaption);
     setFittingText(Label15, captions.intervalHint);
 
@@ -316,12 +321,41 @@ void Hset::Form_Activate()
     Command1->setAccessibleDescription(texts.save);
     Text1->setAccessibleName(captions.intervalCaption.section(u':', 0, 0).trimmed());
     Text1->setAccessibleDescription(captions.intervalHint.simplified());
+    refreshStates();
+}
+
+void Hset::refreshStates()
+{
     for (int alarm = 1; alarm <= 10; ++alarm)
         describeRow(alarm);
 }
 
+void Hset::showRowState(int alarm)
+{
+    QLabel *label = rowStates[size_t(alarm - 1)];
+    if (!label)
+        return;
+    const Captions &captions = captionsFor(shared.CurrentLanguage);
+    std::array<QString, 5> boxes;
+    for (int index = 0; index < 5; ++index)
+        boxes[size_t(index)] = dateBox(alarm, index)->text();
+    const RowState state = services.rowState ? services.rowState(boxes) : RowState();
+    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    // Set but never ringing stands out; a long reason is cut with an ellipsis and read whole in its tooltip.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, state.fine ? palette.color(QPalette::WindowText) : QColor(150, 0, 0));
+    label->setPalette(palette);
+    label->setText(label->fontMetrics().elidedText(state.text, Qt::ElideRight, label->width()));
+    label->setToolTip(state.text);
+    label->setAccessibleName(QStringLiteral("%1 %2, %3: %4").arg(texts.alarm).arg(alarm).arg(captions.state, state.text));
+    const QString stateTip = state.text.isEmpty() ? QString() : QStringLiteral("\n%1: %2").arg(captions.state, state.text);
+    for (int index = 0; index < 5; ++index)
+        dateBox(alarm, index)->setToolTip(captions.dateBoxTips[size_t(index)] + stateTip);
+}
+
 void Hset::describeRow(int alarm)
 {
+    showRowState(alarm);
     const Captions &captions = captionsFor(shared.CurrentLanguage);
     const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
     const QString row = QStringLiteral("%1 %2, ").arg(texts.alarm).arg(alarm);
@@ -416,6 +450,8 @@ void Hset::Command1_Click()
         reportStoreFailure(problems);
         return;
     }
+    if (services.saved)
+        services.saved();
     close();
 }
 

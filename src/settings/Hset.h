@@ -13,6 +13,13 @@
 #include <array>
 #include <functional>
 
+// What a row's boxes come to: when it rings next, or why it never will; `fine` when it rings or is off.
+struct RowState
+{
+    QString text;
+    bool fine = true;
+};
+
 struct HsetServices
 {
     QString configDir; // where kalind.dta and saytime.dta live
@@ -21,6 +28,10 @@ struct HsetServices
     // Tells the user something went wrong (a file that cannot be read, a store that failed); must not
     // wait for the user, since it is also called from the main window's timer tick.
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
+    // The state of a row of day, month, year, hour and minute boxes, in the current language; may be empty.
+    std::function<RowState(const std::array<QString, 5> &boxes)> rowState;
+    // Told after a save has written both files, before the window closes; may be empty.
+    std::function<void()> saved;
 };
 
 // The window lives only while it is open or read by the main window: closing it (by Save or by its
@@ -38,6 +49,8 @@ public:
 
     void Form_Load();
     void Form_Activate();
+    // Each row's state beside it, worked out afresh: the clock has moved on, or the language changed.
+    void refreshStates();
     void Command1_Click();
     void Text1_Click();
     // Text3_Click to Text12_Click: box `index` (0-4) of alarm `alarm` (1-10) was clicked.
@@ -77,6 +90,8 @@ public:
     QLabel *Label14 = nullptr;           // interval caption
     QLineEdit *Text1 = nullptr;          // announcement interval in minutes
     QLabel *Label15 = nullptr;           // interval hint
+    QLabel *stateHeading = nullptr;
+    std::array<QLabel *, 10> rowStates{}; // rows 1-10: the next ring, or why the row never rings
 
 protected:
     bool event(QEvent *event) override;
@@ -87,6 +102,7 @@ private:
     void takeSoundChoice(int alarm);
     void reportStoreFailure(const QList<FileProblem> &problems);
     void describeRow(int alarm); // accessible names, which carry the row's sound choice
+    void showRowState(int alarm);
 
     HPMOD &shared;
     HsetServices services;

@@ -60,6 +60,8 @@ void Player::PlaySoundFile(const QString &path)
             piece.continuation = begun;
             device.play(piece);
             begun = true;
+            if (pieceDone)
+                pieceDone();
         }
         if (begun || interrupted())
             return;
@@ -80,5 +82,7 @@ void Player::playInPieces(const Pcm &pcm)
                              pcm.samples.begin() + qsizetype(std::min(at + step, pcm.samples.size())));
         piece.continuation = at > 0;
         device.play(piece);
+        if (pieceDone)
+            pieceDone();
     }
 }

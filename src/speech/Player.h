@@ -20,6 +20,9 @@ public:
     // Once `requested` returns true, sounds end at the next piece and further sounds are not played:
     // the program is ending. Asked before every piece, so it must be cheap.
     void interruptWhen(std::function<bool()> requested) { stopRequested = std::move(requested); }
+    // Called after every piece, about ten times a second while a sound plays: the window's chance to
+    // show that time goes on. Must be cheap, and must not play anything.
+    void betweenPieces(std::function<void()> call) { pieceDone = std::move(call); }
 
     // The image of the sample played last; replaced whole by each PlaySample.
     const QByteArray &sampleBuffer() const { return SampleBuffer; }
@@ -32,4 +35,5 @@ private:
     SampleCatalogue catalogue;
     QByteArray SampleBuffer;
     std::function<bool()> stopRequested;
+    std::function<void()> pieceDone;
 };

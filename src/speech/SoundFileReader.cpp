@@ -27,6 +27,7 @@ struct SoundFileReader::Stream
     std::vector<float> raw;     // one read, in the file's channels
     std::vector<float> in;      // the same, mixed to `channels`, waiting for the resampler
     size_t inFrames = 0, inUsed = 0;
+    qint64 framesLeft = 0;      // of the pieces still allowed
     bool inputEnded = false, finished = false;
 
     ~Stream()
@@ -58,6 +59,7 @@ std::unique_ptr<SoundFileReader> SoundFileReader::open(const QString &path)
     if (!d->file || info.channels < 1 || info.samplerate < 1 || info.samplerate > MaxFileRate)
         return nullptr;
     d->fileChannels = info.channels;
+    d->framesLeft = (qint64(BaseSeconds) * 1000 + qint64(status.st_size) * PlayMsPerByte) * SampleRate / 1000;
     d->channels = info.channels == 2 ? 2 : 1;
     if (info.samplerate != SampleRate) {
         soxr_error_t error = nullptr;
@@ -108,13 +110,14 @@ bool SoundFileReader::next(Pcm &piece)
     piece.channels = d->channels;
     piece.samples.resize(size_t(PieceFrames) * channels);
     size_t produced = 0;
-    while (produced < size_t(PieceFrames) && !d->finished) {
+    const size_t wanted = size_t(std::min<qint64>(PieceFrames, d->framesLeft));
+    while (produced < wanted && !d->finished) {
         if (d->inUsed == d->inFrames && !d->inputEnded)
             refill();
         const size_t waiting = d->inFrames - d->inUsed;
         const float *from = d->in.data() + d->inUsed * channels;
         float *to = piece.samples.data() + produced * channels;
-        const size_t room = size_t(PieceFrames) - produced;
+        const size_t room = wanted - produced;
         if (!d->resampler) {
             const size_t n = std::min(waiting, room);
             std::copy(from, from + n * channels, to);
@@ -136,5 +139,6 @@ bool SoundFileReader::next(Pcm &piece)
         d->finished = made == 0 && (flush || used == 0);
     }
     piece.samples.resize(produced * channels);
+    d->framesLeft -= qint64(produced);
     return produced > 0;
 }

@@ -1,0 +1,201 @@
+#include "AlarmTexts.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// One column per language: sentences here, names of days, months and numbers from the locale.
+struct Words
+{
+    const char *locale;
+    QString alarm;          // "Alarme %1"
+    std::array<QString, 5> boxes;
+    QString quote;          // a box's text quoted
+    QString typeInstead, neverMatches, empty;
+    QString off, noSuchDate, past;
+    QString rowDate;        // the next ring in a row
+    QString rowDateYear;    // the same, in another year
+    QString summaryDate;    // the next ring in the save summary and the next-alarm text beyond a week
+    QString summaryDateYear;
+    QString soonDate;       // the next-alarm text within a week
+    QString rings, neverRings, noneSet, summaryTitle;
+    QString days, hours, minutes; // "%1 j"
+    QString next, noNext, ringing, missed, snooze;
+};
+
+const std::array<Words, 3> WordsByLanguage = {{
+    {"fr_FR", QStringLiteral("Alarme %1"),
+     {QStringLiteral("Jour"), QStringLiteral("Mois"), QStringLiteral("Année"), QStringLiteral("Heure"),
+      QStringLiteral("Minute")},
+     QStringLiteral("« %1 »"), QStringLiteral("%1 %2 : tapez %3"), QStringLiteral("%1 %2 : ne sonne jamais"),
+     QStringLiteral("%1 vide : ne sonne jamais"), QStringLiteral("arrêtée"),
+     QStringLiteral("le %1 n'existe pas"), QStringLiteral("date passée"), QStringLiteral("ddd d MMM HH:mm"),
+     QStringLiteral("ddd d MMM yyyy HH:mm"), QStringLiteral("dddd d MMMM 'à' HH:mm"),
+     QStringLiteral("dddd d MMMM yyyy 'à' HH:mm"), QStringLiteral("dddd HH:mm"), QStringLiteral("%1 : %2, dans %3"), QStringLiteral("%1 : ne sonnera pas, %2"),
+     QStringLiteral("Aucune alarme n'est réglée."), QStringLiteral("Alarmes enregistrées"), QStringLiteral("%1 j"),
+     QStringLiteral("%1 h"), QStringLiteral("%1 min"), QStringLiteral("Prochaine alarme : %1"),
+     QStringLiteral("Aucune alarme à venir"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — manquée"),
+     QStringLiteral("Répéter dans 10 min")},
+    {"de_DE", QStringLiteral("Alarm %1"),
+     {QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"), QStringLiteral("Stunde"),
+      QStringLiteral("Minute")},
+     QStringLiteral("„%1“"), QStringLiteral("%1 %2: %3 eingeben"), QStringLiteral("%1 %2: klingelt nie"),
+     QStringLiteral("%1 leer: klingelt nie"), QStringLiteral("aus"), QStringLiteral("den %1 gibt es nicht"),
+     QStringLiteral("Datum vorbei"), QStringLiteral("ddd d. MMM HH:mm"), QStringLiteral("ddd d. MMM yyyy HH:mm"),
+     QStringLiteral("dddd, d. MMMM 'um' HH:mm"),
+     QStringLiteral("dddd, d. MMMM yyyy 'um' HH:mm"), QStringLiteral("dddd HH:mm"),
+     QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: klingelt nicht, %2"),
+     QStringLiteral("Kein Alarm ist gestellt."), QStringLiteral("Alarme gespeichert"), QStringLiteral("%1 T"),
+     QStringLiteral("%1 Std."), QStringLiteral("%1 Min."), QStringLiteral("Nächster Alarm: %1"),
+     QStringLiteral("Kein Alarm steht an"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — verpasst"),
+     QStringLiteral("In 10 Min. wiederholen")},
+    {"en_GB", QStringLiteral("Alarm %1"),
+     {QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"), QStringLiteral("Hour"),
+      QStringLiteral("Minute")},
+     QStringLiteral("‘%1’"), QStringLiteral("%1 %2: type %3"), QStringLiteral("%1 %2: never rings"),
+     QStringLiteral("%1 empty: never rings"), QStringLiteral("off"), QStringLiteral("%1 does not exist"),
+     QStringLiteral("date already past"), QStringLiteral("ddd d MMM HH:mm"), QStringLiteral("ddd d MMM yyyy HH:mm"),
+     QStringLiteral("dddd d MMMM 'at' HH:mm"),
+     QStringLiteral("dddd d MMMM yyyy 'at' HH:mm"), QStringLiteral("dddd HH:mm"),
+     QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: will not ring, %2"), QStringLiteral("No alarm is set."),
+     QStringLiteral("Alarms saved"), QStringLiteral("%1 d"), QStringLiteral("%1 h"), QStringLiteral("%1 min"),
+     QStringLiteral("Next alarm: %1"), QStringLiteral("No alarm to come"), QStringLiteral("%1 — %2"),
+     QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min")},
+}};
+
+const Words &wordsFor(Language language)
+{
+    return WordsByLanguage[size_t(std::clamp<int>(language, French, English))];
+}
+
+// A date that does not exist cannot be a QDate: "31 avril", "31. April", "29 February 2027".
+QString impossibleDateText(const AlarmBoxes &boxes, const QLocale &locale, Language language)
+{
+    const int month = boxes[1].toInt();
+    QString text = boxes[0] + (language == German ? QStringLiteral(". ") : QStringLiteral(" "))
+        + locale.standaloneMonthName(month, QLocale::LongFormat);
+    if (boxes[2] != QLatin1String("*"))
+        text += u' ' + boxes[2];
+    return text;
+}
+
+// "1 j 23 h 45 min": whole minutes, rounded up, so a ring in 30 seconds is "1 min" away.
+QString untilText(qint64 ms, const Words &words, const QLocale &locale)
+{
+    const qint64 minutes = std::max<qint64>(1, (ms + MinuteMs - 1) / MinuteMs);
+    QStringList parts;
+    if (minutes >= 1440)
+        parts << words.days.arg(locale.toString(minutes / 1440));
+    if (minutes >= 60)
+        parts << words.hours.arg(locale.toString(minutes / 60 % 24));
+    parts << words.minutes.arg(locale.toString(minutes % 60));
+    return parts.join(u' ');
+}
+
+QString reasonText(const AlarmState &state, const Words &words, const QLocale &locale, Language language)
+{
+    switch (state.kind) {
+    case AlarmState::BadBox: {
+        const QString &box = words.boxes[size_t(state.box)];
+        if (state.text.isEmpty())
+            return words.empty.arg(box);
+        const QString quoted = words.quote.arg(state.text);
+        return state.suggestion.isEmpty() ? words.neverMatches.arg(box, quoted)
+                                          : words.typeInstead.arg(box, quoted, state.suggestion);
+    }
+    case AlarmState::NoSuchDate:
+        return words.noSuchDate.arg(impossibleDateText(state.boxes, locale, language));
+    case AlarmState::Past:
+        return words.past;
+    default:
+        return words.off;
+    }
+}
+} // namespace
+
+AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, qint64 nowMs, const Zone &zone)
+{
+    AlarmStates states;
+    for (size_t k = 0; k < rows.size(); ++k)
+        states[k] = alarmState(rows[k], nowMs, zone);
+    return states;
+}
+
+QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
+{
+    const Words &words = wordsFor(language);
+    const QLocale locale(QLatin1String(words.locale));
+    if (state.kind != AlarmState::Rings)
+        return reasonText(state, words, locale, language);
+    const QDateTime next = zone.at(state.next);
+    return locale.toString(next, next.date().year() == zone.at(nowMs).date().year() ? words.rowDate : words.rowDateYear);
+}
+
+namespace {
+// A ring far ahead names its date, one in another year its year too.
+QString ringDate(qint64 ms, qint64 nowMs, const Zone &zone, const Words &words, const QLocale &locale, bool soonShort)
+{
+    const QDateTime at = zone.at(ms);
+    if (soonShort && ms - nowMs < 6 * 24 * 60 * MinuteMs)
+        return locale.toString(at, words.soonDate);
+    return locale.toString(at, at.date().year() == zone.at(nowMs).date().year() ? words.summaryDate : words.summaryDateYear);
+}
+} // namespace
+
+QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
+{
+    const Words &words = wordsFor(language);
+    const QLocale locale(QLatin1String(words.locale));
+    QStringList lines;
+    for (size_t k = 0; k < states.size(); ++k) {
+        const AlarmState &state = states[k];
+        const QString alarm = words.alarm.arg(k + 1);
+        if (state.kind == AlarmState::Rings)
+            lines << words.rings.arg(alarm, ringDate(state.next, nowMs, zone, words, locale, false),
+                                     untilText(state.next - nowMs, words, locale));
+        else if (state.kind != AlarmState::Off)
+            lines << words.neverRings.arg(alarm, reasonText(state, words, locale, language));
+    }
+    return lines.isEmpty() ? words.noneSet : lines.join(u'\n');
+}
+
+QString saveSummaryTitle(Language language)
+{
+    return wordsFor(language).summaryTitle;
+}
+
+QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
+{
+    const Words &words = wordsFor(language);
+    std::optional<qint64> next;
+    for (const AlarmState &state : states) {
+        if (state.kind == AlarmState::Rings && (!next || state.next < *next))
+            next = state.next;
+    }
+    if (!next)
+        return words.noNext;
+    return words.next.arg(ringDate(*next, nowMs, zone, words, QLocale(QLatin1String(words.locale)), true));
+}
+
+QString ringingNotice(int alarm, const QString &clockText, Language language)
+{
+    const Words &words = wordsFor(language);
+    return words.ringing.arg(words.alarm.arg(alarm), clockText);
+}
+
+QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language)
+{
+    const Words &words = wordsFor(language);
+    const QDateTime at = zone.at(atMs);
+    const QString when = at.date() == zone.at(nowMs).date()
+        ? at.toString(QStringLiteral("HH:mm"))
+        : QLocale(QLatin1String(words.locale)).toString(at, words.rowDate);
+    return words.missed.arg(words.alarm.arg(alarm), when);
+}
+
+QString snoozeLabel(Language language)
+{
+    return wordsFor(language).snooze;
+}

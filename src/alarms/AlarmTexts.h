@@ -1,0 +1,29 @@
+// What Kalindor writes about alarms, in the current language: each row's state, the summary of a save,
+// the next alarm, the notices of a ringing or missed alarm, and the snooze action.
+#pragma once
+
+#include "AlarmState.h"
+
+#include <array>
+
+using AlarmStates = std::array<AlarmState, 10>;
+
+AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, qint64 nowMs, const Zone &zone);
+
+// "lun. 7 déc. 06:45", or why the row never rings: "Heure « 07 » : tapez 7".
+QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Language language);
+
+// One line for each alarm that will ring ("Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min")
+// and for each row that is set but can never ring, with the reason; rows that are off are left out.
+QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language);
+QString saveSummaryTitle(Language language);
+
+// "Prochaine alarme : lundi 06:45", or that no alarm is set to ring.
+QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language);
+
+// "Alarme 3 — 07:30": the notice of a ringing alarm, named by the clock text it starts at.
+QString ringingNotice(int alarm, const QString &clockText, Language language);
+// "Alarme 3 — 07:30 — manquée", with the date when the minute was not today.
+QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language);
+// The label of the notice's action that rings the alarm again ten minutes later.
+QString snoozeLabel(Language language);
