@@ -1,11 +1,11 @@
 #include "AlarmScheduler.h"
 
-std::array<AlarmPattern, 10> alarmPatterns(const AlarmRows &rows)
+std::array<AlarmBoxes, 10> readBoxes(const AlarmRows &rows)
 {
-    std::array<AlarmPattern, 10> patterns;
+    std::array<AlarmBoxes, 10> boxes;
     for (int k = 1; k <= 10; ++k)
-        patterns[size_t(k - 1)] = AlarmPattern(rows.boxes(k));
-    return patterns;
+        boxes[size_t(k - 1)] = rows.boxes(k);
+    return boxes;
 }
 
 void soundAlarms(AlarmRows &rows, const AlarmRecords &table, std::bitset<10> ringing, Language language,

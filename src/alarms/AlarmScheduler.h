@@ -17,8 +17,8 @@ public:
     virtual void setWaveCaption(int alarm, const QString &caption) = 0;
 };
 
-// The settings window's rows read once per check, as the watch takes them.
-std::array<AlarmPattern, 10> alarmPatterns(const AlarmRows &rows);
+// The ten rows' boxes, alarm 1 first.
+std::array<AlarmBoxes, 10> readBoxes(const AlarmRows &rows);
 
 // Sounds each ringing alarm once, alarm 1 first: its wave file when the caption is not "Browse",
 // otherwise the options of the alarm table. Which alarms ring was decided before any sound starts, so a

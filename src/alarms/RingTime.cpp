@@ -54,15 +54,22 @@ QDateTime Zone::at(qint64 ms) const
 
 int Zone::offsetAt(qint64 ms) const
 {
+    if (cachedOffset && cachedMs == ms)
+        return *cachedOffset;
     switch (reading.timeSpec()) {
     case Qt::TimeZone:
-        return reading.timeZone().offsetFromUtc(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+        cachedOffset = reading.timeZone().offsetFromUtc(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+        break;
     case Qt::UTC:
     case Qt::OffsetFromUTC:
-        return reading.offsetFromUtc();
+        cachedOffset = reading.offsetFromUtc();
+        break;
     default:
-        return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime).offsetFromUtc();
+        cachedOffset = ms == reading.toMSecsSinceEpoch() ? reading.offsetFromUtc()
+                                                          : QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime).offsetFromUtc();
     }
+    cachedMs = ms;
+    return *cachedOffset;
 }
 
 qint64 minuteStart(qint64 ms, const Zone &zone)

@@ -20,6 +20,10 @@ public:
 
 private:
     QDateTime reading;
+    // The last offset asked for: each check asks for the same instant several times, and every
+    // answer of the system's zone costs a look at the zone file.
+    mutable qint64 cachedMs = 0;
+    mutable std::optional<int> cachedOffset;
 };
 
 // Each alarm names a local minute and rings once for each time that minute begins in real time: for

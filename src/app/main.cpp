@@ -57,6 +57,10 @@ int main(int argc, char *argv[])
     if (!busAnswers)
         doWithoutSessionBus();
     std::unique_ptr<QCoreApplication> app;
+    // The window repaints a few small glyphs a second. Handed over in shared memory, each repaint
+    // brings a completion event back from the X server that wakes two threads; copied, it brings none.
+    if (window && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     if (window)
         app = openDisplay(argc, argv);
     else

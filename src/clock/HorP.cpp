@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLoggingCategory>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QShortcut>
@@ -18,15 +19,28 @@
 
 #include <memory>
 
+Q_LOGGING_CATEGORY(secondsDrawn, "kalindor.seconds", QtWarningMsg)
+
 namespace {
 const QColor Grey(192, 192, 192);
 const QString ListenTip = QStringLiteral("Cliquez pour entendre");
 
-// A light grey box that carries a clock text behind its glyph slots; the text itself stays invisible.
+// A light grey box that carries a clock text behind its glyph slots; the text itself stays invisible,
+// so a new second repaints the frame without laying the text out.
+template <typename Label>
+class ClockBox final : public Label
+{
+public:
+    using Label::Label;
+
+protected:
+    void paintEvent(QPaintEvent *event) override { QFrame::paintEvent(event); }
+};
+
 template <typename Label>
 Label *clockBox(QWidget *parent, QRect geometry)
 {
-    auto *label = new Label(parent);
+    auto *label = new ClockBox<Label>(parent);
     label->setGeometry(geometry);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
@@ -206,6 +220,9 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
                         state.kind == AlarmState::Rings || state.kind == AlarmState::Off};
     };
     this->services.settings.saved = [this] { alarmsSaved(); };
+    // For the idle benchmark: when each second is really painted (QT_LOGGING_RULES=kalindor.seconds.debug=true).
+    if (secondsDrawn().isDebugEnabled())
+        Image3[1]->installEventFilter(this);
     Form_Load();
 }
 
@@ -255,6 +272,13 @@ void HorP::Form_Activate()
     Command3->setIcon(QIcon(QStringLiteral(":/pictures/flag_gb.png")));
     Command2->setIcon(QIcon(QStringLiteral(":/pictures/flag_de.png")));
     Command1->setIcon(QIcon(QStringLiteral(":/pictures/flag_fr.png")));
+}
+
+bool HorP::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Image3[1] && event->type() == QEvent::Paint)
+        qCDebug(secondsDrawn).noquote() << Label4->text() << clock.now().toMSecsSinceEpoch();
+    return QWidget::eventFilter(watched, event);
 }
 
 void HorP::closeEvent(QCloseEvent *event)
@@ -353,10 +377,21 @@ void HorP::Timer3_Timer()
 {
     // Serve the clock tick first when the minute has turned (after a long sound, a busy spell or a
     // resume from suspend), so the clock and the alarms speak of the same minute.
-    if (Label1->text() != clockText(clock.now().time()))
+    QDateTime now = clock.now();
+    if (Label1->text() != clockText(now.time())) {
         Timer1_Timer();
+        now = clock.now();
+    }
     HsetRows rows(settingsWindow());
-    const AlarmCheck found = watch.check(alarmPatterns(rows), clock.now());
+    // The boxes are read at every check, so an edit counts at once; they are parsed only when one changed.
+    const std::array<AlarmBoxes, 10> boxes = readBoxes(rows);
+    const bool edited = boxes != rowsRead;
+    if (edited) {
+        rowsRead = boxes;
+        for (size_t k = 0; k < boxes.size(); ++k)
+            patterns[k] = AlarmPattern(boxes[k]);
+    }
+    const AlarmCheck found = watch.check(patterns, now);
     alarmsMissed(found.missed);
     soundAlarms(rows, shared.AlarmTable, found.ringing, shared.CurrentLanguage, speaker, [&](int alarm) {
         sounding = alarm;
@@ -368,10 +403,7 @@ void HorP::Timer3_Timer()
         Timer3.stop();
     else if (!Timer3.isActive())
         Timer3.start();
-    std::array<AlarmBoxes, 10> boxes;
-    for (int k = 1; k <= 10; ++k)
-        boxes[size_t(k - 1)] = rows.boxes(k);
-    showNextAlarm(boxes);
+    showNextAlarm(edited, now);
 }
 
 // Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
@@ -422,18 +454,16 @@ void HorP::snooze(int alarm)
 
 // The alarm-set button says when the next of the ten alarms rings; worked out again only when a row,
 // the minute or the language has changed, not at every check.
-void HorP::showNextAlarm(const std::array<AlarmBoxes, 10> &rows)
+void HorP::showNextAlarm(bool edited, const QDateTime &now)
 {
-    const QDateTime now = clock.now();
-    const QString minute = now.toString(QStringLiteral("yyyyMMddHHmm"));
-    if (rows == nextAlarmRows && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage)
+    const qint64 minute = now.date().toJulianDay() * 1440 + now.time().hour() * 60 + now.time().minute();
+    if (!edited && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage)
         return;
-    nextAlarmRows = rows;
     nextAlarmMinute = minute;
     nextAlarmLanguage = shared.CurrentLanguage;
     const Zone zone(now);
-    const QString text = nextAlarmText(alarmStates(rows, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(), zone,
-                                       shared.CurrentLanguage);
+    const QString text = nextAlarmText(alarmStates(rowsRead, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(),
+                                       zone, shared.CurrentLanguage);
     Command6->setToolTip(text);
     Command6->setAccessibleDescription(text);
     if (settings)

@@ -97,6 +97,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void aimTimer1();
@@ -106,7 +107,7 @@ private:
     void languageChosen();
     void alarmStarting(int alarm);
     void alarmsMissed(const std::vector<AlarmCheck::Missed> &missed);
-    void showNextAlarm(const std::array<AlarmBoxes, 10> &rows);
+    void showNextAlarm(bool edited, const QDateTime &now);
     void alarmsSaved();
     QPushButton *pictureButton(const QString &picture, QRect geometry);
 
@@ -119,9 +120,10 @@ private:
     QPointer<Hset> settings;
     AlarmWatch watch;
     QDate dateShown; // the date calendrier last wrote, so a new date (midnight, a new zone) is written too
-    // What the alarm-set button's next-alarm text was worked out from: the rows, the minute, the language.
-    std::array<AlarmBoxes, 10> nextAlarmRows;
-    QString nextAlarmMinute;
+    std::array<AlarmBoxes, 10> rowsRead; // as the last check read them, and parsed into patterns
+    std::array<AlarmPattern, 10> patterns;
+    // What the alarm-set button's next-alarm text was worked out for, beside the rows: the minute, the language.
+    qint64 nextAlarmMinute = -1;
     Language nextAlarmLanguage = -1;
     int sounding = 0; // the alarm whose sound plays now, 0 for none
     // Set by the notification's bus thread when Snooze is taken, so the sound ends without waiting for this one.

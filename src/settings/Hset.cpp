@@ -3,6 +3,7 @@
 #include "AlarmFiles.h"
 #include "FocusButton.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -257,6 +258,11 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
     stateHeading = makeLabel(this, QRect(StateLeft, 82, StateWidth, 17));
 
+    blinkTime = QApplication::cursorFlashTime();
+    cursorRest.setSingleShot(true);
+    cursorRest.setInterval(10000);
+    cursorRest.callOnTimeout([] { QApplication::setCursorFlashTime(0); });
+    wakeCursor();
     Text3[0]->setFocus(); // not Save, which a stray Space would press
     Form_Load();
     // Captions are the activation's job; setting them now as well keeps a window that is never
@@ -471,8 +477,23 @@ bool Hset::event(QEvent *event)
     return QWidget::event(event);
 }
 
+Hset::~Hset()
+{
+    if (blinkTime > 0)
+        QApplication::setCursorFlashTime(blinkTime);
+}
+
+void Hset::wakeCursor()
+{
+    if (blinkTime > 0 && QApplication::cursorFlashTime() != blinkTime)
+        QApplication::setCursorFlashTime(blinkTime);
+    cursorRest.start();
+}
+
 bool Hset::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)
+        wakeCursor();
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == Text1) {
             Text1_Click();

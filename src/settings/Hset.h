@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -41,6 +42,7 @@ class Hset : public QWidget
     Q_OBJECT
 public:
     Hset(HPMOD &shared, HsetServices services, QWidget *parent = nullptr);
+    ~Hset() override;
 
     // Alarm k (1-10): its five date and time boxes (day, month, year, hour, minute) and its wave-file label.
     QLineEdit *dateBox(int alarm, int index) const;
@@ -104,6 +106,11 @@ private:
     void describeRow(int alarm); // accessible names, which carry the row's sound choice
     void showRowState(int alarm);
 
+    void wakeCursor();
+
     HPMOD &shared;
     HsetServices services;
+    // A blinking cursor wakes the program twice a second; like GTK's, it rests after ten idle seconds.
+    QTimer cursorRest;
+    int blinkTime = 0; // the desktop's flash time, put back when the user types or clicks again
 };
