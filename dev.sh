@@ -11,9 +11,10 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev li
     qt6-translations-l10n)
 # The end-to-end tests start the real program under a virtual display and a private session bus at a
 # chosen time, with a private sound server whose output they record; the packaging test checks the
-# desktop files and builds and inspects the Debian package.
+# desktop files and builds and inspects the Debian package. The clock tests answer notifications with a
+# stand-in server (python3-gi), press buttons with xdotool and step through zones (tzdata).
 test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils desktop-file-utils appstream
-    dpkg-dev lintian)
+    dpkg-dev lintian xdotool python3-gi tzdata)
 # The checking build: clang with its sanitizer and libFuzzer runtimes, llvm-symbolizer for readable reports.
 check_packages=(clang libclang-rt-14-dev llvm)
 

@@ -1,5 +1,5 @@
 // The yardstick for idling: a bare Qt window whose one label shows the time, set by a plain 1 s timer.
-// Each paint of a new second is printed as "ss epoch-ms" on standard error, as Kalindor's trace does.
+// Each paint of a new second is printed as "HH:mm:ss epoch-ms" on standard error, as Kalindor's trace does.
 #include <QApplication>
 #include <QDateTime>
 #include <QLabel>
@@ -16,7 +16,7 @@ protected:
         QLabel::paintEvent(event);
         if (text() != painted) {
             painted = text();
-            std::fprintf(stderr, "%s %lld\n", qPrintable(painted.right(2)), QDateTime::currentMSecsSinceEpoch());
+            std::fprintf(stderr, "%s %lld\n", qPrintable(painted), QDateTime::currentMSecsSinceEpoch());
         }
     }
 

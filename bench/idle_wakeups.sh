@@ -42,9 +42,10 @@ measure() {
     s0=$(switches "$pid"); c0=$(cputime "$pid"); t0=$(date +%s%N)
     sleep "$seconds"
     s1=$(switches "$pid"); c1=$(cputime "$pid"); t1=$(date +%s%N)
-    # Each line: the two digits painted and the wall clock then, in ms; a paint late by a whole second still counts.
-    tail -n +"$((from + 1))" "$log" | awk '$1 ~ /^[0-9][0-9]$/ && $2 ~ /^[0-9]+$/ {
-            wall = int($2 / 1000); print $2 - wall * 1000 + 1000 * (((wall % 60) - $1 + 60) % 60) }' | sort -n >"$work/lags"
+    # Each line: the time painted and the wall clock then, in ms; a paint late by a whole second still counts.
+    tail -n +"$((from + 1))" "$log" | awk '$1 ~ /^[0-9:]+$/ && $2 ~ /^[0-9]+$/ {
+            s = substr($1, length($1) - 1) + 0; wall = int($2 / 1000)
+            print $2 - wall * 1000 + 1000 * (((wall % 60) - s + 60) % 60) }' | sort -n >"$work/lags"
     awk -v name="$name" -v s="$((s1 - s0))" -v c="$((c1 - c0))" -v t="$((t1 - t0))" '
         { lags[++n] = $1 }
         END {

@@ -81,6 +81,9 @@ private slots:
         QTest::newRow("FLAC") << sound("a.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 2.0) << 2.0;
         QTest::newRow("Ogg Vorbis") << sound("a.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 44100, 2, 1.75) << 1.75;
         QTest::newRow("1 Hz header") << sound("1hz.wav", wav, 1, 1, 3) << 3.0;
+        // A thousand seconds claimed by 2 kB: cut at the bound of three minutes and 10 ms a byte.
+        const QString claims = sound("1hz-long.wav", wav, 1, 1, 1000);
+        QTest::newRow("1 Hz header, bounded") << claims << 180 + QFileInfo(claims).size() / 100.0;
         QTest::newRow("768 kHz header") << sound("768k.wav", wav, 768000, 1, 1.0) << 1.0;
         QTest::newRow("100 channels") << sound("100.wav", wav, 44100, 100, 0.5) << 0.5;
         QTest::newRow("0 frames") << sound("empty.wav", wav, 44100, 1, 0) << 0.0;
@@ -105,8 +108,11 @@ private slots:
         QFETCH(double, seconds);
         RecordingDevice device;
         Player player(device);
+        int pieces = 0; // the window is called back after each, to go on showing the time
+        player.betweenPieces([&] { ++pieces; });
         player.PlaySoundFile(path);
         QCOMPARE(device.log, QStringList{seconds > 0 ? path : QStringLiteral("alert")});
+        QCOMPARE(pieces, int(std::ceil(device.playedSeconds * 44100 / SoundFileReader::PieceFrames - 1e-6)));
         const double expected = seconds > 0 ? seconds : decodeImage(SampleCatalogue().alertImage())->seconds();
         QCOMPARE_LE(std::abs(device.playedSeconds - expected), expected / 100);
     }

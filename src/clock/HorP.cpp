@@ -220,7 +220,8 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
                         state.kind == AlarmState::Rings || state.kind == AlarmState::Off};
     };
     this->services.settings.saved = [this] { alarmsSaved(); };
-    // For the idle benchmark: when each second is really painted (QT_LOGGING_RULES=kalindor.seconds.debug=true).
+    // For the idle benchmark and the tests: the time each new second is really painted with, and when
+    // ("07:30:05 <ms since the epoch>", with QT_LOGGING_RULES=kalindor.seconds.debug=true).
     if (secondsDrawn().isDebugEnabled())
         Image3[1]->installEventFilter(this);
     Form_Load();
@@ -276,8 +277,12 @@ void HorP::Form_Activate()
 
 bool HorP::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Image3[1] && event->type() == QEvent::Paint)
-        qCDebug(secondsDrawn).noquote() << Label4->text() << clock.now().toMSecsSinceEpoch();
+    if (watched == Image3[1] && event->type() == QEvent::Paint) {
+        QString drawn;
+        for (const GlyphSlot *slot : {Image2[0], Image2[1], Image2[2], Image2[3], Image2[4], Image2[2], Image3[0], Image3[1]})
+            drawn += slot->glyph() == Glyph::Colon ? QChar(u':') : QChar(u'0' + slot->glyph());
+        qCDebug(secondsDrawn).noquote() << drawn << clock.now().toMSecsSinceEpoch();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,0 +1,56 @@
+#!/usr/bin/python3
+# A stand-in desktop notification server for the black-box tests, on the bus at $DBUS_SESSION_BUS_ADDRESS.
+# Each Notify is logged to LOG as "summary | body | action keys", newlines in the body as " / ". With
+# TAKE, the first notice that offers that action key has it taken half a second later (ActionInvoked).
+#   notification_server.py LOG [TAKE]
+import sys
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+INTERFACE = """<node><interface name="org.freedesktop.Notifications">
+<method name="GetCapabilities"><arg type="as" direction="out"/></method>
+<method name="Notify"><arg type="s"/><arg type="u"/><arg type="s"/><arg type="s"/><arg type="s"/>
+  <arg type="as"/><arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method>
+<method name="CloseNotification"><arg type="u"/></method>
+<method name="GetServerInformation"><arg type="s" direction="out"/><arg type="s" direction="out"/>
+  <arg type="s" direction="out"/><arg type="s" direction="out"/></method>
+<signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
+<signal name="NotificationClosed"><arg type="u"/><arg type="u"/></signal>
+</interface></node>"""
+PATH, NAME = "/org/freedesktop/Notifications", "org.freedesktop.Notifications"
+
+log = open(sys.argv[1], "a", buffering=1)
+take = sys.argv[2] if len(sys.argv) > 2 else None
+state = {"last": 0, "taken": False}
+bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+
+
+def act(notice, key):
+    bus.emit_signal(None, PATH, NAME, "ActionInvoked", GLib.Variant("(us)", (notice, key)))
+    return False
+
+
+def call(connection, sender, path, interface, method, args, invocation):
+    if method == "GetCapabilities":
+        invocation.return_value(GLib.Variant("(as)", (["actions", "body"],)))
+    elif method == "GetServerInformation":
+        invocation.return_value(GLib.Variant("(ssss)", ("stand-in", "kalindor tests", "1", "1.2")))
+    elif method == "Notify":
+        _, _, _, summary, body, actions, _, _ = args.unpack()
+        state["last"] += 1
+        keys = actions[0::2]
+        log.write("%s | %s | %s\n" % (summary, body.replace("\n", " / "), " ".join(keys)))
+        if take in keys and not state["taken"]:
+            state["taken"] = True
+            GLib.timeout_add(500, act, state["last"], take)
+        invocation.return_value(GLib.Variant("(u)", (state["last"],)))
+    else:
+        invocation.return_value(None)
+
+
+bus.register_object(PATH, Gio.DBusNodeInfo.new_for_xml(INTERFACE).interfaces[0], call, None, None)
+Gio.bus_own_name_on_connection(bus, NAME, Gio.BusNameOwnerFlags.NONE, None, None)
+GLib.MainLoop().run()
