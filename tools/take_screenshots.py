@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # Takes the README's pictures from the running program under a virtual display: the window, the
-# ALARM SET window, and the window at twice the scale.
+# ALARM SET window in English and in French with rows that ring, are off and never ring, and the
+# window at twice the scale.
 #
 # Run by hand after a change to the windows: /usr/bin/python3 tools/take_screenshots.py [build/src/app/kalindor]
 # Needs Xvfb, xwininfo (x11-utils), libXtst and Pillow with XCB support (python3-pil).
@@ -53,9 +54,27 @@ def grab(box, name):
     print("docs/" + name)
 
 
+# Alarms to show: working days, every day, off, an hour typed with a leading zero, a date that does not exist.
+ALARMS = [("Mon-Fri", "*", "*", "6", "45", "1", "0", "0", "Browse"),
+          ("*", "*", "*", "7", "30", "0", "1", "0", "Browse"),
+          ("0",) * 8 + ("Browse",),
+          ("*", "*", "*", "07", "15", "0", "0", "1", "Browse"),
+          ("31", "4", "*", "8", "0", "1", "0", "0", "Browse")]
+
+
+def write_settings(folder):
+    rows = ALARMS + [("0",) * 8 + ("Browse",)] * (10 - len(ALARMS))
+    with open(os.path.join(folder, "kalind.dta"), "w", newline="") as table:
+        for row in rows:
+            table.write("".join(f"{field:<14}" for field in row[:8]) + row[8] + "\r\n")
+    with open(os.path.join(folder, "saytime.dta"), "w", newline="") as interval:
+        interval.write("0\r\n")
+
+
 def main():
     binary = sys.argv[1] if len(sys.argv) > 1 else str(ROOT / "build/src/app/kalindor")
     work = tempfile.mkdtemp()
+    write_settings(work)
     global DISPLAY
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
@@ -66,21 +85,24 @@ def main():
         env = dict(os.environ, DISPLAY=DISPLAY, LC_ALL="C.UTF-8", XDG_CONFIG_HOME=work)
         env.pop("WAYLAND_DISPLAY", None)
         program = [binary, "--config-dir", work, "--output", work + "/said.wav"]
-        clock = subprocess.Popen(program, env=env)
-        try:
-            box = window_box("KALINDOR")
-            # English, as the rest of the README; the flag speaks the time into the file first.
-            click(box[0] + 131, box[1] + 53)
-            time.sleep(6)
-            grab(box, "screenshot.png")
-            click(box[0] + 246, box[1] + 54)
-            settings = window_box("ALARM SET")
-            click(settings[0] + 5, settings[1] + 5, press=False)
-            time.sleep(2)
-            grab(settings, "settings-window.png")
-        finally:
-            clock.terminate()
-            clock.wait(10)
+        # English, as the rest of the README, then French; each flag speaks the time into the file first.
+        # Without a window manager ALARM SET opens over the clock, so each language has a run of its own.
+        for flag, name in ((131, "settings-window.png"), (24, "settings-window-fr.png")):
+            clock = subprocess.Popen(program, env=env)
+            try:
+                box = window_box("KALINDOR")
+                click(box[0] + flag, box[1] + 53)
+                time.sleep(6)
+                if flag == 131:
+                    grab(box, "screenshot.png")
+                click(box[0] + 246, box[1] + 54)
+                settings = window_box("ALARM SET")
+                click(settings[0] + 5, settings[1] + 5, press=False)
+                time.sleep(2)
+                grab(settings, name)
+            finally:
+                clock.terminate()
+                clock.wait(10)
         scaled = subprocess.Popen(program, env=dict(env, QT_SCALE_FACTOR="2"))
         try:
             box = window_box("KALINDOR")
