@@ -18,7 +18,7 @@ end_pid() {
 end_all() {
     for pid in "${pids[@]}"; do end_pid "$pid"; done
     wait 2>/dev/null || true
-    [ -n "${KEEP_WORLD:-}" ] || rm -rf "$world"
+    rm -rf "$world"
 }
 trap end_all EXIT
 

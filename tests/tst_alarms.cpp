@@ -168,7 +168,7 @@ private slots:
             const int i = int(random.bounded(choices.size() + 2));
             return i < choices.size() ? choices[i] : QString::number(random.bounded(low, high + 1));
         };
-        for (int r = 0; r < 100; ++r) {
+        for (int r = 0; r < 150; ++r) {
             const AlarmBoxes boxes{pick({"*", "4", "25", "28", "29", "30", "31", "Sun", "Mon-Fri", "Sat,Sun", "05", "0"}, 1, 31),
                                    pick({"*", "*", "3", "4", "10", "2"}, 1, 12),
                                    pick({"*", "*", "2026", "2027", "2025"}, 2026, 2027),
