@@ -12,20 +12,14 @@ import pyatspi
 def wait(what, find, limit=20):
     end = time.monotonic() + limit
     while time.monotonic() < end:
-        found = find()
-        if found:
+        if found := find():
             return found
         time.sleep(0.2)
     sys.exit(f"FAIL: {what}")
 
 
 def windows():
-    apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "kalindor"]
-    return list(apps[0]) if apps else []
-
-
-def window(title):
-    return next((w for w in windows() if w.name == title), None)
+    return [w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "kalindor" for w in app]
 
 
 def nodes(node, depth=0):
@@ -35,23 +29,18 @@ def nodes(node, depth=0):
 
 
 def press(parent, name):
-    button = wait(f"no {name!r} in {parent.name!r}", lambda: next((n for n, _ in nodes(parent) if n.name == name), None))
-    button.queryAction().doAction(0)
-
-
-def names(parent):
-    return [node.name for node, _ in nodes(parent)]
+    find = lambda: next((n for n, _ in nodes(parent) if n.name == name), None)
+    wait(f"no {name!r} in {parent.name!r}", find).queryAction().doAction(0)
 
 
 problems = []
-main = wait("no KALINDOR window", lambda: window("KALINDOR"))
+main = wait("no KALINDOR window", lambda: next((w for w in windows() if w.name == "KALINDOR"), None))
 for language, save in (("French", "Sauver"), ("English", "Save")):
     press(main, language)
     today = datetime.date.today()
-    shown = (rf"\d\d:\d\d", r"\d\d", rf"\d\d:\d\d [AP]M", rf"\w+ .*\b{today.day}\b.* {today.year}")
-    for pattern in shown:
-        wait(f"{language}: no node named {pattern} in {names(main)}",
-             lambda: any(re.fullmatch(pattern, name) for name in names(main)))
+    for shown in (r"\d\d:\d\d", r"\d\d", r"\d\d:\d\d [AP]M", rf"\w+ .*\b{today.day}\b.* {today.year}"):
+        names = lambda: [node.name for node, _ in nodes(main)]
+        wait(f"{language}: no node named {shown} in {names()}", lambda: any(re.fullmatch(shown, n) for n in names()))
     press(main, "Alarm-set")
     press(main, "About")
     wait(f"{language}: ALARM SET and the About box did not open", lambda: len(windows()) == 3)
@@ -61,11 +50,10 @@ for language, save in (("French", "Sauver"), ("English", "Save")):
             print(f"{'  ' * depth}[{node.getRoleName()}] {node.name}")
             if not node.name:
                 problems.append(f"{language}: a {node.getRoleName()} without a name in {top.name!r}")
-        roles = {pyatspi.ROLE_FRAME} if top == main else {pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME}
-        if top.getRole() not in roles:
+        if top.getRole() not in ({pyatspi.ROLE_FRAME} if top == main else {pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME}):
             problems.append(f"{language}: {top.name!r} is a {top.getRoleName()}")
-    press(window("ALARM SET"), save)  # closes it; the next one opens in the new language
-    wait(f"{language}: ALARM SET did not close", lambda: window("ALARM SET") is None)
+    press(next(w for w in windows() if w.name == "ALARM SET"), save)  # closes it; the next opens in the new language
+    wait(f"{language}: ALARM SET did not close", lambda: all(w.name != "ALARM SET" for w in windows()))
 
 for problem in problems:
     print("FAIL:", problem)
