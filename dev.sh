@@ -7,14 +7,16 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# qt6-wayland: the window opens natively on a Wayland desktop, not through XWayland.
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev libpulse-dev libsoxr-dev fonts-dejavu-core
-    qt6-translations-l10n)
+    qt6-translations-l10n qt6-wayland)
 # The end-to-end tests start the real program under a virtual display and a private session bus at a
 # chosen time, with a private sound server whose output they record; the packaging test checks the
 # desktop files and builds and inspects the Debian package. The clock tests answer notifications with a
-# stand-in server (python3-gi), press buttons with xdotool and step through zones (tzdata).
+# stand-in server (python3-gi), press buttons with xdotool and step through zones (tzdata). One test reads
+# the windows through the AT-SPI bus as a screen reader does, one runs under a headless Wayland compositor.
 test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils desktop-file-utils appstream
-    dpkg-dev lintian xdotool python3-gi tzdata)
+    dpkg-dev lintian xdotool python3-gi tzdata at-spi2-core python3-pyatspi weston)
 # The checking build: clang with its sanitizer and libFuzzer runtimes, llvm-symbolizer for readable reports.
 check_packages=(clang libclang-rt-14-dev llvm)
 

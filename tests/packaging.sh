@@ -31,5 +31,6 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for package in libqt6widgets6 libqt6dbus6 libsndfile1 libpulse0 libsoxr0 qt6-qpa-plugins; do
     [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
+[[ "$(dpkg-deb --field "$deb" Recommends)" == *qt6-wayland* ]] || fail "Recommends lacks qt6-wayland"
 lintian --fail-on error,warning "$deb"
 echo "PASS: $(wc -l <"$work/contents") paths in $(basename "$deb")"

@@ -137,6 +137,17 @@ private slots:
                                accessible(rig.window->Command7, QAccessible::Description),
                                accessible(settings.dateBox(3, 1), QAccessible::Name), accessible(settings.Label13, QAccessible::Name)};
         QCOMPARE(some, (QStringList{"Speak the time in French", "ENDE", "Kalindor beenden", "Alarm 3, Monat", "Alarm 3, Klingel: 0"}));
+
+        // As a screen reader walks them: a window and two dialogs, no digit picture or other unnamed node.
+        rig.tickAt(7, 29);
+        const std::pair<QWidget *, QAccessible::Role> windows[] = {
+            {rig.window.get(), QAccessible::Window}, {&settings, QAccessible::Dialog}, {rig.window->aboutBox, QAccessible::Dialog}};
+        for (const auto &[window, role] : windows) {
+            const QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(window);
+            QCOMPARE(tree->role(), role);
+            for (int i = 0; i < tree->childCount(); ++i)
+                QVERIFY2(!tree->child(i)->text(QAccessible::Name).isEmpty(), tree->child(i)->object()->metaObject()->className());
+        }
     }
 
     void tick_data()

@@ -8,6 +8,7 @@
 #include "QtTranslations.h"
 #include "TallButton.h"
 #include "TextNumber.h"
+#include "WindowAccessibility.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -110,6 +111,7 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     : QWidget(parent), shared(shared), clock(clock), speaker(speaker), services(std::move(services)),
       announcements(shared, speaker, clock)
 {
+    installWindowAccessibility(); // before anything asks how this window looks to a screen reader
     setFixedSize(359, 95);
     QIcon icon(QStringLiteral(":/pictures/icon.png"));
     icon.addFile(QStringLiteral(":/pictures/icon_32.png"));
