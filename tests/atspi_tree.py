@@ -1,6 +1,7 @@
 # Walks Kalindor's windows through AT-SPI as a screen reader does, in French and then in English, and
 # prints them. Fails when a node has no name, when the clock window is not a frame or another window is
 # neither a dialog nor a frame, or when the clock boxes and the date line do not carry what they show.
+# The summary that Save shows (an alert, no notification server being there) is read too.
 import datetime
 import re
 import sys
@@ -34,6 +35,17 @@ def press(parent, name):
 
 
 problems = []
+
+
+def walk(top, language, roles):
+    for node, depth in nodes(top):
+        print(f"{'  ' * depth}[{node.getRoleName()}] {node.name}")
+        if not node.name:
+            problems.append(f"{language}: a {node.getRoleName()} without a name in {top.name!r}")
+    if top.getRole() not in roles:
+        problems.append(f"{language}: {top.name!r} is a {top.getRoleName()}")
+
+
 main = wait("no KALINDOR window", lambda: next((w for w in windows() if w.name == "KALINDOR"), None))
 for language, save in (("French", "Sauver"), ("English", "Save")):
     press(main, language)
@@ -46,14 +58,13 @@ for language, save in (("French", "Sauver"), ("English", "Save")):
     wait(f"{language}: ALARM SET and the About box did not open", lambda: len(windows()) == 3)
     print(f"--- {language}")
     for top in windows():
-        for node, depth in nodes(top):
-            print(f"{'  ' * depth}[{node.getRoleName()}] {node.name}")
-            if not node.name:
-                problems.append(f"{language}: a {node.getRoleName()} without a name in {top.name!r}")
-        if top.getRole() not in ({pyatspi.ROLE_FRAME} if top == main else {pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME}):
-            problems.append(f"{language}: {top.name!r} is a {top.getRoleName()}")
+        walk(top, language, {pyatspi.ROLE_FRAME} if top == main else {pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME})
     press(next(w for w in windows() if w.name == "ALARM SET"), save)  # closes it; the next opens in the new language
     wait(f"{language}: ALARM SET did not close", lambda: all(w.name != "ALARM SET" for w in windows()))
+    summary = wait(f"{language}: no summary after Save", lambda: next((w for w in windows() if w.getRole() == pyatspi.ROLE_ALERT), None))
+    walk(summary, language, {pyatspi.ROLE_ALERT})
+    press(summary, "OK")
+    wait(f"{language}: the summary did not close", lambda: len(windows()) == 2)
 
 for problem in problems:
     print("FAIL:", problem)

@@ -6,7 +6,9 @@
 #include "info.h"
 
 #include <QAccessibleWidget>
+#include <QDialogButtonBox>
 #include <QFrame>
+#include <QMessageBox>
 
 #include <functional>
 
@@ -45,6 +47,17 @@ private:
     std::function<bool(const QWidget *)> silent;
 };
 
+// The row of buttons at the foot of a message box, named by the box's title.
+class AccessibleButtonRow final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleButtonRow(QWidget *row) : QAccessibleWidget(row, QAccessible::Pane) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? widget()->window()->windowTitle() : QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface *windowInterface(const QString &className, QObject *object)
 {
     // Called for each class from the most derived up; a window is matched by its own class only.
@@ -64,6 +77,15 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
             return child == about->picIcon || child->metaObject() == &QFrame::staticMetaObject;
         });
     }
+    if (className == QLatin1String(QMessageBox::staticMetaObject.className())) {
+        // Its icon, which only repeats what the box's role and text say (and is empty in boxes without one).
+        return new AccessibleWindow(static_cast<QMessageBox *>(object), QAccessible::AlertMessage, [](const QWidget *child) {
+            return child->objectName() == QLatin1String("qt_msgboxex_icon_label");
+        });
+    }
+    if (className == QLatin1String(QDialogButtonBox::staticMetaObject.className())
+        && qobject_cast<QMessageBox *>(static_cast<QWidget *>(object)->window()))
+        return new AccessibleButtonRow(static_cast<QWidget *>(object));
     return nullptr;
 }
 } // namespace
