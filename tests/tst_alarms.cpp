@@ -48,7 +48,7 @@ Zone zoneNamed(const QByteArray &name)
 
 bool ringsAt(const AlarmPattern &pattern, qint64 ms, const Zone &zone)
 {
-    const QList<LocalMinute> minutes = minutesRingingAt(ms, zone);
+    const LocalMinutes minutes = minutesRingingAt(ms, zone);
     return std::any_of(minutes.begin(), minutes.end(), [&](const LocalMinute &m) { return pattern.matches(m); });
 }
 
@@ -152,16 +152,31 @@ private slots:
         QFETCH(QByteArray, zone);
         const Zone local = zoneNamed(zone);
         const qint64 start = utc("2026-07-01T00:00:00Z");
-        constexpr int Minutes = 365 * 1440;
-        // Each minute looked at in its middle; what rings there worked out once for all the rows.
+        // A year: every minute of the two days either side of a change of the clocks, every seventh
+        // minute elsewhere (which meets every minute of the hour in turn), each looked at in its middle.
+        const qint64 end = start + 365 * 1440 * MinuteMs, twoDays = 2 * 1440 * MinuteMs;
+        std::vector<qint64> changes;
+        for (const auto &change : QTimeZone(zone).transitions(QDateTime::fromMSecsSinceEpoch(start, Qt::UTC),
+                                                              QDateTime::fromMSecsSinceEpoch(end, Qt::UTC)))
+            changes.push_back(change.atUtc.toMSecsSinceEpoch());
+        QCOMPARE(changes.size(), size_t(2));
+        std::vector<qint64> instants;
+        instants.reserve(200000);
+        for (qint64 t = start + 30000; t < end; t += MinuteMs) {
+            if ((t / MinuteMs) % 7 == 0 || std::any_of(changes.begin(), changes.end(), [&](qint64 c) { return std::abs(t - c) < twoDays; }))
+                instants.push_back(t);
+        }
+        // What rings at each of them, worked out once for all the rows.
         std::vector<LocalMinute> ringing;
-        std::vector<int> firstOf(Minutes + 1);
-        for (int i = 0; i < Minutes; ++i) {
-            firstOf[size_t(i)] = int(ringing.size());
-            const QList<LocalMinute> minutes = minutesRingingAt(start + qint64(i) * MinuteMs + 30000, local);
+        std::vector<size_t> firstOf;
+        ringing.reserve(instants.size() + 1000);
+        firstOf.reserve(instants.size() + 1);
+        for (qint64 t : instants) {
+            firstOf.push_back(ringing.size());
+            const LocalMinutes minutes = minutesRingingAt(t, local);
             ringing.insert(ringing.end(), minutes.begin(), minutes.end());
         }
-        firstOf[Minutes] = int(ringing.size());
+        firstOf.push_back(ringing.size());
 
         QRandomGenerator random(20261207);
         const auto pick = [&](const QStringList &choices, int low, int high) {
@@ -180,11 +195,11 @@ private slots:
             const QString name = QStringList(boxes.begin(), boxes.end()).join(u' ');
             QVERIFY2(state.kind == AlarmState::Rings ? first == state.next : !first, qPrintable(name));
             auto ring = first;
-            for (int i = 0; i < Minutes; ++i) {
-                const qint64 t = start + qint64(i) * MinuteMs + 30000;
+            for (size_t i = 0; i < instants.size(); ++i) {
+                const qint64 t = instants[i];
                 while (ring && *ring + MinuteMs <= t)
                     ring = nextRing(pattern, *ring, local);
-                const bool matched = std::any_of(ringing.begin() + firstOf[size_t(i)], ringing.begin() + firstOf[size_t(i) + 1],
+                const bool matched = std::any_of(ringing.begin() + qsizetype(firstOf[i]), ringing.begin() + qsizetype(firstOf[i + 1]),
                                                  [&](const LocalMinute &m) { return pattern.matches(m); });
                 if (matched != (ring && *ring <= t))
                     QFAIL(qPrintable(QStringLiteral("%1 at %2: matching %3, next ring %4")

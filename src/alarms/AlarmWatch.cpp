@@ -49,7 +49,7 @@ AlarmCheck AlarmWatch::check(const std::array<AlarmPattern, 10> &alarms, const Q
             }
         }
     }
-    const QList<LocalMinute> minutes = minutesRingingAt(t, zone);
+    const LocalMinutes minutes = minutesRingingAt(t, zone);
     const qint64 thisMinute = minuteStart(t, zone);
     for (size_t k = 0; k < alarms.size(); ++k) {
         Memory &memory = memories[k];

@@ -103,7 +103,7 @@ qint64 ringStart(const LocalMinute &minute, const Zone &zone)
     return after * 1000;
 }
 
-QList<LocalMinute> minutesRingingAt(qint64 ms, const Zone &zone)
+LocalMinutes minutesRingingAt(qint64 ms, const Zone &zone)
 {
     const int offset = zone.offsetAt(ms);
     const qint64 wallMinute = floorDiv(wallSeconds(ms, offset), 60);
@@ -111,7 +111,7 @@ QList<LocalMinute> minutesRingingAt(qint64 ms, const Zone &zone)
     // Most of the year the offset has not changed for hours: nothing is repeated or skipped.
     if (zone.offsetAt(ms - LongestShiftMs) == offset)
         return {minute};
-    QList<LocalMinute> ringing;
+    LocalMinutes ringing;
     const qint64 start = (wallMinute * 60 - offset) * 1000;
     if (ringStart(minute, zone) == start)
         ringing << minute;

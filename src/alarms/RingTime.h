@@ -5,7 +5,7 @@
 #include "AlarmMatch.h"
 
 #include <QDateTime>
-#include <QList>
+#include <QVarLengthArray>
 
 #include <optional>
 
@@ -34,9 +34,12 @@ private:
 // Where a local minute rings: the instant its ringing minute begins.
 qint64 ringStart(const LocalMinute &minute, const Zone &zone);
 
+// Usually one minute, sixty or so in the first minute after a skipped hour.
+using LocalMinutes = QVarLengthArray<LocalMinute, 4>;
+
 // The local minutes whose ringing minute holds this instant: usually the minute it is in; none in the
 // second pass of a repeated hour; in the first minute after a skipped hour, every minute it skipped too.
-QList<LocalMinute> minutesRingingAt(qint64 ms, const Zone &zone);
+LocalMinutes minutesRingingAt(qint64 ms, const Zone &zone);
 
 // The start of the next ringing minute of an alarm strictly after `afterMs`; none when it never rings again.
 std::optional<qint64> nextRing(const AlarmPattern &pattern, qint64 afterMs, const Zone &zone);
