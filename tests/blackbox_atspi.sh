@@ -4,29 +4,10 @@
 #   blackbox_atspi.sh KALINDOR ATSPI_TREE.PY
 set -euo pipefail
 binary="$1" walker="$2"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-wait_for() { # seconds, then a command that must come true
-    local limit=$1; shift
-    for _ in $(seq 1 $((limit * 10))); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
-
-mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run" HOME="$work" LC_ALL=C.UTF-8
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>/dev/null &
-pids+=($!)
-wait_for 20 test -s "$work/display" && wait_for 20 test -s "$work/bus" || fail "no virtual display or session bus"
-export DISPLAY=":$(cat "$work/display")" DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+source "$(dirname "$0")/sound_world.sh"
+work=$world
+display_start
+bus_start
 
 # The launcher starts the accessibility bus, and ends it when it is ended itself.
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$work/launcher.log" &

@@ -4,23 +4,8 @@
 # at once, a running Kalindor that is stopped, and one that was killed.
 set -euo pipefail
 binary="$1"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill -CONT "${pids[i]}" 2>/dev/null || true
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-wait_for() { # seconds, then a command that must come true
-    local limit=$1; shift
-    for _ in $(seq 1 $((limit * 10))); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
+source "$(dirname "$0")/sound_world.sh"
+work=$world
 
 line="kalindor: cannot open a display; use --say for speech without a window"
 set +e
@@ -31,16 +16,11 @@ set -e
 [ "$status2" = 1 ] && [ "$(cat "$work/err2")" = "$line" ] || fail "dead display: status $status2"
 echo "no display, and a display nobody serves: one line, status 1"
 
-mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run" LC_ALL=C.UTF-8
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+display_start
 
 # Root makes its own null device; anyone else links to /dev/null, which they cannot replace.
 config="$work/config"
-mkdir "$config"
+mkdir -p "$config"
 mkfifo "$config/kalind.dta"
 mknod "$work/null" c 1 3 2>/dev/null && device="$work/null" || device=/dev/null
 ln -s "$device" "$config/saytime.dta"

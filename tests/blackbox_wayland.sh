@@ -4,23 +4,8 @@
 # and ends with status 0. Without a display of either kind on a Wayland session, the one line of today.
 set -euo pipefail
 binary="$1"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-wait_for() { # seconds, then a command that must come true
-    local limit=$1; shift
-    for _ in $(seq 1 $((limit * 10))); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
-
-mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run" HOME="$work" LC_ALL=C.UTF-8
+source "$(dirname "$0")/sound_world.sh"
+work=$world
 unset DISPLAY
 line="kalindor: cannot open a display; use --say for speech without a window"
 set +e
@@ -31,11 +16,9 @@ set -e
 
 weston --backend=headless-backend.so --use-pixman --socket=kalindor-test --idle-time=0 >"$work/weston.log" 2>&1 &
 pids+=($!)
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>/dev/null &
-pids+=($!)
-wait_for 20 test -S "$work/run/kalindor-test" || fail "weston did not start: $(cat "$work/weston.log")"
-wait_for 20 test -s "$work/bus" || fail "no session bus"
-export WAYLAND_DISPLAY=kalindor-test QT_QPA_PLATFORM=wayland DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+bus_start
+wait_for 20 test -S "$work/kalindor-test" || fail "weston did not start: $(cat "$work/weston.log")"
+export WAYLAND_DISPLAY=kalindor-test QT_QPA_PLATFORM=wayland
 
 "$binary" --config-dir "$work/config" --output "$work/speech.wav" 2>"$work/first.log" &
 pids+=($!)

@@ -1,5 +1,6 @@
-# Sourced by the black-box sound tests: a private PulseAudio with one null sink, a virtual display, and
-# the real program at a chosen moment. Everything started here is ended by process id, with a time limit.
+# Sourced by the black-box tests: a private PulseAudio with one null sink, a virtual display, a session
+# bus, and the real program at a chosen moment. Everything started here is ended by process id, with a
+# time limit, and the folder $world goes with them.
 world=$(mktemp -d)
 mkdir -p "$world/run" "$world/config"
 export XDG_RUNTIME_DIR=$world PULSE_RUNTIME_PATH=$world/run PULSE_STATE_PATH=$world/run HOME=$world
@@ -11,16 +12,22 @@ pids=()
 # Ends a process: TERM, then KILL after five seconds. A stopped one is woken so it can end.
 end_pid() {
     kill -TERM "$1" 2>/dev/null || return 0
-    kill -CONT "$1" 2>/dev/null
+    kill -CONT "$1" 2>/dev/null || true # it may have ended on TERM already
     for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
     kill -KILL "$1" 2>/dev/null || true
 }
-end_all() {
-    for pid in "${pids[@]}"; do end_pid "$pid"; done
+end_all() { # the last started first: the program before the servers it uses
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do end_pid "${pids[i]}"; done
     wait 2>/dev/null || true
     rm -rf "$world"
 }
 trap end_all EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+wait_for() { # seconds, then a command that must come true
+    local limit=$1; shift
+    for _ in $(seq 1 $((limit * 10))); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
 
 pulse_start() {
     cat >"$world/server.pa" <<PA
