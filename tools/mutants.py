@@ -1,0 +1,144 @@
+#!/usr/bin/env python3
+# Seeds one fault at a time into a copy of the tree, rebuilds it and runs the ordinary CTest run, to
+# see which faults the tests catch. Not part of the test command: a full run takes an hour or more.
+#   tools/mutants.py [--work DIR] [--only N,N...] [--list]
+# Prints one row per fault: caught (with the first test that failed), missed, or stale (the code it
+# changes is no longer there), then the totals.
+import argparse
+import pathlib
+import shutil
+import subprocess
+import sys
+import time
+
+# (file under src/, text as it stands, text with the fault, what the fault is)
+FAULTS = [
+    ("clock/ClockTexts.cpp", "hour > 11 && hour != 12 ? hour - 12", "hour > 12 && hour != 12 ? hour - 12", "12-hour boundary moved"),
+    ("clock/ClockTexts.cpp", "hour > 11 ? QStringLiteral(\"PM\")", "hour > 12 ? QStringLiteral(\"PM\")", "PM from 13:00"),
+    ("clock/ClockTexts.cpp", "return 1000 - now.msec() + TickMarginMs;", "return 1000 - now.msec();", "tick aimed at the second itself"),
+    ("clock/AnnouncementSchedule.cpp", "return last == u'0' || last == u'5';", "return last == u'5';", "5-minute interval loses :x0"),
+    ("clock/AnnouncementSchedule.cpp", "return minutes == u\"00\" || minutes == u\"30\";", "return minutes == u\"30\";", "30-minute interval loses :00"),
+    ("clock/CalendarText.cpp", "return weekday + u' ' + month + dayPiece + u' ' + year;", "return weekday + u' ' + month + dayPiece + year;", "English date line loses a space"),
+    ("clock/CalendarText.cpp", "const int w = date.dayOfWeek() % 7 + 1;", "const int w = date.dayOfWeek() % 7;", "date line weekday off by one"),
+    ("clock/HorP.cpp", "    if (Label1->text() != clockText(now.time())) {\n        Timer1_Timer();", "    if (false) {\n        Timer1_Timer();", "alarm check no longer serves the clock first"),
+    ("clock/HorP.cpp", "    if (!Label3->text().isEmpty() && now.date() != dateShown)\n        calendrier();", "", "date line no longer follows a new date"),
+    ("clock/HorP.cpp", "    if (found.ringing.none())\n        Timer3.stop();", "    if (true)\n        Timer3.stop();", "Timer3 never runs while ringing"),
+    ("clock/HorP.cpp", "    speaker.StopSound();\n    if (services.showStopMessage)", "    if (services.showStopMessage)", "stop button silences nothing"),
+    ("speech/Announcements.cpp", "case 2: case 3: case 6: case 10:", "case 2: case 3: case 10:", "6 heures without liaison"),
+    ("speech/Announcements.cpp", "if (year < 1998 || year > 2099)", "if (year < 1998 || year > 2100)", "year 2100 spoken"),
+    ("speech/Announcements.cpp", "speaker.PlaySample(d == 1 ? Premier : SampleId(FrenchNumber + d));", "speaker.PlaySample(SampleId(FrenchNumber + d));", "French day 1 not premier"),
+    ("speech/Announcements.cpp", "    if (m == 0)\n        return;\n    if (m <= 20)", "    if (m <= 20)", "French minutes zero spoken"),
+    ("speech/NumberPhrases.cpp", "    if (d.units == 1) {\n        speaker.PlaySample(FrenchEt);", "    if (d.units == 11) {\n        speaker.PlaySample(FrenchEt);", "French 'et un' dropped"),
+    ("speech/NumberPhrases.cpp", "if (day == 21 || day == 31)", "if (day == 21)", "English 31st ending"),
+    ("speech/Player.cpp", "for (size_t at = 0; at < pcm.samples.size() && !interrupted(); at += step) {", "for (size_t at = 0; at < pcm.samples.size(); at += step) {", "player ignores a cut between pieces"),
+    ("speech/Player.cpp", "        if (begun || interrupted())\n            return;", "        if (interrupted())\n            return;", "alert also after a played file"),
+    ("speech/SoundFileReader.cpp", "if (name.isEmpty() || ::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))", "if (name.isEmpty() || ::stat(name.constData(), &status) != 0)", "sound file: FIFOs and devices opened"),
+    ("speech/SoundFileReader.cpp", "d->framesLeft = (qint64(BaseSeconds) * 1000 + qint64(status.st_size) * PlayMsPerByte)", "d->framesLeft = (qint64(BaseSeconds) * 10000 + qint64(status.st_size) * PlayMsPerByte)", "length bound ten times larger"),
+    ("speech/WavFileDevice.cpp", "    sf_command(handle, SFC_SET_UPDATE_HEADER_AUTO, nullptr, SF_TRUE);\n", "", "WAV header not kept whole"),
+    ("shared/TextNumber.cpp", "while (i < text.size() && text[i] == u' ')", "while (i < text.size() && text[i] == u'\\t')", "leading spaces not skipped"),
+    ("alarms/AlarmMatch.cpp", "(text.size() > 1 && text[0] == u'0')", "(text.size() > 2 && text[0] == u'0')", "leading zero accepted"),
+    ("alarms/AlarmMatch.cpp", "for (int day = first;; day = day % 7 + 1) {", "for (int day = first;; day = day % 7) {", "weekday range wraps wrong"),
+    ("alarms/AlarmMatch.cpp", "if (optionSelected(record.ring))\n        samples.push_back(Ring);", "if (optionSelected(record.ring))\n        samples.push_back(Gong);", "ring plays the gong"),
+    ("alarms/AlarmMatch.cpp", "noYear = !value || *value < 1 || *value > 9999;", "noYear = !value || *value > 9999;", "year 0 accepted"),
+    ("alarms/RingTime.cpp", "if (zone.offsetAt(at * 1000) == offset && (!first || at < *first))", "if (zone.offsetAt(at * 1000) == offset && (!first || at > *first))", "repeated hour rings at its second pass"),
+    ("alarms/RingTime.cpp", "    if (offsetBefore < offset) {", "    if (offsetBefore > offset) {", "skipped minutes not rung after a gap"),
+    ("alarms/RingTime.cpp", "                if (start > afterMs)\n                    return start;", "                if (start >= afterMs)\n                    return start;", "next ring may be now"),
+    ("alarms/AlarmWatch.cpp", "if (t - *lastCheck < JumpMs) {", "if (t - *lastCheck <= 10 * JumpMs) {", "a jump rung late instead of missed"),
+    ("alarms/AlarmWatch.cpp", "memory.extra = thisMinute + SnoozeMs;", "memory.extra = thisMinute + SnoozeMs - MinuteMs;", "snooze nine minutes"),
+    ("alarms/AlarmWatch.cpp", "        if (memory.announced != ring)\n            result.starting.set(k);", "        result.starting.set(k);", "ringing notice at every check"),
+    ("alarms/AlarmState.cpp", "return box.isEmpty() || box == u'0';", "return box.isEmpty();", "a row of zeros is not off"),
+    ("alarms/AlarmState.cpp", "static constexpr int Highest[] = {31, 12, 9999, 23, 59};", "static constexpr int Highest[] = {31, 12, 9999, 24, 59};", "hour 24 allowed"),
+    ("alarms/AlarmTexts.cpp", "const qint64 minutes = std::max<qint64>(1, (ms + MinuteMs - 1) / MinuteMs);", "const qint64 minutes = std::max<qint64>(1, ms / MinuteMs);", "time left rounded down"),
+    ("alarms/AlarmScheduler.cpp", "if (k == 1 && rows.waveCaption(1).isEmpty())", "if (rows.waveCaption(k).isEmpty())", "every empty caption repaired"),
+    ("settings/AlarmFiles.cpp", "while (end <= line.size() && line[end - 1] != u' ')", "while (end < line.size() && line[end - 1] != u' ')", "zone cut off by one at the line end"),
+    ("settings/AlarmFiles.cpp", "        line += QString(ZoneWidth - line.size() % ZoneWidth, u' ');", "        line += QString(ZoneWidth - line.size() % ZoneWidth + 1, u' ');", "zones written 15 wide"),
+    ("settings/AlarmFiles.cpp", "    if (!S_ISREG(status.st_mode)) {\n        *trouble = problem(FileProblem::NotRegular, path);", "    if (false) {\n        *trouble = problem(FileProblem::NotRegular, path);", "settings: a FIFO is opened"),
+    ("settings/AlarmFiles.cpp", "    if (!write(file) || !file.flush()) {", "    if (!write(file)) {", "a save cut short is committed"),
+    ("settings/Hset.cpp", "        if (dateBox(alarm, column)->text().isEmpty())\n            dateBox(alarm, column)->setText(QStringLiteral(\"0\"));", "", "Save no longer fills the clicked column"),
+    ("settings/Hset.cpp", "    waveFileLabel(alarm)->setText(Browse);\n    takeSoundChoice(alarm);", "    takeSoundChoice(alarm);", "an option click keeps the wave file"),
+    ("desktop/SingleInstance.cpp", "            if (onRaise)\n                onRaise();", "", "a second start does not raise the window"),
+    ("desktop/Autostart.cpp", "        if (c == u'\"' || c == u'`' || c == u'$' || c == u'\\\\')", "        if (c == u'\"' || c == u'`' || c == u'$')", "autostart Exec backslash not escaped"),
+    ("app/SoundNotice.cpp", "    if (heard || told)\n        return;", "    if (heard)\n        return;", "no-sound notice repeated"),
+    ("app/CommandLine.cpp", "        options.language = qint16(index);", "", "--lang ignored"),
+]
+
+
+def run(command, cwd, log, timeout=None):
+    with open(log, "a") as out:
+        return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT, timeout=timeout).returncode
+
+
+def first_failure(log):
+    for line in pathlib.Path(log).read_text(errors="replace").splitlines():
+        if "***Failed" in line or "***Timeout" in line or "***Exception" in line or ("Failed" in line and "Test #" in line):
+            return line.split(":", 1)[-1].split()[0]
+    return "?"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--work", default="/tmp/kalindor-mutants", help="where the copy and its build go")
+    parser.add_argument("--only", help="comma-separated fault numbers")
+    parser.add_argument("--list", action="store_true", help="list the faults and whether each still applies")
+    args = parser.parse_args()
+    top = pathlib.Path(__file__).resolve().parent.parent
+    chosen = [int(n) for n in args.only.split(",")] if args.only else range(1, len(FAULTS) + 1)
+
+    if args.list:
+        for n in chosen:
+            path, old, _, what = FAULTS[n - 1]
+            count = (top / "src" / path).read_text().count(old)
+            print(f"{n:3} {'ok   ' if count == 1 else 'STALE'} {path}: {what}")
+        return 0
+
+    work = pathlib.Path(args.work)
+    tree, build = work / "tree", work / "build"
+    shutil.rmtree(tree, ignore_errors=True)
+    files = subprocess.run(["git", "ls-files", "-z"], cwd=top, capture_output=True, check=True).stdout.split(b"\0")
+    for name in filter(None, files):
+        target = tree / name.decode()
+        target.parent.mkdir(parents=True, exist_ok=True)
+        shutil.copy2(top / name.decode(), target)
+    work.mkdir(parents=True, exist_ok=True)
+    log = work / "build.log"
+    log.write_text("")
+    if run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], tree, log) \
+            or run(["cmake", "--build", build], tree, log):
+        sys.exit(f"the unchanged tree does not build: {log}")
+
+    rows, caught = [], 0
+    for n in chosen:
+        path, old, new, what = FAULTS[n - 1]
+        source = tree / "src" / path
+        text = source.read_text()
+        if text.count(old) != 1:
+            rows.append((n, path, what, "stale"))
+            continue
+        source.write_text(text.replace(old, new))
+        started = time.monotonic()
+        test_log = work / f"fault-{n}.log"
+        test_log.write_text("")
+        try:
+            if run(["cmake", "--build", build], tree, test_log):
+                verdict = "does not build"
+            elif run(["ctest", "--test-dir", build, "--stop-on-failure", "--output-on-failure"], tree, test_log, 3600):
+                verdict = "caught by " + first_failure(test_log)
+                caught += 1
+            else:
+                verdict = "MISSED"
+        finally:
+            source.write_text(text)
+        rows.append((n, path, what, f"{verdict} ({time.monotonic() - started:.0f} s)"))
+        print(f"{n:3} {path:32} {what:45} {rows[-1][3]}", flush=True)
+
+    print("\n| # | file | fault | verdict |\n|---|---|---|---|")
+    for n, path, what, verdict in rows:
+        print(f"| {n} | {path} | {what} | {verdict} |")
+    tried = sum(1 for row in rows if row[3] != "stale")
+    print(f"\ncaught {caught} of {tried}; missed {tried - caught}")
+    run(["cmake", "--build", build], tree, log)  # back to the unchanged tree
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
