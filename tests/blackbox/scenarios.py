@@ -1,0 +1,368 @@
+#!/usr/bin/python3
+# The real program in worlds of its own (world.py), one scenario a run:
+#   scenarios.py KALINDOR SCENARIO
+# Alarms ring or stay silent as their dates ask; a sound server that comes late, restarts, is stopped
+# or absent; SIGTERM in a long sound; daylight saving, a jump of the clock, a new zone, a 1 Hz file;
+# Snooze and the save summary; hostile settings files and a second Kalindor; no display; Wayland; the
+# windows as a screen reader reads them; the desktop files and the package.
+import os
+import re
+import signal
+import struct
+import subprocess
+import sys
+import time
+
+from world import check, main, private_etc, scenario, set_zone, wait_for
+
+GONG_0730 = "5 12 2026 7 30 1 0 0 Browse"
+RING = 200000  # bytes of out.wav that one ring of the gong adds, at least (2.5 s, 16-bit mono, 44.1 kHz)
+
+
+def gong(boxes):
+    return f"{boxes} 1 0 0 Browse"
+
+
+def heard(recording):
+    return len(recording.replace(b"\0", b"")) > 1000
+
+
+def wav(path, seconds, rate=8000, data=None):
+    """A mono 16-bit WAV file of `seconds` of silence, or of the bytes `data` under a header that says `rate`."""
+    data = bytes(int(rate * seconds) * 2) if data is None else data
+    path.write_bytes(b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt " +
+                     struct.pack("<IHHIIHH", 16, 1, 1, rate, rate * 2, 2, 16) + b"data" + struct.pack("<I", len(data)) + data)
+    return path
+
+
+@scenario
+def alarm_dates(world):
+    """An exact date, a daily alarm on two dates, a weekday alarm on a Friday and a Saturday; one
+    notification for the whole ringing minute, and a stopped session bus that costs nothing."""
+    world.display()
+    frozen = world.bus(frozen=True)
+    bus = world.bus()
+    notices = world.monitor(bus, "type='method_call',interface='org.freedesktop.Notifications',member='Notify'", "notify")
+    runs = {"daily1": ("2026-12-05", "* * *"), "daily2": ("2027-03-14", "* * *"), "friday": ("2026-12-04", "Mon-Fri * *"),
+            "saturday": ("2026-12-05", "Mon-Fri * *"), "frozen": ("2026-12-05", "5 12 2026")}
+    programs = {name: world.kalindor(name=name, at=f"{day} 07:29:55", alarms=[gong(f"{boxes} 7 30")],
+                                     env={"DBUS_SESSION_BUS_ADDRESS": frozen if name == "frozen" else "unix:path=/dev/null/none"})
+                for name, (day, boxes) in runs.items()}
+    # Started last, so that the starts of the others on a busy machine do not eat into its seconds before 07:30.
+    exact = programs["exact"] = world.kalindor(name="exact", at="2026-12-05 07:29:55", alarms=[GONG_0730])
+    time.sleep(3)
+    early = exact.output_size()
+    ringing = [name for name in programs if name != "saturday"]
+    wait_for(40, lambda: exact.output_size() > 2 * RING and all(programs[n].output_size() > RING for n in ringing))
+    check(early < 1000, "sound before the alarm's minute")
+    for name in ringing:
+        check(programs[name].output_size() > RING, f"{name}: no alarm sound")
+    check(programs["saturday"].output_size() < 1000, "a Mon-Fri alarm rang on a Saturday")
+    sent = notices.read_text()
+    check(sent.count("member=Notify") == 1, f"not one notification for the ringing minute: {sent}")
+    check('string "Alarme 1 — 07:30"' in sent and 'string "kalindor"' in sent, f"the notification: {sent}")
+    check(not re.search("bus|notif", exact.stderr(), re.I), "the missing notification server was reported")
+    check("session bus does not answer" in programs["frozen"].stderr(), "the stopped bus was not reported")
+
+
+@scenario
+def sound_late(world):
+    """A server that starts after the window: the alarm reaches it, and nothing is said."""
+    world.display()
+    k = world.kalindor(at="2026-12-05 07:29:56", alarms=[GONG_0730], output=False)
+    time.sleep(3)
+    world.sound()
+    check(heard(world.record(8)), "the alarm did not reach the server that came late")
+    check(k.stderr() == "", "a normal run wrote on standard error")
+
+
+@scenario
+def sound_restart(world):
+    """The server killed and started again while the alarm rings: the sound comes back, told once."""
+    world.sound()
+    world.display()
+    k = world.kalindor(at="2026-12-05 07:29:58", alarms=[GONG_0730], output=False)
+    time.sleep(4)
+    world.sound_stop()
+    time.sleep(2)
+    world.sound()
+    check(heard(world.record(8)), "no sound after the server came back")
+    check(k.alive(), "the window did not keep running")
+    check(len(k.stderr().splitlines()) <= 1, "the missing output was reported more than once")
+
+
+@scenario
+def sound_stopped(world):
+    """A server that never answers (SIGSTOP): the window shows at once, rings silently and says so once
+    on standard error and on the desktop; --say gives up within its time limit."""
+    world.sound()
+    os.kill(world.pulse.pid, signal.SIGSTOP)
+    bus = world.bus()
+    notices = world.monitor(bus, "interface='org.freedesktop.Notifications'", "notify")
+    world.display()
+    started = time.monotonic()
+    k = world.kalindor(at="2026-12-05 07:29:59", alarms=[GONG_0730], output=False)
+    check(wait_for(2, lambda: "KALINDOR" in world.windows()), "no window within 2 s")
+    print(f"window after {time.monotonic() - started:.2f} s")
+    check(wait_for(10, lambda: k.stderr()), "the silent alarm was not reported")
+    time.sleep(1)
+    check(len(k.stderr().splitlines()) == 1, f"not reported once: {k.stderr()}")
+    check(notices.read_text().count("Aucune sortie son") == 1, "the silent alarm was not notified once")
+    check(k.alive(), "the window did not keep running")
+    started = time.monotonic()
+    status, said = world.run("--say", "time", "--at", "2026-12-05 14:05")
+    took = time.monotonic() - started
+    print(f"--say took {took:.2f} s for a phrase of 1.3 s")
+    check(status == 3 and len(said.splitlines()) == 1 and took < 4.3, f"--say: status {status}, {took:.1f} s, {said}")
+
+
+@scenario
+def sound_none(world):
+    """No server at all: --say says so once and exits 3; with --output the speakers are never asked."""
+    status, said = world.run("--say", "time", "--at", "2026-12-05 14:05")
+    check(status == 3 and len(said.splitlines()) == 1, f"--say: status {status}, {said}")
+    out = world.path("say.wav")
+    check(world.run("--say", "time", "--at", "2026-12-05 14:05", "--output", str(out))[0] == 0, "--say --output failed")
+    check(out.stat().st_size > 100000, "--say --output wrote no phrase")
+
+
+@scenario
+def sound_sigterm(world):
+    """SIGTERM in the middle of a ten-minute alarm file ends the window at once, its WAV file whole."""
+    world.display()
+    k = world.kalindor(at="2026-12-05 07:29:59", alarms=[f"5 12 2026 7 30 0 0 0 {wav(world.path('long.wav'), 600)}"])
+    time.sleep(4)
+    os.kill(k.pid, signal.SIGTERM)
+    started = time.monotonic()
+    status = k.wait(5)
+    print(f"ended {time.monotonic() - started:.2f} s after SIGTERM, status {status}")
+    check(status == 0, f"exit status {status}")
+    out = (k.dir / "out.wav").read_bytes()
+    data = out.index(b"data")
+    riff, length = struct.unpack_from("<I", out, 4)[0], struct.unpack_from("<I", out, data + 4)[0]
+    check(length > 44100 and riff == len(out) - 8 and length == len(out) - data - 8, "out.wav's header does not match its length")
+
+
+@scenario
+def clock_dst(world):
+    """Paris goes back at 01:00 UTC on 25 October 2026 and forward at 01:00 UTC on 28 March 2027: 2:30
+    rings at its first pass only, and the skipped 2:30 at 3:00."""
+    world.display()
+    paris = "Europe/Paris"
+    first = world.kalindor(name="first", tz=paris, at="2026-10-25 02:29:57", alarms=[gong("25 10 2026 2 30")])
+    second = world.kalindor(name="second", tz=paris, at="2026-10-25 01:29:57+00:00", alarms=[gong("25 10 2026 2 30")])
+    gap = world.kalindor(name="gap", tz=paris, at="2027-03-28 01:59:57", alarms=[gong("28 3 2027 2 30")])
+    time.sleep(2)
+    check(gap.output_size() < 1000, "the skipped 2:30 rang before the gap")
+    check(wait_for(20, lambda: first.output_size() > RING), "2:30 did not ring at its first pass")
+    check(wait_for(20, lambda: gap.output_size() > RING), "the skipped 2:30 did not ring at 3:00")
+    check(second.output_size() < 1000, "2:30 rang at its second pass")
+
+
+@scenario
+def clock_jump(world):
+    """The clock jumps from 07:29:53 to 07:35:53: no ring, one notice and one line that it was missed."""
+    world.display()
+    world.bus()
+    world.notifier()
+    k = world.kalindor(at="2026-12-05 07:29:50", alarms=[GONG_0730])
+    time.sleep(3)
+    k.jump(360)
+    missed = "Alarme 1 — 07:30 — manquée"
+    check(wait_for(10, lambda: any(n.startswith(missed) for n in world.notices())), f"no missed notice: {world.notices()}")
+    time.sleep(2)
+    check(k.output_size() < 1000, "the alarm rang late")
+    check(sum(n.startswith(missed) for n in world.notices()) == 1, f"no single missed notice: {world.notices()}")
+    check(f"kalindor: {missed}" in k.stderr().splitlines(), "the missed alarm was not on standard error")
+
+
+@scenario(mounts=True)
+def clock_zone(world):
+    """The zone becomes Paris at 07:29:52 UTC: the clock shows 08:29 within two seconds and the 8:30
+    alarm rings."""
+    private_etc(world.path("etc"), "Etc/UTC")  # whatever the host's zone is
+    world.display()
+    del os.environ["TZ"]
+    k = world.kalindor(at="2026-12-05 07:29:50", alarms=[gong("5 12 2026 8 30")], trace=True)
+    time.sleep(2)
+    set_zone("Europe/Paris")
+    check(wait_for(2.5, lambda: k.painted() and k.painted()[-1].startswith("08:29:")), f"the new zone was not shown: {k.painted()[-1:]}")
+    check(wait_for(20, lambda: k.output_size() > RING), "the alarm did not ring at the new zone's 8:30")
+
+
+@scenario
+def clock_onehz(world):
+    """A file whose header says 1 Hz rings under a sound server while the seconds go on being painted."""
+    world.sound()
+    world.display()
+    onehz = wav(world.path("onehz.wav"), 0, rate=1, data=os.urandom(256))
+    k = world.kalindor(at="2026-12-05 07:29:58", alarms=[f"5 12 2026 7 30 0 0 0 {onehz}"], output=False, trace=True)
+    check(wait_for(20, lambda: "07:30:00" in k.painted()), "07:30 was never painted")
+    check(heard(world.record(5)), "the 1 Hz file was not heard")
+    seconds = sum(1 for t in k.painted() if re.fullmatch(r"07:30:0[1-5]", t))
+    check(seconds >= 3, f"only {seconds} seconds drawn while the 1 Hz file rang")
+
+
+@scenario
+def clock_snooze(world):
+    """Snooze taken at 07:30: silence for the rest of 07:30, a new ring and a new notice at 07:40."""
+    world.display()
+    world.bus()
+    world.notifier(take="snooze")
+    k = world.kalindor(at="2026-12-05 07:29:58", alarms=[GONG_0730])
+    check(wait_for(20, lambda: any(n.startswith("Alarme 1 — 07:30 ") for n in world.notices())), "no ringing notice")
+    time.sleep(3)  # the stand-in takes Snooze half a second after the notice
+    cut = k.output_size()
+    time.sleep(3)
+    check(cut > 1000 and k.output_size() == cut, f"not silent after Snooze: {cut}, then {k.output_size()} bytes")
+    k.jump(590)
+    check(wait_for(20, lambda: k.output_size() > cut + RING), "no ring ten minutes after Snooze")
+    for notice in ("Alarme 1 — 07:30 |  | snooze", "Alarme 1 — 07:40 |  | snooze"):
+        check(notice in world.notices(), f"no notice {notice!r} offering Snooze: {world.notices()}")
+
+
+@scenario
+def clock_save(world):
+    """Save on Saturday 07:00: the Mon-Fri 6:45 alarm rings on Monday, the hour typed 07 never does."""
+    world.display()
+    world.bus()
+    world.notifier()
+    world.kalindor(at="2026-12-05 07:00:00", alarms=[gong("Mon-Fri * * 6 45"), "0 0 0 0 0 0 0 0 Browse", gong("5 12 2026 07 30")])
+    click("^KALINDOR$", 246, 54)
+    click("^ALARM SET$", 429, 21)
+    summary = ("Alarmes enregistrées | Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min / "
+               "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7 | ")
+    check(wait_for(10, lambda: summary in world.notices()), f"the save summary: {world.notices()}")
+
+
+def click(title, x, y):
+    find = lambda: subprocess.run(["xdotool", "search", "--name", title], capture_output=True, text=True).stdout.split()
+    check(wait_for(10, find), f"no window {title}")
+    subprocess.run(["xdotool", "mousemove", "--window", find()[0], str(x), str(y), "click", "1"], check=True)
+
+
+NO_DISPLAY = "kalindor: cannot open a display; use --say for speech without a window\n"
+
+
+@scenario
+def instance(world):
+    """No display, and one nobody serves; a FIFO and a link to a device node as the settings files and
+    temporaries of a killed save; a second start, two --say at once, a running Kalindor that is
+    stopped, and one that was killed."""
+    none = str(world.path("none"))
+    check(world.run("--config-dir", none, limit=20) == (1, NO_DISPLAY), "no display")
+    check(world.run("--config-dir", none, limit=20, env=dict(os.environ, DISPLAY=":97")) == (1, NO_DISPLAY), "dead display")
+    world.display()
+    config = world.path("config")
+    config.mkdir()
+    os.mkfifo(config / "kalind.dta")
+    device = world.path("null")
+    try:
+        os.mknod(device, 0o666 | 0o20000, os.makedev(1, 3))  # root makes its own null device
+    except PermissionError:
+        device = "/dev/null"
+    os.symlink(device, config / "saytime.dta")
+    for name in ("kalind.dta.AbCdEf", "saytime.dta.qwERty", "kalind.dta.bak", "notes"):
+        (config / name).touch()
+    start = lambda name: world.start([world.binary, "--config-dir", config, "--output", world.path(f"{name}.wav")],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    first = start("first")
+    check(wait_for(30, lambda: "KALINDOR" in world.windows()), "no window")
+    check(wait_for(30, lambda: "Kalindor" in world.windows()), "no message about the settings files")
+    check((config / "kalind.dta").is_fifo() and os.readlink(config / "saytime.dta") == str(device), "a settings file was replaced")
+    check(sorted(os.listdir(config)) == ["kalind.dta", "kalind.dta.bak", "kalindor.lock", "notes", "saytime.dta"],
+          f"temporaries: {os.listdir(config)}")
+    top = lambda name: [w for w in world.windows() if w in ("KALINDOR", "xmessage")][:1] == [name]
+    world.start(["xmessage", "-geometry", "+0+0", "on top"], stderr=subprocess.DEVNULL)
+    check(wait_for(20, lambda: top("xmessage")), "xmessage did not come on top")
+    check(world.run("--config-dir", str(config), limit=20)[0] == 0, "a second start did not end with status 0")
+    check(wait_for(10, lambda: top("KALINDOR")), "the first window was not raised")
+    says = [subprocess.Popen([world.binary, "--say", what, "--output", world.path(f"say-{what}.wav")]) for what in ("time", "date")]
+    check(all(say.wait(60) == 0 for say in says), "two --say at once")
+    check(all(world.path(f"say-{what}.wav").stat().st_size > 10000 for what in ("time", "date")), "a --say produced no speech")
+    os.kill(first.pid, signal.SIGSTOP)
+    status, said = world.run("--config-dir", str(config), limit=30)
+    os.kill(first.pid, signal.SIGCONT)
+    check(status == 1 and "did not answer" in said, f"with the first one stopped: status {status}, {said}")
+    first.kill()
+    first.wait()
+    fourth = start("fourth")
+    time.sleep(3)
+    check(fourth.poll() is None, "the lock of a killed Kalindor was not taken over")
+    check(world.run("--config-dir", str(config), limit=20)[0] == 0, "the new holder did not answer")
+
+
+@scenario
+def wayland(world):
+    """A native client of a headless weston with no X display to fall back on: silent, raised by a second
+    start; on a Wayland session without a compositor, the one line."""
+    none = str(world.path("none"))
+    check(world.run("--config-dir", none, limit=20, env=dict(os.environ, XDG_SESSION_TYPE="wayland")) == (1, NO_DISPLAY),
+          "no compositor")
+    weston = open(world.path("weston.log"), "w")
+    world.start(["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=kalindor-test", "--idle-time=0"],
+                stdout=weston, stderr=weston)
+    world.bus()
+    check(wait_for(20, lambda: os.path.exists(os.path.join(os.environ["XDG_RUNTIME_DIR"], "kalindor-test"))), "no weston")
+    os.environ.update(WAYLAND_DISPLAY="kalindor-test", QT_QPA_PLATFORM="wayland")
+    k = world.kalindor()
+    time.sleep(5)
+    check(k.alive(), "Kalindor ended on Wayland")
+    check(world.run("--config-dir", str(k.dir), limit=20)[0] == 0, "a second start did not end with status 0")
+    time.sleep(1)
+    check(k.alive() and k.stderr() == "", f"Kalindor on Wayland: {k.stderr()}")
+
+
+@scenario
+def atspi(world):
+    """Both windows read through a private AT-SPI bus and registry, in French and in English: every node
+    named, every control that takes the focus described, the clock boxes and the date line carrying
+    what they show; and the summary that Save shows when no notification server takes it."""
+    world.display()
+    world.bus()
+    world.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stderr=subprocess.DEVNULL)
+    address = lambda: subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                                      "/org/a11y/bus", "org.a11y.Bus.GetAddress"], capture_output=True, text=True).stdout.strip()
+    check(wait_for(20, address), "no accessibility bus")
+    world.start(["/usr/libexec/at-spi2-registryd"], stderr=subprocess.DEVNULL)
+    registry = lambda: "true" in subprocess.run(["dbus-send", f"--bus={address()}", "--print-reply", "--dest=org.freedesktop.DBus",
+                                                 "/", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.atspi.Registry"],
+                                                capture_output=True, text=True).stdout
+    check(wait_for(20, registry), "no AT-SPI registry")
+    k = world.kalindor(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    import atspi_walk  # after the world is made: the bindings read the bus address as they load
+    atspi_walk.walk_both_languages()
+    check(k.alive(), "Kalindor ended")
+
+
+@scenario
+def packaging(world, source, build):
+    """The desktop files are valid, --autostart writes and removes a valid entry, and the Debian package
+    holds what an installed Kalindor needs, its dependencies declared and nothing lintian objects to."""
+    run = lambda *command: subprocess.run(command, check=True, capture_output=True, text=True).stdout
+    run("desktop-file-validate", f"{source}/packaging/kalindor.desktop")
+    run("appstreamcli", "validate", "--no-net", "--explain", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml")
+    entry = world.path("home/.config/autostart/kalindor.desktop")
+    settings = world.path("my settings")
+    run(world.binary, "--autostart", "on", "--config-dir", str(settings))
+    run("desktop-file-validate", str(entry))
+    check(f'Exec={world.binary} --config-dir "{settings}"' in entry.read_text().splitlines(), "the autostart Exec line")
+    run(world.binary, "-autostart", "off")
+    check(not entry.exists(), "--autostart off left the entry")
+    run("cpack", "--config", f"{build}/CPackConfig.cmake", "-B", str(world.path("package")))
+    deb = str(next(world.path("package").glob("kalindor_*.deb")))
+    contents = {"/" + line.split()[5].lstrip("./") for line in run("dpkg-deb", "--contents", deb).splitlines()}
+    icons = [f"/usr/share/icons/hicolor/{size}x{size}/apps/kalindor.png" for size in (16, 24, 32, 48, 64, 128, 256)]
+    for path in ["/usr/bin/kalindor", "/usr/share/applications/kalindor.desktop", "/usr/share/man/man1/kalindor.1.gz",
+                 "/usr/share/metainfo/org.kalindor.Kalindor.metainfo.xml", "/usr/share/doc/kalindor/copyright",
+                 "/usr/share/icons/hicolor/scalable/apps/kalindor.svg"] + icons:
+        check(path in contents, f"{path} is not in the package")
+    depends = run("dpkg-deb", "--field", deb, "Depends")
+    for package in ("libqt6widgets6", "libqt6dbus6", "libsndfile1", "libpulse0", "libsoxr0", "qt6-qpa-plugins"):
+        check(package in depends, f"Depends lacks {package}: {depends}")
+    check("qt6-wayland" in run("dpkg-deb", "--field", deb, "Recommends"), "Recommends lacks qt6-wayland")
+    run("lintian", "--fail-on", "error,warning", deb)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,306 @@
+# The world a black-box test runs the real program in, built from nothing: its own folder as home, an
+# environment that keeps none of the host's (no display, bus, sound server, zone, language or settings
+# of the machine it runs on), and on request a virtual display, a session bus that starts only the
+# services the test gives it, a sound server with one null sink, and a movable wall clock. Everything
+# started is ended by process id, with a time limit, and the folder goes with it.
+import math
+import os
+import pathlib
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import zoneinfo
+from datetime import datetime
+
+HERE = pathlib.Path(__file__).resolve().parent
+LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+# The checking build's sanitizer settings are the only thing taken from outside, besides PATH.
+PASSED_THROUGH = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")
+
+
+class Failed(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failed(message)
+
+
+def wait_for(limit, condition):
+    """True once condition() is, False after `limit` seconds."""
+    end = time.monotonic() + limit
+    while True:
+        if condition():
+            return True
+        if time.monotonic() > end:
+            return False
+        time.sleep(0.1)
+
+
+def alarm_line(row):
+    """"5 12 2026 7 30 1 0 0 Browse": the 14-column zones of the alarm table, the wave file last."""
+    fields = row.split(" ", 8)
+    return "".join(f.ljust((len(f) // 14 + 1) * 14) for f in fields[:8]) + fields[8] + "\r\n"
+
+
+def private_etc(folder, zone):
+    """In a mount namespace of the caller's own: /etc becomes a copy in `folder` whose localtime names
+    `zone`. A zone is then changed as the desktop changes it, by replacing that link (set_zone)."""
+    subprocess.run(["cp", "-a", "/etc", folder], check=True)
+    subprocess.run(["mount", "--bind", folder, "/etc"], check=True)
+    set_zone(zone)
+
+
+def set_zone(zone):
+    subprocess.run(["ln", "-sfn", "/usr/share/zoneinfo/" + zone, "/etc/localtime"], check=True)
+
+
+class Program:
+    """One run of the program, its standard error in a file, its own wall clock."""
+
+    def __init__(self, world, name, process, folder):
+        self.world, self.name, self.process, self.dir = world, name, process, folder
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def stderr(self):
+        return (self.dir / "stderr").read_text(errors="replace")
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def output_size(self):
+        path = self.dir / "out.wav"
+        return path.stat().st_size if path.exists() else 0
+
+    def painted(self):
+        """The times the window painted, with the seconds trace on: ["07:30:05", ...]."""
+        return [line.split()[0] for line in self.stderr().splitlines()
+                if len(line.split()) == 2 and len(line.split()[0]) == 8 and line[2] == ":"]
+
+    def jump(self, seconds):
+        """Moves this run's wall clock on by `seconds`."""
+        clock = self.dir / "faketime"
+        clock.write_text("%+ds\n" % (int(clock.read_text().strip().rstrip("s")) + seconds))
+
+    def wait(self, limit):
+        try:
+            return self.process.wait(limit)
+        except subprocess.TimeoutExpired:
+            return None
+
+
+class World:
+    def __init__(self, binary, tz="UTC"):
+        self.binary = binary
+        self.dir = pathlib.Path(tempfile.mkdtemp(prefix="kalindor-world-"))
+        self.processes = []
+        home = self.dir / "home"
+        runtime = self.dir / "run"
+        for folder in (home, runtime):
+            folder.mkdir(mode=0o700)
+        env = {key: os.environ[key] for key in PASSED_THROUGH if key in os.environ}
+        env.update(
+            HOME=str(home), XDG_RUNTIME_DIR=str(runtime), XDG_CONFIG_HOME=str(home / ".config"),
+            XDG_DATA_HOME=str(home / ".local/share"), XDG_CACHE_HOME=str(home / ".cache"),
+            XDG_STATE_HOME=str(home / ".local/state"), XDG_DATA_DIRS="/usr/local/share:/usr/share",
+            XDG_CONFIG_DIRS="/etc/xdg", TZ=tz, LANG="C.UTF-8", LC_ALL="C.UTF-8", PYTHONDONTWRITEBYTECODE="1",
+            # Nothing answers at these until a test starts a server there.
+            DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.dir}/no-bus", PULSE_SERVER=f"unix:{self.dir}/pulse-native",
+            PULSE_RUNTIME_PATH=str(runtime / "pulse"), PULSE_STATE_PATH=str(runtime / "pulse"))
+        # A bus that searched the usual places would start this stand-in, which says so.
+        services = home / ".local/share/dbus-1/services"
+        services.mkdir(parents=True)
+        (services / "org.freedesktop.Notifications.service").write_text(
+            "[D-BUS Service]\nName=org.freedesktop.Notifications\n"
+            f"Exec=/bin/sh -c 'echo started >{self.dir}/decoy-started'\n")
+        # The process itself lives in the world too, so that every tool it runs does.
+        os.environ.clear()
+        os.environ.update(env)
+
+    @property
+    def env(self):
+        return os.environ
+
+    def path(self, name):
+        return self.dir / name
+
+    def start(self, command, **options):
+        process = subprocess.Popen(command, **options)
+        self.processes.append(process)
+        return process
+
+    def end(self, process):
+        """TERM, then KILL after five seconds; a stopped process is woken so that it can end."""
+        if process.poll() is not None:
+            return
+        for sig in (signal.SIGTERM, signal.SIGCONT):
+            try:
+                os.kill(process.pid, sig)
+            except ProcessLookupError:
+                return
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+    def close(self):
+        for process in reversed(self.processes):  # the program before the servers it uses
+            self.end(process)
+        decoy = (self.dir / "decoy-started").exists()
+        shutil.rmtree(self.dir, ignore_errors=True)
+        check(not decoy, "a private bus started a service the test did not give it")
+
+    def address_in(self, path, limit=10):
+        check(wait_for(limit, lambda: path.exists() and path.read_text().strip()), f"nothing written to {path.name}")
+        return path.read_text().splitlines()[0].strip()
+
+    # --- servers ---
+    def display(self):
+        out = open(self.dir / "display", "w")
+        self.start(["Xvfb", "-displayfd", str(out.fileno()), "-screen", "0", "640x480x24", "-nolisten", "tcp",
+                    "-noreset"], pass_fds=(out.fileno(),), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.environ["DISPLAY"] = ":" + self.address_in(self.dir / "display")
+
+    def bus(self, frozen=False):
+        """A session bus of its own configuration: it activates nothing, whatever the host has installed."""
+        config = self.dir / f"bus-{len(self.processes)}.conf"
+        socket = self.dir / f"bus-{len(self.processes)}"
+        config.write_text(f"""<busconfig><type>session</type><listen>unix:path={socket}</listen>
+<auth>EXTERNAL</auth><policy context="default"><allow send_destination="*" eavesdrop="true"/>
+<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>""")
+        process = self.start(["dbus-daemon", f"--config-file={config}", "--nofork", "--nopidfile"],
+                             stderr=subprocess.DEVNULL)
+        check(wait_for(10, socket.exists), "the private bus did not start")
+        address = f"unix:path={socket}"
+        if frozen:
+            os.kill(process.pid, signal.SIGSTOP)
+        else:
+            os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
+        return address
+
+    def monitor(self, address, rule, name):
+        """Logs the bus messages that match `rule` into the file `name`."""
+        log = open(self.dir / name, "w")
+        self.start(["dbus-monitor", "--address", address, rule], stdout=log, stderr=subprocess.STDOUT)
+        time.sleep(0.3)
+        return self.dir / name
+
+    def notifier(self, take=None):
+        """The stand-in notification server; each Notify is a line of notices()."""
+        self.start(["/usr/bin/python3", HERE / "notification_server.py", self.dir / "notices"] + ([take] if take else []))
+        check(wait_for(10, lambda: subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.Notifications",
+             "/org/freedesktop/Notifications", "org.freedesktop.Notifications.GetServerInformation"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0), "no stand-in notification server")
+
+    def notices(self):
+        path = self.dir / "notices"
+        return path.read_text().splitlines() if path.exists() else []
+
+    def sound(self):
+        """A sound server with one null sink, 'speakers', where PULSE_SERVER has pointed from the start."""
+        socket = self.dir / "pulse-native"
+        script = self.dir / "server.pa"
+        script.write_text("load-module module-null-sink sink_name=speakers\n"
+                          f"load-module module-native-protocol-unix socket={socket} auth-anonymous=1\n"
+                          "set-default-sink speakers\n")
+        self.pulse = self.start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-F", script,
+                                 f"--log-target=file:{self.dir}/pulse.log"])
+        check(wait_for(10, lambda: subprocess.run(["pactl", "info"], stdout=subprocess.DEVNULL,
+                                                  stderr=subprocess.DEVNULL).returncode == 0), "no sound server")
+
+    def sound_stop(self):
+        self.end(self.pulse)
+        (self.dir / "pulse-native").unlink(missing_ok=True)
+
+    def record(self, seconds):
+        """What reaches the sink in `seconds`, 8 kHz mono 16-bit."""
+        try:
+            done = subprocess.run(["parec", "-d", "speakers.monitor", "--raw", "--format=s16le", "--rate=8000",
+                                   "--channels=1"], capture_output=True, timeout=seconds)
+            return done.stdout
+        except subprocess.TimeoutExpired as cut:
+            return cut.stdout or b""
+
+    # --- the program ---
+    def kalindor(self, *options, name="k", at=None, alarms=(), interval="0", output=True, trace=False, tz=None,
+                 env=None):
+        """Kalindor with its own settings folder; the wall clock starts at `at` ("2026-12-05 07:29:55",
+        local in the run's zone) and runs on. Alarm k is set from the k-th row of `alarms`; the sound goes
+        into out.wav unless `output` is false."""
+        folder = self.dir / name
+        folder.mkdir(exist_ok=True)
+        rows = list(alarms) + ["0 0 0 0 0 0 0 0 Browse"] * (10 - len(alarms))
+        (folder / "kalind.dta").write_text("".join(alarm_line(row) for row in rows), newline="")
+        (folder / "saytime.dta").write_text(interval + "\r\n", newline="")
+        run_env = dict(os.environ, **(env or {}))
+        if tz:
+            run_env["TZ"] = tz
+        if at:
+            moment = datetime.fromisoformat(at)
+            if moment.tzinfo is None:
+                moment = moment.replace(tzinfo=zoneinfo.ZoneInfo(run_env.get("TZ") or "UTC"))
+            moment = moment.timestamp()
+            (folder / "faketime").write_text("%+ds\n" % math.ceil(moment - time.time()))
+            run_env.update(LD_PRELOAD=LIBFAKETIME, FAKETIME_TIMESTAMP_FILE=str(folder / "faketime"),
+                           FAKETIME_NO_CACHE="1", FAKETIME_DONT_FAKE_MONOTONIC="1")
+        if trace:
+            run_env.update(QT_LOGGING_RULES="kalindor.seconds.debug=true", QT_MESSAGE_PATTERN="%{message}")
+        command = [self.binary, "--config-dir", str(folder)] + (["--output", str(folder / "out.wav")] if output else [])
+        with open(folder / "stderr", "w") as err:
+            process = self.start(command + list(options), env=run_env, stderr=err, stdout=err)
+        return Program(self, name, process, folder)
+
+    def run(self, *arguments, limit=60, **options):
+        """The program run to its end: (status, standard error)."""
+        done = subprocess.run([self.binary, *arguments], capture_output=True, timeout=limit, text=True, **options)
+        return done.returncode, done.stderr
+
+    def windows(self):
+        """The names of the display's top-level windows, topmost first."""
+        tree = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True).stdout
+        return [line.split('"')[1] for line in tree.splitlines() if line.count('"') >= 2]
+
+
+SCENARIOS = {}
+OWN_MOUNTS = set()
+
+
+def scenario(function=None, *, mounts=False):
+    """A scenario; with `mounts`, run in a mount namespace of its own, where it may mount over system files."""
+    if function is None:
+        return lambda f: scenario(f, mounts=mounts)
+    SCENARIOS[function.__name__] = function
+    if mounts:
+        OWN_MOUNTS.add(function.__name__)
+    return function
+
+
+def main():
+    binary, name = sys.argv[1], sys.argv[2]
+    if name in OWN_MOUNTS and not os.environ.get("KALINDOR_OWN_MOUNTS"):
+        os.execvp("unshare", ["unshare", "-m", "--propagation", "private", "env", "KALINDOR_OWN_MOUNTS=1",
+                              sys.executable, *sys.argv])
+    world = World(binary)
+    try:
+        SCENARIOS[name](world, *sys.argv[3:])
+        world.close()
+    except Failed as failure:
+        print(f"FAIL: {name}: {failure}")
+        for program in (p for p in world.dir.glob("*/stderr")):
+            print(f"--- {program.parent.name} said:\n{program.read_text(errors='replace')[-3000:]}")
+        try:
+            world.close()
+        except Failed as also:
+            print(f"FAIL: {name}: {also}")
+        return 1
+    print(f"PASS: {name}")
+    return 0
