@@ -2,6 +2,7 @@
 #include "AlarmScheduler.h"
 #include "AlarmTexts.h"
 #include "RecordingDevice.h"
+#include "Rows.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -59,78 +60,26 @@ class TestAlarms : public QObject
 {
     Q_OBJECT
 private slots:
-    // What the boxes mean, at chosen local minutes; 5 December 2026 is a Saturday.
-    void matching_data()
-    {
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<bool>("due");
-        const QTime half(7, 30);
-        const QDate friday(2026, 12, 4), wednesday(2026, 12, 9);
-        QTest::newRow("exact minute") << "5 12 2026 7 30" << Today << half << true;
-        QTest::newRow("day typed 05") << "05 12 2026 7 30" << Today << half << false;
-        QTest::newRow("hour typed 07") << "5 12 2026 07 30" << Today << half << false;
-        QTest::newRow("midnight typed 0 0") << "5 12 2026 0 0" << Today << QTime(0, 0) << true;
-        QTest::newRow("day 1 month 12 is not day 11 month 2") << "1 12 2026 7 30" << QDate(2026, 2, 11) << half << false;
-        QTest::newRow("hour 1 minute 23 is not 12:03") << "5 12 2026 1 23" << Today << QTime(12, 3) << false;
-        QTest::newRow("all boxes empty") << "    " << Today << half << false;
-        QTest::newRow("*7 is no repeat") << "*7 12 2026 7 30" << Today << half << false;
-        QTest::newRow("Mon-Fri on a Friday") << "Mon-Fri * * 7 30" << friday << half << true;
-        QTest::newRow("Mon-Fri on a Saturday") << "Mon-Fri * * 7 30" << Today << half << false;
-        QTest::newRow("French Lun-Ven on a Friday") << "Lun-Ven * * 7 30" << friday << half << true;
-        QTest::newRow("fri-mon wraps to Saturday, in any case") << "fri-MON * * 7 30" << Today << half << true;
-        QTest::newRow("German Mo-Fr on a Saturday") << "Mo-Fr * * 7 30" << Today << half << false;
-        QTest::newRow("Sat,,Sun is no form") << "Sat,,Sun * * 7 30" << Today << half << false;
-        QTest::newRow("a space spoils the form") << "Sat,_Sun * * 7 30" << Today << half << false;
-        QTest::newRow("weekday in the month box") << "5 Sat 2026 7 30" << Today << half << false;
-    }
+    void matching_data() { addRows("alarms_matching", {"boxes", "date", "time", "due"}); }
     void matching()
     {
         QFETCH(QString, boxes);
-        QFETCH(QDate, date);
-        QFETCH(QTime, time);
-        QTEST(AlarmPattern(boxesOf(boxes)).matches(LocalMinute(date, time.hour(), time.minute())), "due");
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, due);
+        const QTime at = QTime::fromString(time);
+        QCOMPARE(AlarmPattern(boxesOf(boxes)).matches(LocalMinute(QDate::fromString(date, Qt::ISODate), at.hour(), at.minute())),
+                 due == "1");
     }
 
-    // Real instants in zones of both hemispheres, across both changes of the clocks each.
-    void daylightSaving_data()
-    {
-        QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<qint64>("at");
-        QTest::addColumn<bool>("due");
-        const auto row = [](const char *name, const char *zone, const char *boxes, const char *at, bool due) {
-            QTest::newRow(name) << QByteArray(zone) << QString::fromLatin1(boxes) << utc(at) << due;
-        };
-        // Paris goes back at 01:00 UTC on 25 October 2026 and forward at 01:00 UTC on 28 March 2027.
-        row("Paris repeated 2:30, first pass", "Europe/Paris", "25 10 2026 2 30", "2026-10-25T00:30:20Z", true);
-        row("Paris repeated 2:30, second pass", "Europe/Paris", "25 10 2026 2 30", "2026-10-25T01:30:20Z", false);
-        row("Paris daily 2:30, second pass", "Europe/Paris", "* * * 2 30", "2026-10-25T01:30:59Z", false);
-        row("Paris Sundays 2:00, second pass", "Europe/Paris", "Sun * * 2 0", "2026-10-25T01:00:00Z", false);
-        row("Paris 1:59, once", "Europe/Paris", "25 10 2026 1 59", "2026-10-24T23:59:00Z", true);
-        row("Paris skipped 2:30, at 3:00", "Europe/Paris", "28 3 2027 2 30", "2027-03-28T01:00:30Z", true);
-        row("Paris skipped 2:30, not before", "Europe/Paris", "28 3 2027 2 30", "2027-03-28T00:59:59Z", false);
-        row("Paris skipped 2:30, not at 3:01", "Europe/Paris", "28 3 2027 2 30", "2027-03-28T01:01:00Z", false);
-        row("Paris daily 2:30, the day after", "Europe/Paris", "* * * 2 30", "2027-03-29T00:30:10Z", true);
-        row("Paris 3:00 on the day of the gap", "Europe/Paris", "28 3 2027 3 0", "2027-03-28T01:00:00Z", true);
-        // New York goes back at 06:00 UTC on 1 November 2026 and forward at 07:00 UTC on 14 March 2027.
-        row("New York 1:30, first pass", "America/New_York", "1 11 2026 1 30", "2026-11-01T05:30:00Z", true);
-        row("New York 1:30, second pass", "America/New_York", "1 11 2026 1 30", "2026-11-01T06:30:00Z", false);
-        row("New York skipped 2:15, at 3:00", "America/New_York", "* * * 2 15", "2027-03-14T07:00:45Z", true);
-        // Sydney goes forward at 16:00 UTC on 3 October 2026 and back at 16:00 UTC on 3 April 2027.
-        row("Sydney skipped 2:30, at 3:00", "Australia/Sydney", "4 10 2026 2 30", "2026-10-03T16:00:10Z", true);
-        row("Sydney repeated 2:30, first pass", "Australia/Sydney", "4 4 2027 2 30", "2027-04-03T15:30:00Z", true);
-        row("Sydney repeated 2:30, second pass", "Australia/Sydney", "4 4 2027 2 30", "2027-04-03T16:30:00Z", false);
-        row("Tokyo keeps its time", "Asia/Tokyo", "5 12 2026 7 30", "2026-12-04T22:30:10Z", true);
-        row("Tokyo, a minute on", "Asia/Tokyo", "5 12 2026 7 30", "2026-12-04T22:31:00Z", false);
-    }
+    void daylightSaving_data() { addRows("alarms_dst", {"zone", "boxes", "at", "due"}); }
     void daylightSaving()
     {
-        QFETCH(QByteArray, zone);
+        QFETCH(QString, zone);
         QFETCH(QString, boxes);
-        QFETCH(qint64, at);
-        QTEST(ringsAt(AlarmPattern(boxesOf(boxes)), at, zoneNamed(zone)), "due");
+        QFETCH(QString, at);
+        QFETCH(QString, due);
+        QCOMPARE(ringsAt(AlarmPattern(boxesOf(boxes)), utc(qPrintable(at)), zoneNamed(zone.toLatin1())), due == "1");
     }
 
     // The next-ring search agrees with the matching at every minute of a year, for generated rows,
@@ -248,34 +197,15 @@ private slots:
         }
     }
 
-    // What a row says beside it, on Saturday 5 December 2026 at 07:00, in each language.
-    void stateTexts_data()
-    {
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("today") << "5 12 2026 7 30" << 0 << "sam. 5 déc. 07:30";
-        QTest::newRow("working days, German") << "Mon-Fri * * 6 45" << 1 << "Mo. 7. Dez. 06:45";
-        QTest::newRow("next year") << "5 12 2027 7 30" << 2 << "Sun 5 Dec 2027 07:30";
-        QTest::newRow("off") << "0 0 0 0 0" << 0 << "arrêtée";
-        QTest::newRow("hour typed 07") << "5 12 2026 07 30" << 0 << "Heure « 07 » : tapez 7";
-        QTest::newRow("year with a space") << "5 12 2026_ 7 30" << 2 << "Year ‘2026 ’: type 2026";
-        QTest::newRow("minute 7:30") << "5 12 2026 7 7:30" << 1 << "Minute „7:30“: klingelt nie";
-        QTest::newRow("day left empty") << " 12 2026 7 30" << 0 << "Jour vide : ne sonne jamais";
-        QTest::newRow("31 April") << "31 4 * 7 30" << 0 << "le 31 avril n'existe pas";
-        QTest::newRow("29 February 2027") << "29 2 2027 7 30" << 2 << "29 February 2027 does not exist";
-        QTest::newRow("29 February, every year") << "29 2 * 7 30" << 2 << "Tue 29 Feb 2028 07:30";
-        QTest::newRow("already past") << "5 12 2026 6 59" << 0 << "date passée";
-    }
+    void stateTexts_data() { addRows("alarms_states", {"boxes", "language", "text"}); }
     void stateTexts()
     {
         QFETCH(QString, boxes);
-        QFETCH(int, language);
-        const AlarmBoxes texts = boxesOf(boxes);
+        QFETCH(QString, language);
         const QDateTime now(Today, QTime(7, 0));
         const Zone zone(now);
-        QTEST(stateText(alarmState(texts, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(), zone, Language(language)),
-              "text");
+        QTEST(stateText(alarmState(boxesOf(boxes), now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(), zone,
+                        Language(language.toInt())), "text");
     }
 
     // Save on a Saturday: the working-day alarm names Monday, the hour typed 07 is named, off rows are left out.
@@ -298,59 +228,28 @@ private slots:
         QCOMPARE(missedNotice(3, ms - 1440 * MinuteMs, ms, zone, French), QString("Alarme 3 — ven. 4 déc. 07:00 — manquée"));
     }
 
-    void sounds_data()
-    {
-        QTest::addColumn<int>("alarm");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("options"); // gong, ring, meeting
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("samples");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("captionAfter");
-        const QStringList none{"0", "0", "0"};
-        QTest::newRow("Browse and no option is silent") << 3 << "Browse" << none << 0 << "" << QStringList{} << "Browse";
-        QTest::newRow("meeting German") << 3 << "Browse" << QStringList{"0", "0", "1"} << 1 << "66 67 125" << QStringList{} << "Browse";
-        QTest::newRow("hand-edited record with all three") << 3 << "Browse" << QStringList{"1", "1", "1"} << 2
-                                                           << "66 67 66 67 195" << QStringList{} << "Browse";
-        QTest::newRow("letters are not selected") << 3 << "Browse" << QStringList{"x", "yes", "one"} << 0 << "" << QStringList{} << "Browse";
-        QTest::newRow("wave file wins over options") << 3 << "/home/me/wake up.wav" << QStringList{"1", "1", "1"} << 0 << ""
-                                                     << QStringList{"/home/me/wake up.wav"} << "/home/me/wake up.wav";
-        QTest::newRow("alarm 1 empty caption repaired") << 1 << "" << none << 0 << ""
-                                                        << QStringList{DefaultAlarmFile} << DefaultAlarmFile;
-        QTest::newRow("alarm 2 empty caption stays empty") << 2 << "" << none << 0 << "" << QStringList{""} << "";
-    }
+    void sounds_data() { addRows("alarms_sounds", {"alarm", "caption", "options", "language", "samples", "file", "captionAfter"}); }
     void sounds()
     {
-        QFETCH(int, alarm);
+        QFETCH(QString, alarm);
         QFETCH(QString, caption);
-        QFETCH(QStringList, options);
-        QFETCH(int, language);
-        FakeRows rows;
-        rows.captions[size_t(alarm - 1)] = caption;
-        AlarmRecords table;
-        table[size_t(alarm - 1)].gong = options[0];
-        table[size_t(alarm - 1)].ring = options[1];
-        table[size_t(alarm - 1)].meeting = options[2];
-        RecordingSpeaker speaker;
-        soundAlarms(rows, table, std::bitset<10>().set(size_t(alarm - 1)), Language(language), speaker);
+        QFETCH(QString, options);
+        QFETCH(QString, language);
         QFETCH(QString, samples);
-        QCOMPARE(speaker.ids, idList(samples));
-        QTEST(speaker.files, "files");
-        QTEST(rows.waveCaption(alarm), "captionAfter");
-    }
-
-    void alarmsOfOneMinuteSoundInOrder()
-    {
+        QFETCH(QString, file);
+        const int k = alarm.toInt();
         FakeRows rows;
+        rows.captions[size_t(k - 1)] = caption;
         AlarmRecords table;
-        table[1].gong = table[8].gong = table[4].ring = "1";
-        rows.captions[8] = "/tmp/nine.wav";
+        const QStringList chosen = options.split(u' ');
+        table[size_t(k - 1)].gong = chosen[0];
+        table[size_t(k - 1)].ring = chosen[1];
+        table[size_t(k - 1)].meeting = chosen[2];
         RecordingSpeaker speaker;
-        QList<int> told;
-        soundAlarms(rows, table, std::bitset<10>("0100010010"), French, speaker, [&](int alarm) { told << alarm; });
-        QCOMPARE(speaker.ids, idList("66 67")); // alarm 2 then alarm 5
-        QCOMPARE(speaker.files, QStringList{"/tmp/nine.wav"});
-        QCOMPARE(told, (QList<int>{2, 5, 9}));
+        soundAlarms(rows, table, std::bitset<10>().set(size_t(k - 1)), Language(language.toInt()), speaker);
+        QCOMPARE(speaker.ids, idList(samples));
+        QCOMPARE(speaker.files, file == "none" ? QStringList() : QStringList{file});
+        QTEST(rows.waveCaption(k), "captionAfter");
     }
 };
 

@@ -2,6 +2,8 @@
 #include "Decoder.h"
 #include "SampleCatalogue.h"
 
+#include "Rows.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,43 +48,22 @@ class TestCli : public QObject
 private slots:
     // Speaking into a WAV file (the samples are compared), or one problem named once and where to read
     // more, with nothing written.
-    void run_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("expected"); // the samples spoken, or what the message names
-        const QString at = QStringLiteral("2026-12-05 14:05");
-        QTest::newRow("time French by default") << QStringList{"--say", "time", "--at", at} << 0 << "24 36 15";
-        QTest::newRow("time German, one dash") << QStringList{"-say", "time", "-lang=de", "-at", at} << 0 << "84 95 75";
-        QTest::newRow("date English, Qt's options passed over")
-            << QStringList{"-style", "fusion", "--say", "date", "-platform=offscreen", "--lang", "en", "-reverse", "--at", at}
-            << 0 << "164 185 135 180 183 176 188 150 136";
-        QTest::newRow("date French 1998 skips the missing 57")
-            << QStringList{"--say", "date", "--at", "1998-06-10 08:00"} << 0 << "40 200 20 49";
-        QTest::newRow("help") << QStringList{"-help"} << 0 << "";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "";
-        QTest::newRow("unknown language") << QStringList{"--say", "time", "--lang", "it"} << 2 << "\"it\"";
-        QTest::newRow("unknown phrase") << QStringList{"--say", "weather"} << 2 << "weather";
-        QTest::newRow("malformed --at") << QStringList{"--say", "time", "--at", "5 December"} << 2 << "5 December";
-        QTest::newRow("impossible --at") << QStringList{"--say", "time", "--at", "2026-02-30 10:00"} << 2 << "2026-02-30";
-        QTest::newRow("unknown option, one dash") << QStringList{"-say", "time", "-loud"} << 2 << "-loud";
-        QTest::newRow("language without --say") << QStringList{"--lang", "de"} << 2 << "--lang";
-        QTest::newRow("autostart maybe") << QStringList{"--autostart", "maybe"} << 2 << "maybe";
-        QTest::newRow("unwritable output") << QStringList{"--say", "time", "--output", "/nonexistent-dir/x.wav"} << 2
-                                           << "/nonexistent-dir/x.wav";
-    }
+    void run_data() { addRows("cli", {"line", "status", "expected"}); }
     void run()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
+        QFETCH(QString, line);
         QFETCH(QString, expected);
+        QFETCH(QString, status);
+        QStringList arguments = line.section(u'|', 0, 0).split(u' ');
+        if (line.contains(u'|'))
+            arguments << line.section(u'|', 1);
         QTemporaryDir dir;
         const QString wav = dir.filePath("x.wav");
         const bool ownOutput = arguments.contains("--output") || arguments.contains("--autostart");
         const Run run = runKalindor(ownOutput ? arguments : arguments + QStringList{"--output", wav});
-        QCOMPARE(run.status, status);
-        if (status != 0 || expected.isEmpty()) {
-            QVERIFY2(status == 0 || (run.standardError.startsWith("kalindor: ") && run.standardError.count(expected) == 1
+        QCOMPARE(run.status, status.toInt());
+        if (status != "0" || expected.isEmpty()) {
+            QVERIFY2(status == "0" || (run.standardError.startsWith("kalindor: ") && run.standardError.count(expected) == 1
                                      && run.standardError.endsWith("\nTry 'kalindor --help'\n")),
                      qPrintable(run.standardError));
             QVERIFY(!QFile::exists(wav) || QFileInfo(wav).size() == 0);

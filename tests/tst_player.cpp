@@ -150,42 +150,6 @@ private slots:
             QCOMPARE_LT(levelDb(written->samples, hz), -8.0 - 60);
     }
 
-    // 14:05 in French: the samples follow each other in the WAV file exactly, piece after piece.
-    void wavFileJoinsSamples()
-    {
-        const QString path = dir.filePath(QStringLiteral("phrase.wav"));
-        auto device = openWavFile(path, nullptr);
-        QVERIFY(device);
-        Player player(*device);
-        std::vector<float> expected;
-        for (SampleId id : {24, 36, 15}) {
-            player.PlaySample(id);
-            const auto pcm = decodeImage(SampleCatalogue().image(id));
-            for (float s : pcm->samples)
-                expected.push_back(std::clamp(s, -1.0f, 1.0f));
-        }
-        device.reset(); // closes the file
-        const auto written = decodeFile(path);
-        QVERIFY(written && written->channels == 1);
-        QCOMPARE(written->samples.size(), expected.size());
-        for (size_t i = 0; i < expected.size(); ++i)
-            QVERIFY2(std::abs(written->samples[i] - expected[i]) <= 1.0f / 32768 + 1e-6f, qPrintable(QString::number(i)));
-    }
-
-    void wavFileThatCannotBeCreated_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("directory that does not exist") << dir.filePath(QStringLiteral("absent/out.wav"));
-        QTest::newRow("disk full before the header") << QStringLiteral("/dev/full");
-    }
-
-    void wavFileThatCannotBeCreated()
-    {
-        QFETCH(QString, path);
-        QString error;
-        QVERIFY(!openWavFile(path, &error) && !error.isEmpty());
-    }
-
     // The file-size limit stands in for a disk that fills up in the middle of a sound.
     void wavFileOnFullDisk()
     {

@@ -83,18 +83,6 @@ private slots:
         QVERIFY2(pcm->seconds() >= shortest && pcm->seconds() <= longest, qPrintable(QString::number(pcm->seconds())));
         if (FillerIds.contains(id))
             QVERIFY(rmsDb(*pcm) < -34);
-        if (FillerIds.contains(id) || id == 66 || id == 67) // fillers and tones are neither trimmed nor levelled
-            return;
-
-        // Phrases are samples played back to back, so silence (under -45 dBFS) at either end would be a gap.
-        const auto &s = pcm->samples;
-        const auto loud = [](float v) { return std::fabs(v) > std::pow(10.0, -45.0 / 20.0); };
-        const double lead = double(std::find_if(s.begin(), s.end(), loud) - s.begin()) / 44100;
-        const double tail = double(std::find_if(s.rbegin(), s.rend(), loud) - s.rbegin()) / 44100;
-        QVERIFY2(lead <= 0.005 && tail <= 0.015, qPrintable(QStringLiteral("lead %1, tail %2").arg(lead).arg(tail)));
-        // Lone consonants 180-182 stay near their level inside a word; at word loudness they would hiss.
-        const double expected = id >= 180 && id <= 182 ? -32.0 : -22.0;
-        QVERIFY2(std::fabs(rmsDb(*pcm) - expected) <= 0.3, qPrintable(QString::number(rmsDb(*pcm))));
     }
 
     // Only the filler group, A.M. and the spare Uhr share an image; any other match means a word went missing.
@@ -110,14 +98,6 @@ private slots:
                 groups << ids;
         std::sort(groups.begin(), groups.end());
         QCOMPARE(groups, (QList<QList<int>>{{95, 96}, {116, 117, 129, 157, 184, 186}, {154, 155}}));
-    }
-
-    void alert()
-    {
-        const auto pcm = decodeImage(catalogue.alertImage());
-        QVERIFY(pcm);
-        QVERIFY2(pcm->seconds() >= 0.3 && pcm->seconds() <= 1.0, qPrintable(QString::number(pcm->seconds())));
-        QVERIFY(rmsDb(*pcm) > -40);
     }
 };
 

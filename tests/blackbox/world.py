@@ -6,12 +6,14 @@
 import math
 import os
 import pathlib
+import re
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
 import time
+import traceback
 import zoneinfo
 from datetime import datetime
 
@@ -31,7 +33,7 @@ def check(condition, message):
 
 
 def wait_for(limit, condition):
-    """True once condition() is, False after `limit` seconds."""
+    # True once condition() is, False after `limit` seconds.
     end = time.monotonic() + limit
     while True:
         if condition():
@@ -42,14 +44,14 @@ def wait_for(limit, condition):
 
 
 def alarm_line(row):
-    """"5 12 2026 7 30 1 0 0 Browse": the 14-column zones of the alarm table, the wave file last."""
+    # "5 12 2026 7 30 1 0 0 Browse": the 14-column zones of the alarm table, the wave file last.
     fields = row.split(" ", 8)
     return "".join(f.ljust((len(f) // 14 + 1) * 14) for f in fields[:8]) + fields[8] + "\r\n"
 
 
 def private_etc(folder, zone):
-    """In a mount namespace of the caller's own: /etc becomes a copy in `folder` whose localtime names
-    `zone`. A zone is then changed as the desktop changes it, by replacing that link (set_zone)."""
+    # In a mount namespace of the caller's own: /etc becomes a copy in `folder` whose localtime names
+    # `zone`. A zone is then changed as the desktop changes it, by replacing that link (set_zone).
     subprocess.run(["cp", "-a", "/etc", folder], check=True)
     subprocess.run(["mount", "--bind", folder, "/etc"], check=True)
     set_zone(zone)
@@ -59,41 +61,26 @@ def set_zone(zone):
     subprocess.run(["ln", "-sfn", "/usr/share/zoneinfo/" + zone, "/etc/localtime"], check=True)
 
 
-class Program:
-    """One run of the program, its standard error in a file, its own wall clock."""
-
-    def __init__(self, world, name, process, folder):
-        self.world, self.name, self.process, self.dir = world, name, process, folder
-
-    @property
-    def pid(self):
-        return self.process.pid
-
+class Program(subprocess.Popen):
+    # One run of the program: its folder holds its settings, standard error, out.wav and wall clock.
     def stderr(self):
         return (self.dir / "stderr").read_text(errors="replace")
 
     def alive(self):
-        return self.process.poll() is None
+        return self.poll() is None
 
     def output_size(self):
         path = self.dir / "out.wav"
         return path.stat().st_size if path.exists() else 0
 
     def painted(self):
-        """The times the window painted, with the seconds trace on: ["07:30:05", ...]."""
-        return [line.split()[0] for line in self.stderr().splitlines()
-                if len(line.split()) == 2 and len(line.split()[0]) == 8 and line[2] == ":"]
+        # The times the window painted, with the seconds trace on: ["07:30:05", ...].
+        return [line[:8] for line in self.stderr().splitlines() if re.fullmatch(r"\d\d:\d\d:\d\d \d+", line)]
 
     def jump(self, seconds):
-        """Moves this run's wall clock on by `seconds`."""
+        # Moves this run's wall clock on by `seconds`.
         clock = self.dir / "faketime"
         clock.write_text("%+ds\n" % (int(clock.read_text().strip().rstrip("s")) + seconds))
-
-    def wait(self, limit):
-        try:
-            return self.process.wait(limit)
-        except subprocess.TimeoutExpired:
-            return None
 
 
 class World:
@@ -124,20 +111,13 @@ class World:
         os.environ.clear()
         os.environ.update(env)
 
-    @property
-    def env(self):
-        return os.environ
-
-    def path(self, name):
-        return self.dir / name
-
     def start(self, command, **options):
         process = subprocess.Popen(command, **options)
         self.processes.append(process)
         return process
 
     def end(self, process):
-        """TERM, then KILL after five seconds; a stopped process is woken so that it can end."""
+        # TERM, then KILL after five seconds; a stopped process is woken so that it can end.
         if process.poll() is not None:
             return
         for sig in (signal.SIGTERM, signal.SIGCONT):
@@ -170,7 +150,7 @@ class World:
         os.environ["DISPLAY"] = ":" + self.address_in(self.dir / "display")
 
     def bus(self, frozen=False):
-        """A session bus of its own configuration: it activates nothing, whatever the host has installed."""
+        # A session bus of its own configuration: it activates nothing, whatever the host has installed.
         config = self.dir / f"bus-{len(self.processes)}.conf"
         socket = self.dir / f"bus-{len(self.processes)}"
         config.write_text(f"""<busconfig><type>session</type><listen>unix:path={socket}</listen>
@@ -187,14 +167,14 @@ class World:
         return address
 
     def monitor(self, address, rule, name):
-        """Logs the bus messages that match `rule` into the file `name`."""
+        # Logs the bus messages that match `rule` into the file `name`.
         log = open(self.dir / name, "w")
         self.start(["dbus-monitor", "--address", address, rule], stdout=log, stderr=subprocess.STDOUT)
         time.sleep(0.3)
         return self.dir / name
 
     def notifier(self, take=None):
-        """The stand-in notification server; each Notify is a line of notices()."""
+        # The stand-in notification server; each Notify is a line of notices().
         self.start(["/usr/bin/python3", HERE / "notification_server.py", self.dir / "notices"] + ([take] if take else []))
         check(wait_for(10, lambda: subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.Notifications",
@@ -206,7 +186,7 @@ class World:
         return path.read_text().splitlines() if path.exists() else []
 
     def sound(self):
-        """A sound server with one null sink, 'speakers', where PULSE_SERVER has pointed from the start."""
+        # A sound server with one null sink, 'speakers', where PULSE_SERVER has pointed from the start.
         socket = self.dir / "pulse-native"
         script = self.dir / "server.pa"
         script.write_text("load-module module-null-sink sink_name=speakers\n"
@@ -222,7 +202,7 @@ class World:
         (self.dir / "pulse-native").unlink(missing_ok=True)
 
     def record(self, seconds):
-        """What reaches the sink in `seconds`, 8 kHz mono 16-bit."""
+        # What reaches the sink in `seconds`, 8 kHz mono 16-bit.
         try:
             done = subprocess.run(["parec", "-d", "speakers.monitor", "--raw", "--format=s16le", "--rate=8000",
                                    "--channels=1"], capture_output=True, timeout=seconds)
@@ -233,9 +213,9 @@ class World:
     # --- the program ---
     def kalindor(self, *options, name="k", at=None, alarms=(), interval="0", output=True, trace=False, tz=None,
                  env=None):
-        """Kalindor with its own settings folder; the wall clock starts at `at` ("2026-12-05 07:29:55",
-        local in the run's zone) and runs on. Alarm k is set from the k-th row of `alarms`; the sound goes
-        into out.wav unless `output` is false."""
+        # Kalindor with its own settings folder; the wall clock starts at `at` ("2026-12-05 07:29:55",
+        # local in the run's zone) and runs on. Alarm k is set from the k-th row of `alarms`; the sound goes
+        # into out.wav unless `output` is false.
         folder = self.dir / name
         folder.mkdir(exist_ok=True)
         rows = list(alarms) + ["0 0 0 0 0 0 0 0 Browse"] * (10 - len(alarms))
@@ -256,16 +236,18 @@ class World:
             run_env.update(QT_LOGGING_RULES="kalindor.seconds.debug=true", QT_MESSAGE_PATTERN="%{message}")
         command = [self.binary, "--config-dir", str(folder)] + (["--output", str(folder / "out.wav")] if output else [])
         with open(folder / "stderr", "w") as err:
-            process = self.start(command + list(options), env=run_env, stderr=err, stdout=err)
-        return Program(self, name, process, folder)
+            program = Program(command + list(options), env=run_env, stderr=err, stdout=err)
+        program.dir = folder
+        self.processes.append(program)
+        return program
 
     def run(self, *arguments, limit=60, **options):
-        """The program run to its end: (status, standard error)."""
+        # The program run to its end: (status, standard error).
         done = subprocess.run([self.binary, *arguments], capture_output=True, timeout=limit, text=True, **options)
         return done.returncode, done.stderr
 
     def windows(self):
-        """The names of the display's top-level windows, topmost first."""
+        # The names of the display's top-level windows, topmost first.
         tree = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True).stdout
         return [line.split('"')[1] for line in tree.splitlines() if line.count('"') >= 2]
 
@@ -275,7 +257,7 @@ OWN_MOUNTS = set()
 
 
 def scenario(function=None, *, mounts=False):
-    """A scenario; with `mounts`, run in a mount namespace of its own, where it may mount over system files."""
+    # A scenario; with `mounts`, run in a mount namespace of its own, where it may mount over system files.
     if function is None:
         return lambda f: scenario(f, mounts=mounts)
     SCENARIOS[function.__name__] = function
@@ -290,17 +272,20 @@ def main():
         os.execvp("unshare", ["unshare", "-m", "--propagation", "private", "env", "KALINDOR_OWN_MOUNTS=1",
                               sys.executable, *sys.argv])
     world = World(binary)
+    problems = []
     try:
         SCENARIOS[name](world, *sys.argv[3:])
-        world.close()
-    except Failed as failure:
-        print(f"FAIL: {name}: {failure}")
-        for program in (p for p in world.dir.glob("*/stderr")):
-            print(f"--- {program.parent.name} said:\n{program.read_text(errors='replace')[-3000:]}")
+    except Exception as failure:  # a scenario's own mistakes end it as cleanly as its checks
+        problems.append(str(failure) if isinstance(failure, Failed) else traceback.format_exc())
+        for said in world.dir.glob("*/stderr"):
+            print(f"--- {said.parent.name} said:\n{said.read_text(errors='replace')[-3000:]}")
+    finally:
         try:
             world.close()
-        except Failed as also:
-            print(f"FAIL: {name}: {also}")
-        return 1
-    print(f"PASS: {name}")
-    return 0
+        except Failed as failure:
+            problems.append(str(failure))
+    for problem in problems:
+        print(f"FAIL: {name}: {problem}")
+    if not problems:
+        print(f"PASS: {name}")
+    return 1 if problems else 0
