@@ -41,12 +41,10 @@ private slots:
     void lines()
     {
         QFETCH(QString, line);
-        QFETCH(QString, fields);
-        QFETCH(QString, written);
         AlarmRecord record;
         for (int i = 0; i < AlarmRecord::FieldCount; ++i)
-            record.field(i) = fields.section(u'|', i, i);
-        if (written == "1")
+            record.field(i) = cell("fields").section(u'|', i, i);
+        if (cell("written") == "1")
             QCOMPARE(alarmTableLine(record), line + "\r\n");
         for (int i = 0; i < AlarmRecord::FieldCount; ++i)
             record.field(i).remove(QRegularExpression("^ +| +$"));

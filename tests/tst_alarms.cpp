@@ -63,23 +63,15 @@ private slots:
     void matching_data() { addRows("alarms_matching", {"boxes", "date", "time", "due"}); }
     void matching()
     {
-        QFETCH(QString, boxes);
-        QFETCH(QString, date);
-        QFETCH(QString, time);
-        QFETCH(QString, due);
-        const QTime at = QTime::fromString(time);
-        QCOMPARE(AlarmPattern(boxesOf(boxes)).matches(LocalMinute(QDate::fromString(date, Qt::ISODate), at.hour(), at.minute())),
-                 due == "1");
+        const QTime at = QTime::fromString(cell("time"));
+        QCOMPARE(AlarmPattern(boxesOf(cell("boxes"))).matches(LocalMinute(QDate::fromString(cell("date"), Qt::ISODate), at.hour(), at.minute())),
+                 cell("due") == "1");
     }
 
     void daylightSaving_data() { addRows("alarms_dst", {"zone", "boxes", "at", "due"}); }
     void daylightSaving()
     {
-        QFETCH(QString, zone);
-        QFETCH(QString, boxes);
-        QFETCH(QString, at);
-        QFETCH(QString, due);
-        QCOMPARE(ringsAt(AlarmPattern(boxesOf(boxes)), utc(qPrintable(at)), zoneNamed(zone.toLatin1())), due == "1");
+        QCOMPARE(ringsAt(AlarmPattern(boxesOf(cell("boxes"))), utc(qPrintable(cell("at"))), zoneNamed(cell("zone").toLatin1())), cell("due") == "1");
     }
 
     // The next-ring search agrees with the matching at every minute of a year, for generated rows,
@@ -200,12 +192,10 @@ private slots:
     void stateTexts_data() { addRows("alarms_states", {"boxes", "language", "text"}); }
     void stateTexts()
     {
-        QFETCH(QString, boxes);
-        QFETCH(QString, language);
         const QDateTime now(Today, QTime(7, 0));
         const Zone zone(now);
-        QTEST(stateText(alarmState(boxesOf(boxes), now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(), zone,
-                        Language(language.toInt())), "text");
+        QTEST(stateText(alarmState(boxesOf(cell("boxes")), now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(), zone,
+                        Language(cell("language").toInt())), "text");
     }
 
     // Save on a Saturday: the working-day alarm names Monday, the hour typed 07 is named, off rows are left out.
@@ -231,23 +221,18 @@ private slots:
     void sounds_data() { addRows("alarms_sounds", {"alarm", "caption", "options", "language", "samples", "file", "captionAfter"}); }
     void sounds()
     {
-        QFETCH(QString, alarm);
-        QFETCH(QString, caption);
-        QFETCH(QString, options);
-        QFETCH(QString, language);
-        QFETCH(QString, samples);
         QFETCH(QString, file);
-        const int k = alarm.toInt();
+        const int k = cell("alarm").toInt();
         FakeRows rows;
-        rows.captions[size_t(k - 1)] = caption;
+        rows.captions[size_t(k - 1)] = cell("caption");
         AlarmRecords table;
-        const QStringList chosen = options.split(u' ');
+        const QStringList chosen = cell("options").split(u' ');
         table[size_t(k - 1)].gong = chosen[0];
         table[size_t(k - 1)].ring = chosen[1];
         table[size_t(k - 1)].meeting = chosen[2];
         RecordingSpeaker speaker;
-        soundAlarms(rows, table, std::bitset<10>().set(size_t(k - 1)), Language(language.toInt()), speaker);
-        QCOMPARE(speaker.ids, idList(samples));
+        soundAlarms(rows, table, std::bitset<10>().set(size_t(k - 1)), Language(cell("language").toInt()), speaker);
+        QCOMPARE(speaker.ids, idList(cell("samples")));
         QCOMPARE(speaker.files, file == "none" ? QStringList() : QStringList{file});
         QTEST(rows.waveCaption(k), "captionAfter");
     }

@@ -118,18 +118,14 @@ private slots:
     void tick_data() { addRows("horp_tick", {"time", "label1", "label2", "row24", "row12", "seconds"}); }
     void tick()
     {
-        QFETCH(QString, time);
         Rig rig;
-        const QTime at = QTime::fromString(time);
+        const QTime at = QTime::fromString(cell("time"));
         rig.tickAt(at.hour(), at.minute(), at.second());
         QTEST(rig.window->Label1->text(), "label1");
         QTEST(rig.window->Label2->text(), "label2");
-        QFETCH(QString, row24);
-        QFETCH(QString, row12);
-        QFETCH(QString, seconds);
-        QCOMPARE(glyphsOf(rig.window->Image2), idList(row24));
-        QCOMPARE(glyphsOf(rig.window->Image4), idList(row12));
-        QCOMPARE(glyphsOf(rig.window->Image3), idList(seconds));
+        QCOMPARE(glyphsOf(rig.window->Image2), idList(cell("row24")));
+        QCOMPARE(glyphsOf(rig.window->Image4), idList(cell("row12")));
+        QCOMPARE(glyphsOf(rig.window->Image3), idList(cell("seconds")));
         QCOMPARE(rig.shared.MinuteCell, at.minute());
     }
 
@@ -138,10 +134,6 @@ private slots:
     void speech()
     {
         QFETCH(QString, moment);
-        QFETCH(QString, what);
-        QFETCH(QString, fr);
-        QFETCH(QString, de);
-        QFETCH(QString, en);
         Rig rig;
         rig.clock.set(::moment(moment));
         rig.window->Timer1_Timer(); // the tick leaves MinuteCell, which English speaks
@@ -150,26 +142,24 @@ private slots:
             rig.speaker.clear();
             flags[language]->click();
             QCOMPARE(rig.window->Command7->text(), (QStringList{"FIN", "ENDE", "END"}[language]));
-            if (what == "date") {
+            if (cell("what") == "date") {
                 rig.speaker.clear();
                 rig.window->Label3_Click();
             } else { // French and German end after the word for hours on the hour; English always closes.
                 QCOMPARE(rig.speaker.stops, language == 2 || !moment.contains(":00:") ? 1 : 0);
             }
-            QCOMPARE(rig.speaker.ids, idList(QStringList{fr, de, en}[language]));
+            QCOMPARE(rig.speaker.ids, idList(QStringList{cell("fr"), cell("de"), cell("en")}[language]));
         }
     }
 
     void calendar_data() { addRows("horp_calendar", {"date", "language", "line"}); }
     void calendar()
     {
-        QFETCH(QString, date);
-        QFETCH(QString, language);
         Rig rig;
-        rig.clock.set(QDateTime(QDate::fromString(date, Qt::ISODate), QTime(9, 0)));
+        rig.clock.set(QDateTime(QDate::fromString(cell("date"), Qt::ISODate), QTime(9, 0)));
         QCOMPARE(rig.window->Label3->text(), QString());
         QPushButton *flags[] = {rig.window->Command1, rig.window->Command2, rig.window->Command3};
-        flags[language.toInt()]->click();
+        flags[cell("language").toInt()]->click();
         QTEST(rig.window->Label3->text(), "line");
     }
 
@@ -192,12 +182,11 @@ private slots:
     void periodic_data() { addRows("horp_periodic", {"interval", "language", "announced"}); }
     void periodic()
     {
-        QFETCH(QString, interval);
         QFETCH(QString, language);
         QFETCH(QString, announced);
         Rig rig;
         rig.shared.CurrentLanguage = Language(language.toInt());
-        rig.setInterval(interval);
+        rig.setInterval(cell("interval"));
         QStringList heard, every;
         for (int minute = 13; minute <= 60; ++minute) { // the texts change, and so speak, once a minute
             rig.speaker.clear();

@@ -63,7 +63,7 @@ def set_zone(zone):
 
 class Program(subprocess.Popen):
     # One run of the program: its folder holds its settings, standard error, out.wav and wall clock.
-    def stderr(self):
+    def said(self):
         return (self.dir / "stderr").read_text(errors="replace")
 
     def alive(self):
@@ -75,7 +75,7 @@ class Program(subprocess.Popen):
 
     def painted(self):
         # The times the window painted, with the seconds trace on: ["07:30:05", ...].
-        return [line[:8] for line in self.stderr().splitlines() if re.fullmatch(r"\d\d:\d\d:\d\d \d+", line)]
+        return [line[:8] for line in self.said().splitlines() if re.fullmatch(r"\d\d:\d\d:\d\d \d+", line)]
 
     def jump(self, seconds):
         # Moves this run's wall clock on by `seconds`.

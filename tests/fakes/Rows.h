@@ -6,3 +6,5 @@
 
 // Adds the columns (all QString) and one row per line of the table, in the current _data() function.
 void addRows(const char *table, const QStringList &columns);
+// The current row's text in `column`.
+QString cell(const char *column);

@@ -42,3 +42,8 @@ void addRows(const char *table, const QStringList &columns)
             row << field.replace(QStringLiteral("\\t"), QStringLiteral("\t")).replace(QStringLiteral("\\r"), QStringLiteral("\r")).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
     }
 }
+
+QString cell(const char *column)
+{
+    return *static_cast<QString *>(QTest::qData(column, QMetaType::QString));
+}
