@@ -235,6 +235,8 @@ private slots:
         QCOMPARE(speaker.ids, idList(cell("samples")));
         QCOMPARE(speaker.files, file == "none" ? QStringList() : QStringList{file});
         QTEST(rows.waveCaption(k), "captionAfter");
+        for (int other = 1; other <= 10; ++other)
+            QVERIFY(other == k || rows.waveCaption(other) == NoWaveFile);
     }
 };
 

@@ -329,10 +329,11 @@ def packaging(world, source, build):
     run("desktop-file-validate", f"{source}/packaging/kalindor.desktop")
     run("appstreamcli", "validate", "--no-net", "--explain", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml")
     entry = world.dir / "home/.config/autostart/kalindor.desktop"
-    settings = world.dir / "my settings"
+    settings = world.dir / "my set\\tings"  # a space and a backslash, both quoted in the entry
     run(world.binary, "--autostart", "on", "--config-dir", str(settings))
     run("desktop-file-validate", str(entry))
-    check(f'Exec={world.binary} --config-dir "{settings}"' in entry.read_text().splitlines(), "the autostart Exec line")
+    quoted = str(settings).replace("\\", "\\" * 4)
+    check(f'Exec={world.binary} --config-dir "{quoted}"' in entry.read_text().splitlines(), "the autostart Exec line")
     run(world.binary, "-autostart", "off")
     check(not entry.exists(), "--autostart off left the entry")
     run("cpack", "--config", f"{build}/CPackConfig.cmake", "-B", str(world.dir / "package"))
