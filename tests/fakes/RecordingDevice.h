@@ -7,7 +7,6 @@
 
 #include <QStringList>
 
-#include <functional>
 #include <vector>
 
 // Logs each sound's origin ("sample 24", a path, "alert") and, with a clock, moves it on by the sound's length.
@@ -26,7 +25,8 @@ public:
 };
 
 // Logs PlaySample identifiers, stops and file paths without decoding anything. With a clock, a
-// file moves it on by `fileSeconds`, so a long sound is testable without waiting.
+// file moves it on by `fileSeconds`, so a long sound is testable without waiting. While `held`, a
+// sound plays until the test calls `ended`.
 class RecordingSpeaker final : public Speaker
 {
 public:
@@ -39,12 +39,16 @@ public:
             clock->advanceMs(qint64(fileSeconds) * 1000);
     }
     void clear() { ids.clear(); files.clear(); stops = 0; }
+    bool busy() const override { return held; }
+    void whenIdle(std::function<void()> call) override { ended = std::move(call); }
 
     std::vector<int> ids;
     QStringList files;
     int stops = 0;
     FakeClock *clock = nullptr;
     int fileSeconds = 0;
+    bool held = false;
+    std::function<void()> ended;
 };
 
 // "30 34 11" -> {30, 34, 11}, so test tables can hold identifier lists as text.
