@@ -23,7 +23,7 @@ std::array<AlarmBoxes, 10> readBoxes(const AlarmRows &rows);
 // Sounds each ringing alarm once, alarm 1 first: its wave file when the caption is not "Browse",
 // otherwise the options of the alarm table. Which alarms ring was decided before any sound starts, so a
 // long sound of alarm 1 does not rob alarm 2 of its turn in the same minute. `starting` hears of each
-// alarm (1-10) just before its sound, not after: a sound holds the thread for as long as it lasts.
+// alarm (1-10) just before its sound is asked for.
 void soundAlarms(AlarmRows &rows, const AlarmRecords &table, std::bitset<10> ringing, Language language,
                  Speaker &speaker, const std::function<void(int alarm)> &starting = {});
 

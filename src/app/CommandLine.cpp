@@ -194,6 +194,16 @@ public:
         pace.play(pcm);
     }
     void stop() override { inner->stop(); }
+    void interrupt() override
+    {
+        inner->interrupt();
+        pace.interrupt();
+    }
+    void cut() override
+    {
+        inner->cut();
+        pace.cut();
+    }
 
 private:
     std::unique_ptr<SoundDevice> inner;

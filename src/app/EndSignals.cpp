@@ -2,20 +2,17 @@
 
 #include <QSocketNotifier>
 
-#include <atomic>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-// A signal handler can reach nothing but process-wide state: the flag and a pipe that wakes the event loop.
-std::atomic<bool> signalled{false};
+// A signal handler can reach nothing but process-wide state: a pipe that wakes the event loop.
 int wakePipe[2] = {-1, -1};
 constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void onSignal(int)
 {
-    signalled = true;
     const char byte = 0;
     [[maybe_unused]] const ssize_t written = ::write(wakePipe[1], &byte, 1);
 }
@@ -49,9 +46,4 @@ EndSignals::~EndSignals()
     delete notifier;
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);
-}
-
-bool EndSignals::received()
-{
-    return signalled;
 }

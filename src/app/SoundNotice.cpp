@@ -21,5 +21,5 @@ void SoundNotice::soundPlayed(bool heard)
     const QString text = noSoundText(language);
     QTextStream(stderr) << "kalindor: " << text << Qt::endl;
     if (notify)
-        notify({QStringLiteral("Kalindor"), text, {}, {}, {}, {}});
+        notify({QStringLiteral("Kalindor"), text, {}, {}, {}});
 }

@@ -6,10 +6,10 @@
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
-#include "Player.h"
 #include "SessionBus.h"
 #include "SingleInstance.h"
 #include "SoundNotice.h"
+#include "SoundQueue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,18 +112,19 @@ int main(int argc, char *argv[])
     HPMOD shared;
     DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     SoundNotice soundNotice(shared.CurrentLanguage, notifier.function());
-    auto device = openOutput(*options, [&soundNotice](bool heard) { soundNotice.soundPlayed(heard); });
+    // The device reports from the thread that plays; the notice is given on this one.
+    auto device = openOutput(*options, [&soundNotice, app = app.get()](bool heard) {
+        QMetaObject::invokeMethod(app, [&soundNotice, heard] { soundNotice.soundPlayed(heard); }, Qt::QueuedConnection);
+    });
     if (!device)
         return 2;
-    Player player(*device);
+    SoundQueue sounds(std::move(device));
     SystemClock clock;
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
-    HorP mainWindow(shared, clock, player, std::move(services));
-    player.interruptWhen([&mainWindow] { return EndSignals::received() || mainWindow.soundCutRequested(); });
-    player.betweenPieces([&mainWindow] { mainWindow.keepTimeShown(); });
+    HorP mainWindow(shared, clock, sounds, std::move(services));
     EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
     instance.onRaise = [&mainWindow] {
         mainWindow.showNormal();

@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 Q_LOGGING_CATEGORY(secondsDrawn, "kalindor.seconds", QtWarningMsg)
 
@@ -62,7 +63,6 @@ const std::array<LanguageTexts, 3> LanguageTextsByLanguage = {{
     {QStringLiteral("Kalindor beenden"), QStringLiteral("Datum"), QStringLiteral("Klicken, um das Datum zu hören")},
     {QStringLiteral("End Kalindor"), QStringLiteral("Date"), QStringLiteral("Click to hear the date")},
 }};
-const QString SnoozeKey = QStringLiteral("snooze");
 
 const LanguageTexts &languageTexts(Language language)
 {
@@ -214,7 +214,11 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     Timer1.setSingleShot(true);
     Timer3.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &HorP::tick);
-    connect(&Timer3, &QTimer::timeout, this, &HorP::Timer3_Timer);
+    connect(&Timer3, &QTimer::timeout, this, &HorP::alarmTick);
+    speaker.whenIdle([self = QPointer<HorP>(this)] {
+        if (self)
+            self->soundsEnded();
+    });
     this->services.settings.rowState = [this](const AlarmBoxes &boxes) {
         const QDateTime now = this->clock.now();
         const Zone zone(now);
@@ -253,10 +257,37 @@ void HorP::aimTimer1()
 // The seconds first, so they are drawn on time even when the minute's announcement follows.
 void HorP::tick()
 {
+    if (speaker.busy()) {
+        keepTimeShown();
+        tickOwed = true;
+    } else {
+        Timer2_Timer();
+        Timer1_Timer();
+        Timer3_Timer();
+    }
+    aimTimer1();
+}
+
+// A ringing alarm sounds again when its sound has ended, not into it.
+void HorP::alarmTick()
+{
+    if (!speaker.busy()) {
+        Timer3_Timer();
+        return;
+    }
+    tickOwed = true;
+    Timer3.stop();
+}
+
+// Whatever fell due during the sound, once: a minute that turned meanwhile is announced now, a ringing
+// alarm rings again.
+void HorP::soundsEnded()
+{
+    if (!std::exchange(tickOwed, false))
+        return;
     Timer2_Timer();
     Timer1_Timer();
     Timer3_Timer();
-    aimTimer1();
 }
 
 bool HorP::event(QEvent *event)
@@ -359,149 +390,6 @@ void HorP::keepTimeShown()
     draw24(text24);
     const int h = now.hour();
     draw12(twelveHourText(twelveHourOf(h), text24, amPmMarkerOf(h)), amPmMarkerOf(h));
-    // The thread goes back to its event loop only when the sound has ended: paint now.
-    repaint();
-}
-
-namespace {
-// The settings window's rows as the scheduler sees them.
-class HsetRows final : public AlarmRows
-{
-public:
-    explicit HsetRows(Hset &window) : window(window) {}
-    AlarmBoxes boxes(int alarm) const override
-    {
-        AlarmBoxes texts;
-        for (int i = 0; i < 5; ++i)
-            texts[size_t(i)] = window.dateBox(alarm, i)->text();
-        return texts;
-    }
-    QString waveCaption(int alarm) const override { return window.waveFileLabel(alarm)->text(); }
-    void setWaveCaption(int alarm, const QString &caption) override { window.waveFileLabel(alarm)->setText(caption); }
-
-private:
-    Hset &window;
-};
-} // namespace
-
-void HorP::Timer3_Timer()
-{
-    // Serve the clock tick first when the minute has turned (after a long sound, a busy spell or a
-    // resume from suspend), so the clock and the alarms speak of the same minute.
-    QDateTime now = clock.now();
-    if (Label1->text() != clockText(now.time())) {
-        Timer1_Timer();
-        now = clock.now();
-    }
-    HsetRows rows(settingsWindow());
-    // The boxes are read at every check, so an edit counts at once; they are parsed only when one changed.
-    const std::array<AlarmBoxes, 10> boxes = readBoxes(rows);
-    const bool edited = boxes != rowsRead;
-    if (edited) {
-        rowsRead = boxes;
-        for (size_t k = 0; k < boxes.size(); ++k)
-            patterns[k] = AlarmPattern(boxes[k]);
-    }
-    const AlarmCheck found = watch.check(patterns, now);
-    alarmsMissed(found.missed);
-    soundAlarms(rows, shared.AlarmTable, found.ringing, shared.CurrentLanguage, speaker, [&](int alarm) {
-        sounding = alarm;
-        if (found.starting[size_t(alarm - 1)])
-            alarmStarting(alarm);
-    });
-    sounding = 0;
-    if (found.ringing.none())
-        Timer3.stop();
-    else if (!Timer3.isActive())
-        Timer3.start();
-    showNextAlarm(edited, now);
-}
-
-// Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
-void HorP::alarmStarting(int alarm)
-{
-    if (services.notify) {
-        Notice notice;
-        notice.summary = ringingNotice(alarm, Label1->text(), shared.CurrentLanguage);
-        notice.actions = {{SnoozeKey, snoozeLabel(shared.CurrentLanguage)}};
-        notice.actedNow = [taken = snoozeTaken, alarm](const QString &key) {
-            if (key == SnoozeKey)
-                taken->store(alarm);
-        };
-        notice.acted = [self = QPointer<HorP>(this), alarm](const QString &key) {
-            if (self && key == SnoozeKey)
-                self->snooze(alarm);
-        };
-        services.notify(notice);
-    }
-    QApplication::alert(this);
-    // The sound about to start holds the thread: hand the urgency hint to the window system now.
-    QGuiApplication::sync();
-}
-
-void HorP::alarmsMissed(const std::vector<AlarmCheck::Missed> &missed)
-{
-    const QDateTime now = clock.now();
-    for (const AlarmCheck::Missed &alarm : missed) {
-        const QString text = missedNotice(alarm.alarm, alarm.at, now.toMSecsSinceEpoch(), Zone(now), shared.CurrentLanguage);
-        if (services.complain)
-            services.complain(text);
-        if (services.notify)
-            services.notify({text, QString(), {}, {}, {}, {}});
-    }
-}
-
-bool HorP::soundCutRequested() const
-{
-    return sounding != 0 && snoozeTaken->load() == sounding;
-}
-
-void HorP::snooze(int alarm)
-{
-    watch.snooze(alarm, clock.now());
-    int taken = alarm;
-    snoozeTaken->compare_exchange_strong(taken, 0);
-}
-
-// The alarm-set button says when the next of the ten alarms rings; worked out again only when a row,
-// the minute or the language has changed, not at every check.
-void HorP::showNextAlarm(bool edited, const QDateTime &now)
-{
-    const qint64 minute = now.date().toJulianDay() * 1440 + now.time().hour() * 60 + now.time().minute();
-    if (!edited && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage)
-        return;
-    nextAlarmMinute = minute;
-    nextAlarmLanguage = shared.CurrentLanguage;
-    const Zone zone(now);
-    const QString text = nextAlarmText(alarmStates(rowsRead, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(),
-                                       zone, shared.CurrentLanguage);
-    Command6->setToolTip(text);
-    Command6->setAccessibleDescription(text);
-    if (settings)
-        settings->refreshStates();
-}
-
-// After a save: what was set, when each alarm rings and why a row never will, on the desktop or in a box.
-void HorP::alarmsSaved()
-{
-    std::array<AlarmBoxes, 10> rows;
-    for (size_t k = 0; k < rows.size(); ++k)
-        rows[k] = {shared.AlarmTable[k].day, shared.AlarmTable[k].month, shared.AlarmTable[k].year,
-                   shared.AlarmTable[k].hour, shared.AlarmTable[k].minute};
-    const QDateTime now = clock.now();
-    const Zone zone(now);
-    const qint64 ms = now.toMSecsSinceEpoch();
-    const QString title = saveSummaryTitle(shared.CurrentLanguage);
-    const QString text = saveSummary(alarmStates(rows, ms, zone), ms, zone, shared.CurrentLanguage);
-    Notice notice{title, text, {}, {}, {}, {}};
-    notice.unseen = [self = QPointer<HorP>(this), title, text] {
-        if (self && self->services.inform)
-            self->services.inform(self, title, text);
-    };
-    if (services.notify)
-        services.notify(notice);
-    else if (services.inform)
-        services.inform(this, title, text);
 }
 
 void HorP::calendrier()
@@ -578,9 +466,10 @@ void HorP::Label2_Change()
     Command3_Click();
 }
 
+// The sound is cut at once; the alarm rings on at the following checks, behind the box too.
 void HorP::Command4_Click()
 {
-    speaker.StopSound();
+    speaker.cutSound();
     if (services.showStopMessage)
         services.showStopMessage(this, stopMessage(shared.CurrentLanguage));
 }

@@ -18,9 +18,7 @@
 #include <QWidget>
 
 #include <array>
-#include <atomic>
 #include <functional>
-#include <memory>
 
 struct HorPServices
 {
@@ -64,14 +62,14 @@ public:
     void Timer3_Timer();
     void calendrier();
     // What Timer1 runs once a second: the seconds, the clock, the alarm check, then it aims Timer1 again.
+    // While a sound plays only the glyphs follow the time, and the rest waits for the sound's end.
     void tick();
 
-    // Between the pieces of a sound, which holds the thread: the seconds and the glyphs go on showing the
-    // time. The clock texts keep theirs until the next tick, so no announcement starts inside a sound.
+    // While a sound plays: the seconds and the glyphs go on showing the time. The clock texts keep
+    // theirs until the sound has ended, so no announcement starts inside a sound or waits behind it.
     void keepTimeShown();
-    // True while the alarm now sounding has just been snoozed from its notice: its sound ends at once.
-    bool soundCutRequested() const;
-    // What the Snooze action of alarm k's notice does: silence for the rest of its minute, a ring ten minutes on.
+    // What the Snooze action of alarm k's notice does: its sound ends, silence for the rest of its
+    // minute, a ring ten minutes on.
     void snooze(int alarm);
 
     // The settings window, created hidden (which loads both settings files) when it does not exist.
@@ -90,7 +88,7 @@ public:
     // Timer1 wakes the program once a second, just after the wall clock's second changes, for the clock
     // (Timer1_Timer), the seconds (Timer2_Timer) and the alarm check (Timer3_Timer); it is aimed afresh at
     // each tick, so it never drifts and follows a clock that is set. Timer3 checks ten times a second
-    // while an alarm rings, so that its repetitions follow each other without a pause.
+    // while an alarm rings and no sound plays, so that its repetitions follow each other without a pause.
     QTimer Timer1, Timer3;
     QPointer<info> aboutBox;
 
@@ -101,11 +99,13 @@ protected:
 
 private:
     void aimTimer1();
+    void alarmTick();
+    void soundsEnded();
     void putTwoDigits(GlyphSlot *tens, GlyphSlot *units, int value);
     void draw24(const QString &text24);
     void draw12(const QString &text12, const QString &marker);
     void languageChosen();
-    void alarmStarting(int alarm);
+    void alarmStarting(int alarm, const QString &minute);
     void alarmsMissed(const std::vector<AlarmCheck::Missed> &missed);
     void showNextAlarm(bool edited, const QDateTime &now);
     void alarmsSaved();
@@ -126,6 +126,6 @@ private:
     qint64 nextAlarmMinute = -1;
     Language nextAlarmLanguage = -1;
     int sounding = 0; // the alarm whose sound plays now, 0 for none
-    // Set by the notification's bus thread when Snooze is taken, so the sound ends without waiting for this one.
-    std::shared_ptr<std::atomic<int>> snoozeTaken = std::make_shared<std::atomic<int>>(0);
+    // A tick or an alarm check fell due while a sound played: one of each runs when it ends.
+    bool tickOwed = false;
 };

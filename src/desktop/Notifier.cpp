@@ -65,7 +65,7 @@ public:
                 unseen(notice);
                 return;
             }
-            if (!notice.acted && !notice.actedNow)
+            if (!notice.acted)
                 return;
             if (open.size() >= MaxOpenNotices)
                 open.erase(open.begin());
@@ -79,8 +79,6 @@ private slots:
         const auto found = open.find(id);
         if (found == open.end())
             return;
-        if (found->second.actedNow)
-            found->second.actedNow(key);
         if (const auto acted = found->second.acted)
             QMetaObject::invokeMethod(caller, [acted, key] { acted(key); }, Qt::QueuedConnection);
     }

@@ -16,8 +16,6 @@ struct Notice
     QList<QPair<QString, QString>> actions;
     // On the caller's thread, when the user takes an action.
     std::function<void(const QString &key)> acted;
-    // At once, on the bus thread, while the caller's thread may be busy playing a sound: may only set flags.
-    std::function<void(const QString &key)> actedNow;
     // On the caller's thread, when no notification server took the notice.
     std::function<void()> unseen;
 };

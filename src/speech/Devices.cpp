@@ -3,12 +3,23 @@
 #include "PulseDevice.h"
 #include "WavFileDevice.h"
 
-#include <QThread>
+#include <chrono>
 
 void SilentDevice::play(const Pcm &pcm)
 {
-    if (keepTime)
-        QThread::usleep(static_cast<unsigned long>(pcm.seconds() * 1e6));
+    if (!keepTime)
+        return;
+    std::unique_lock lock(mutex);
+    woken.wait_for(lock, std::chrono::duration<double>(pcm.seconds()), [this] { return interrupted.load(); });
+}
+
+void SilentDevice::interrupt()
+{
+    {
+        std::lock_guard lock(mutex); // so that a play() about to wait cannot miss the news
+        interrupted = true;
+    }
+    woken.notify_all();
 }
 
 std::unique_ptr<SoundDevice> openSpeakers(std::function<void(bool heard)> report)

@@ -3,8 +3,11 @@
 
 #include "SoundDevice.h"
 
+#include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 // The desktop's sound server, connected at the first sound. Without one, sounds keep their time
 // silently; `report` learns after every sound whether it reached the server.
@@ -19,7 +22,12 @@ public:
     explicit SilentDevice(bool keepTime = true) : keepTime(keepTime) {}
     void play(const Pcm &pcm) override;
     void stop() override {}
+    void interrupt() override;
+    void cut() override { interrupted = false; }
 
 private:
     bool keepTime;
+    std::atomic<bool> interrupted{false};
+    std::mutex mutex;
+    std::condition_variable woken;
 };

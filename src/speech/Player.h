@@ -17,11 +17,11 @@ public:
     void StopSound() override;
     void PlaySoundFile(const QString &path) override;
 
-    // Once `requested` returns true, sounds end at the next piece and further sounds are not played:
-    // the program is ending. Asked before every piece, so it must be cheap.
+    // While `requested` returns true, a sound ends at the next piece and no other starts: it has been
+    // cut. Asked before every piece, so it must be cheap.
     void interruptWhen(std::function<bool()> requested) { stopRequested = std::move(requested); }
-    // Called after every piece, about ten times a second while a sound plays: the window's chance to
-    // show that time goes on. Must be cheap, and must not play anything.
+    // Called after every piece, about ten times a second while a sound plays. Must be cheap, and must
+    // not play anything.
     void betweenPieces(std::function<void()> call) { pieceDone = std::move(call); }
 
     // The image of the sample played last; replaced whole by each PlaySample.

@@ -3,11 +3,11 @@
 #include "PcmConvert.h"
 
 #include <QAbstractEventDispatcher>
-#include <QThread>
 
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -17,7 +17,7 @@ QDeadlineTimer after(double seconds)
     return QDeadlineTimer(std::llround(std::max(0.0, seconds) * 1000), Qt::PreciseTimer);
 }
 
-// The loop's lock, held by the window thread around every call into libpulse.
+// The loop's lock, held around every call into libpulse.
 class Locked
 {
 public:
@@ -39,20 +39,11 @@ void wakeOnTime(pa_mainloop_api *, pa_time_event *, const struct timeval *, void
 
 } // namespace
 
-PulseDevice::PulseDevice(std::function<void(bool heard)> report) : report(std::move(report))
+// The loop exists from the start, so that interrupt() can reach it from any thread; its thread starts
+// with the first sound.
+PulseDevice::PulseDevice(std::function<void(bool heard)> report)
+    : report(std::move(report)), loop(pa_threaded_mainloop_new())
 {
-    startSoon.setSingleShot(true);
-    startSoon.setInterval(0);
-    startSoon.callOnTimeout([this] {
-        if (!stream)
-            return;
-        Locked lock(loop);
-        if (pa_operation *op = streamGood() ? pa_stream_trigger(stream, nullptr, nullptr) : nullptr)
-            pa_operation_unref(op);
-    });
-    idleClose.setSingleShot(true);
-    idleClose.setInterval(IdleCloseMs);
-    idleClose.callOnTimeout([this] { closeStream(); });
 }
 
 PulseDevice::~PulseDevice()
@@ -64,30 +55,94 @@ PulseDevice::~PulseDevice()
         Locked lock(loop);
         dropServer(false);
     }
-    pa_threaded_mainloop_stop(loop);
+    if (loopRunning)
+        pa_threaded_mainloop_stop(loop);
     pa_threaded_mainloop_free(loop);
 }
 
 void PulseDevice::play(const Pcm &pcm)
 {
-    if (pcm.frames() == 0)
+    if (pcm.frames() == 0 || interrupted)
         return;
     const QDeadlineTimer soundEnd = after(pcm.seconds());
-    startSoon.stop();
-    idleClose.stop();
+    stopTimers();
     const bool heard = writeSound(pcm);
+    if (interrupted)
+        return; // cut short: that says nothing of the server
     if (!heard) {
         // Keep the phrase's timing, as if the sound had been heard.
-        const qint64 ms = soundEnd.remainingTime();
-        if (ms > 0)
-            QThread::msleep(static_cast<unsigned long>(ms));
+        std::unique_lock lock(silenceMutex);
+        silenceEnds.wait_for(lock, std::chrono::milliseconds(soundEnd.remainingTime()), [this] { return interrupted.load(); });
     } else if (QAbstractEventDispatcher::instance()) {
         // Without an event loop (a tool, --say) the stream waits for the next sound, stop() or the destructor.
-        startSoon.start();
-        idleClose.start();
+        startTimers();
     }
     if (report)
         report(heard);
+}
+
+void PulseDevice::startTimers()
+{
+    if (!startSoon) {
+        startSoon = std::make_unique<QTimer>();
+        startSoon->setSingleShot(true);
+        startSoon->setInterval(0);
+        startSoon->callOnTimeout([this] {
+            if (!stream)
+                return;
+            Locked lock(loop);
+            if (pa_operation *op = streamGood() ? pa_stream_trigger(stream, nullptr, nullptr) : nullptr)
+                pa_operation_unref(op);
+        });
+        idleClose = std::make_unique<QTimer>();
+        idleClose->setSingleShot(true);
+        idleClose->setInterval(IdleCloseMs);
+        idleClose->callOnTimeout([this] { closeStream(); });
+    }
+    startSoon->start();
+    idleClose->start();
+}
+
+void PulseDevice::stopTimers()
+{
+    if (!startSoon)
+        return;
+    startSoon->stop();
+    idleClose->stop();
+}
+
+void PulseDevice::interrupt()
+{
+    {
+        std::lock_guard lock(silenceMutex); // a silent play() about to wait cannot miss it
+        interrupted = true;
+    }
+    silenceEnds.notify_all();
+    if (!loop)
+        return;
+    // A wait for the server holds the loop's lock except while it sleeps, so the signal cannot come
+    // between its look at `interrupted` and its sleep.
+    Locked lock(loop);
+    pa_threaded_mainloop_signal(loop, 0);
+}
+
+void PulseDevice::cut()
+{
+    interrupted = false;
+    stopTimers();
+    if (!stream)
+        return;
+    Locked lock(loop);
+    dropStream();
+}
+
+// With the loop locked. What the server holds is dropped, not played out, and nothing waits for the
+// server's answer, so a stopped one cannot hold it up.
+void PulseDevice::dropStream()
+{
+    if (pa_operation *op = streamGood() ? pa_stream_flush(stream, nullptr, nullptr) : nullptr)
+        pa_operation_unref(op);
+    releaseStream();
 }
 
 bool PulseDevice::writeSound(const Pcm &pcm)
@@ -114,13 +169,13 @@ bool PulseDevice::writeSound(const Pcm &pcm)
     return writeAll(sound);
 }
 
-// With the loop locked: true once `done()` holds, false when the deadline passes first.
+// With the loop locked: true once `done()` holds, false when the deadline passes or an interrupt comes first.
 template <typename Done>
 bool PulseDevice::waitUntil(Done done, const QDeadlineTimer &deadline)
 {
     while (!done()) {
         const qint64 ms = deadline.remainingTime();
-        if (ms == 0)
+        if (ms == 0 || interrupted)
             return false;
         pa_context_rttime_restart(context, wakeUp, pa_rtclock_now() + pa_usec_t(ms) * PA_USEC_PER_MSEC);
         pa_threaded_mainloop_wait(loop);
@@ -137,17 +192,12 @@ bool PulseDevice::connectServer()
         // The server went away since the last sound (a restart): try again at once.
         dropServer(false);
     }
-    if (!retryAt.hasExpired())
+    if (!retryAt.hasExpired() || !loop)
         return false;
-    if (!loop) {
-        loop = pa_threaded_mainloop_new();
-        if (!loop)
+    if (!loopRunning) {
+        if (pa_threaded_mainloop_start(loop) < 0)
             return false;
-        if (pa_threaded_mainloop_start(loop) < 0) {
-            pa_threaded_mainloop_free(loop);
-            loop = nullptr;
-            return false;
-        }
+        loopRunning = true;
     }
     Locked lock(loop);
     pa_proplist *properties = pa_proplist_new();
@@ -168,7 +218,7 @@ bool PulseDevice::connectServer()
                      QDeadlineTimer(AnswerMs));
     if (answered && pa_context_get_state(context) == PA_CONTEXT_READY)
         return true;
-    dropServer(true);
+    dropServer(!interrupted);
     return false;
 }
 
@@ -188,7 +238,10 @@ bool PulseDevice::openStream(int sampleRate, int channels)
         && waitUntil([this] { return pa_stream_get_state(stream) != PA_STREAM_CREATING; }, QDeadlineTimer(AnswerMs))
         && pa_stream_get_state(stream) == PA_STREAM_READY;
     if (!ready) {
-        dropServer(true);
+        if (interrupted)
+            releaseStream();
+        else
+            dropServer(true);
         return false;
     }
     streamRate = sampleRate;
@@ -212,6 +265,8 @@ bool PulseDevice::writeAll(const Pcm &pcm)
             room = pa_stream_writable_size(stream);
             return room > 0 && room != size_t(-1);
         }, giveUpAt);
+        if (interrupted)
+            return false; // the stream stays for cut() to drop
         if (!asked || !streamGood()) {
             // A stalled server is left alone for a while; one that went away may be back at the next sound.
             dropServer(!asked);
@@ -240,12 +295,11 @@ void PulseDevice::stop()
 
 void PulseDevice::closeStream()
 {
-    startSoon.stop();
-    idleClose.stop();
+    stopTimers();
     if (!stream)
         return;
     Locked lock(loop);
-    if (streamGood()) {
+    if (streamGood() && !interrupted) {
         // Draining also starts a stream that holds less than its pre-buffer.
         drained = false;
         pa_operation *op = pa_stream_drain(stream, [](pa_stream *, int, void *self) {
@@ -259,6 +313,10 @@ void PulseDevice::closeStream()
             if (!done)
                 pa_operation_cancel(op);
             pa_operation_unref(op);
+        }
+        if (op && !done && interrupted) {
+            dropStream();
+            return;
         }
         if (op && !done) {
             // The server took the sound but does not play it: it has stalled.

@@ -6,7 +6,11 @@
 #include <QDeadlineTimer>
 #include <QTimer>
 
+#include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 struct pa_context;
 struct pa_stream;
@@ -41,6 +45,10 @@ public:
     void play(const Pcm &pcm) override;
     // Lets the buffered end of the last sound play out, then closes the stream.
     void stop() override;
+    // Ends any wait for the server at once, a stopped one too.
+    void interrupt() override;
+    // Drops what the server holds and closes the stream, without waiting for the server.
+    void cut() override;
 
 private:
     bool writeSound(const Pcm &pcm);
@@ -51,11 +59,15 @@ private:
     template <typename Done>
     bool waitUntil(Done done, const QDeadlineTimer &deadline);
     void closeStream();
+    void startTimers();
+    void stopTimers();
+    void dropStream();
     void releaseStream();
     void dropServer(bool retryLater);
 
     std::function<void(bool)> report;
-    pa_threaded_mainloop *loop = nullptr;
+    pa_threaded_mainloop *loop; // made with the device, started at the first sound
+    bool loopRunning = false;
     pa_context *context = nullptr;
     pa_time_event *wakeUp = nullptr; // ends a wait at its time limit
     pa_stream *stream = nullptr;
@@ -63,8 +75,13 @@ private:
     int streamChannels = 0;
     bool drained = false;
     QDeadlineTimer retryAt;
+    std::atomic<bool> interrupted{false};
+    // Without a server a sound keeps its time here, unless interrupted.
+    std::mutex silenceMutex;
+    std::condition_variable silenceEnds;
     // Starts a stream that holds less than its pre-buffer once the caller is back in its event loop,
-    // so a short sound with nothing after it is heard at once.
-    QTimer startSoon;
-    QTimer idleClose;
+    // so a short sound with nothing after it is heard at once. Made at the first sound, so that they
+    // belong to the thread that plays.
+    std::unique_ptr<QTimer> startSoon;
+    std::unique_ptr<QTimer> idleClose;
 };

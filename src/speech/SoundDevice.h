@@ -9,6 +9,11 @@ public:
     virtual ~SoundDevice() = default;
     // Returns once the sound has been handed over to be heard in full; never throws, never blocks for ever.
     virtual void play(const Pcm &pcm) = 0;
-    // Silences whatever is still sounding; harmless when nothing is.
+    // Lets what is still sounding end, then silences the device; harmless when nothing sounds.
     virtual void stop() = 0;
+    // The one call that may come from another thread: the play() or stop() under way returns as soon as
+    // it can, and so does every play() until cut().
+    virtual void interrupt() {}
+    // Silences at once, dropping what is still buffered to be heard, and ends an interrupt().
+    virtual void cut() { stop(); }
 };

@@ -1,7 +1,9 @@
-// The three sound operations that phrases, alarms and the stop button call.
+// The sound operations that phrases, alarms and the stop button call.
 #pragma once
 
 #include "Sound.h"
+
+#include <functional>
 
 class Speaker
 {
@@ -12,4 +14,19 @@ public:
     virtual void StopSound() = 0;
     // Plays a user's sound file to its end, or the default alert when it cannot be played.
     virtual void PlaySoundFile(const QString &path) = 0;
+
+    // A speaker may return from the calls above before their sounds are heard, playing them one after
+    // another, in the order asked. What follows lets the caller keep in step with it; a speaker that
+    // plays each sound before returning needs none of it.
+
+    // Silences at once the sound that plays and drops those still waiting, for the stop button, a
+    // snooze and the end of the program.
+    virtual void cutSound() { StopSound(); }
+    // Runs `call` on the caller's thread once every sound asked for before it has been played, and
+    // before any asked for after it starts. A cut drops sounds, never calls.
+    virtual void whenHeard(std::function<void()> call) { call(); }
+    // True while a sound plays or waits to be played.
+    virtual bool busy() const { return false; }
+    // `call` runs on the caller's thread each time the last sound asked for has been played.
+    virtual void whenIdle(std::function<void()> call) { (void)call; }
 };

@@ -5,6 +5,7 @@
 # or absent; SIGTERM in a long sound; daylight saving, a jump of the clock, a new zone, a 1 Hz file;
 # Snooze and the save summary; hostile settings files and a second Kalindor; no display; Wayland; the
 # windows as a screen reader reads them; the desktop files and the package.
+import math
 import os
 import re
 import signal
@@ -349,6 +350,75 @@ def packaging(world, source, build):
         check(package in depends, f"Depends lacks {package}: {depends}")
     check("qt6-wayland" in run("dpkg-deb", "--field", deb, "Recommends"), "Recommends lacks qt6-wayland")
     run("lintian", "--fail-on", "error,warning", deb)
+
+
+def window_id(name):
+    tree = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True).stdout
+    return next(int(line.split()[0], 16) for line in tree.splitlines() if f' "{name}": ' in line)
+
+
+def ping(name):
+    # True once the window has answered a window manager's _NET_WM_PING on the root window, within 1 s.
+    from Xlib import X, display, protocol
+    screen = display.Display()
+    screen.screen().root.change_attributes(event_mask=X.StructureNotifyMask)
+    window = screen.create_resource_object("window", window_id(name))
+    asked = [screen.intern_atom("_NET_WM_PING"), 4711, window.id, 0, 0]
+    started = time.monotonic()
+    window.send_event(protocol.event.ClientMessage(window=window, client_type=screen.intern_atom("WM_PROTOCOLS"), data=(32, asked)))
+    screen.flush()
+    while time.monotonic() - started < 1:
+        event = screen.next_event() if screen.pending_events() else time.sleep(0.005)
+        if event and event.type == X.ClientMessage and list(event.data[1][:2]) == asked[:2]:
+            print(f"_NET_WM_PING answered after {(time.monotonic() - started) * 1000:.0f} ms")
+            return True
+
+
+def within(limit, what, act, done):
+    started = time.monotonic()
+    act()
+    check(wait_for(limit, done), f"{what}: not within {limit} s")
+    print(f"{what} after {time.monotonic() - started:.2f} s")
+
+
+@scenario
+def sound_responsive(world):
+    # 8 s into a 60 s file under a sound server the About box opens, a ping is answered, STOP silences
+    # the file at once and shows its box while the alarm rings on, and FIN ends Kalindor; SIGTERM ends it
+    # with the server stopped in the middle of the file.
+    world.sound()
+    world.display()
+    # A 440 Hz tone of 59 s after a second of silence, so that a ring started again begins silent.
+    samples = [0] * 8000 + [int(8000 * math.sin(i * 2 * math.pi * 440 / 8000)) for i in range(59 * 8000)]
+    alarm = f"5 12 2026 7 30 0 0 0 {wav(world.dir / 'long.wav', 0, data=struct.pack(f'<{len(samples)}h', *samples))}"
+    k = world.kalindor(at="2026-12-05 07:29:58", alarms=[alarm], output=False)
+    check(wait_for(20, lambda: heard(world.record(0.5))), "the file was not heard")
+    time.sleep(6)  # into the middle of the file
+    within(1, "About box", lambda: click("^KALINDOR$", 176, 53), lambda: "À propos de Kalindor" in world.windows())
+    subprocess.run(["xdotool", "windowmove", str(window_id("À propos de Kalindor")), "200", "200"], check=True)
+    check(ping("KALINDOR"), "_NET_WM_PING not answered within 1 s")
+    recording = world.dir / "recording"
+    world.start(["parec", "-d", "speakers.monitor", "--raw", "--format=s16le", "--rate=8000", "--channels=1",
+                 "--latency-msec=20"], stdout=open(recording, "wb"))
+    check(wait_for(5, lambda: recording.stat().st_size > 8000), "nothing recorded")
+    at = recording.stat().st_size & ~1
+    within(1, "stop message", lambda: click("^KALINDOR$", 315, 66), lambda: "Kalindor" in world.windows())
+    check(wait_for(10, lambda: recording.stat().st_size > at + 40000), "the recording stopped")
+    sound = recording.read_bytes()
+    span = lambda start, end: sound[at + int(start * 16000) & ~1:at + int(end * 16000) & ~1]
+    silent = sound.index(bytes(800), at) - at >> 4  # ms, at 16 bytes a millisecond
+    print(f"silent {silent} ms after STOP was clicked")
+    check(heard(sound[at - 4000:at]) and silent < 100 and not heard(span(0.1, 0.9)), "STOP did not silence the file at once")
+    check(heard(span(1.6, 2.4)), "the alarm did not ring on after STOP")
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    check(wait_for(2, lambda: "Kalindor" not in world.windows()), "the stop message was not confirmed")
+    within(1, "FIN ended Kalindor", lambda: click("^KALINDOR$", 347, 48), lambda: k.poll() == 0)
+    stopped = world.kalindor(name="stopped", at="2026-12-05 07:29:58", alarms=[alarm], output=False)
+    check(wait_for(20, lambda: heard(world.record(0.5))), "the file was not heard again")
+    os.kill(world.pulse.pid, signal.SIGSTOP)
+    time.sleep(1)
+    within(1, "SIGTERM ended Kalindor with the server stopped", lambda: os.kill(stopped.pid, signal.SIGTERM),
+           lambda: stopped.poll() is not None)
 
 
 if __name__ == "__main__":

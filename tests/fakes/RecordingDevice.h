@@ -16,14 +16,17 @@ public:
     explicit RecordingDevice(FakeClock *clock = nullptr) : clock(clock) {}
     void play(const Pcm &pcm) override;
     void stop() override { log << QStringLiteral("stop"); }
+    void cut() override { log << QStringLiteral("cut"); }
 
     QStringList log;
     double playedSeconds = 0;
     FakeClock *clock; // moved on by each sound's length when set
+    std::function<void()> eachPiece; // called as each piece is handed over, before it is logged
 };
 
 // Logs PlaySample identifiers, stops and file paths without decoding anything. With a clock, a
-// file moves it on by `fileSeconds`, so a long sound is testable without waiting.
+// file moves it on by `fileSeconds`, so a long sound is testable without waiting. While `held`, a
+// sound plays until the test calls `ended`.
 class RecordingSpeaker final : public Speaker
 {
 public:
@@ -36,12 +39,16 @@ public:
             clock->advanceMs(qint64(fileSeconds) * 1000);
     }
     void clear() { ids.clear(); files.clear(); stops = 0; }
+    bool busy() const override { return held; }
+    void whenIdle(std::function<void()> call) override { ended = std::move(call); }
 
     std::vector<int> ids;
     QStringList files;
     int stops = 0;
     FakeClock *clock = nullptr;
     int fileSeconds = 0;
+    bool held = false;
+    std::function<void()> ended;
 };
 
 // "30 34 11" -> {30, 34, 11}, so test tables can hold identifier lists as text.

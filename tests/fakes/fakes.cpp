@@ -8,6 +8,8 @@
 
 void RecordingDevice::play(const Pcm &pcm)
 {
+    if (eachPiece)
+        eachPiece();
     if (!pcm.continuation)
         log << pcm.origin;
     playedSeconds += pcm.seconds();

@@ -1,0 +1,154 @@
+// The main window's alarms: the check, the ringing notice and its Snooze, missed minutes, the
+// next-alarm tooltip and what Save tells.
+#include "HorP.h"
+
+#include "AlarmScheduler.h"
+#include "AlarmTexts.h"
+#include "ClockTexts.h"
+
+#include <QApplication>
+
+namespace {
+const QString SnoozeKey = QStringLiteral("snooze");
+
+// The settings window's rows as the scheduler sees them.
+class HsetRows final : public AlarmRows
+{
+public:
+    explicit HsetRows(Hset &window) : window(window) {}
+    AlarmBoxes boxes(int alarm) const override
+    {
+        AlarmBoxes texts;
+        for (int i = 0; i < 5; ++i)
+            texts[size_t(i)] = window.dateBox(alarm, i)->text();
+        return texts;
+    }
+    QString waveCaption(int alarm) const override { return window.waveFileLabel(alarm)->text(); }
+    void setWaveCaption(int alarm, const QString &caption) override { window.waveFileLabel(alarm)->setText(caption); }
+
+private:
+    Hset &window;
+};
+} // namespace
+
+void HorP::Timer3_Timer()
+{
+    // Serve the clock tick first when the minute has turned (after a busy spell or a resume from
+    // suspend), so the clock and the alarms speak of the same minute.
+    QDateTime now = clock.now();
+    if (Label1->text() != clockText(now.time())) {
+        Timer1_Timer();
+        now = clock.now();
+    }
+    HsetRows rows(settingsWindow());
+    // The boxes are read at every check, so an edit counts at once; they are parsed only when one changed.
+    const std::array<AlarmBoxes, 10> boxes = readBoxes(rows);
+    const bool edited = boxes != rowsRead;
+    if (edited) {
+        rowsRead = boxes;
+        for (size_t k = 0; k < boxes.size(); ++k)
+            patterns[k] = AlarmPattern(boxes[k]);
+    }
+    const AlarmCheck found = watch.check(patterns, now);
+    alarmsMissed(found.missed);
+    // Each alarm is told of, and becomes the one Snooze cuts, as its own sound begins: the sounds of
+    // alarms before it may still be playing.
+    const QPointer<HorP> self(this);
+    const QString minute = Label1->text();
+    soundAlarms(rows, shared.AlarmTable, found.ringing, shared.CurrentLanguage, speaker, [&](int alarm) {
+        speaker.whenHeard([self, alarm, minute, starting = bool(found.starting[size_t(alarm - 1)])] {
+            if (!self)
+                return;
+            self->sounding = alarm;
+            if (starting)
+                self->alarmStarting(alarm, minute);
+        });
+    });
+    if (found.ringing.any()) {
+        speaker.whenHeard([self] {
+            if (self)
+                self->sounding = 0;
+        });
+    }
+    if (found.ringing.none())
+        Timer3.stop();
+    else if (!Timer3.isActive())
+        Timer3.start();
+    showNextAlarm(edited, now);
+}
+
+// Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
+void HorP::alarmStarting(int alarm, const QString &minute)
+{
+    if (services.notify) {
+        Notice notice;
+        notice.summary = ringingNotice(alarm, minute, shared.CurrentLanguage);
+        notice.actions = {{SnoozeKey, snoozeLabel(shared.CurrentLanguage)}};
+        notice.acted = [self = QPointer<HorP>(this), alarm](const QString &key) {
+            if (self && key == SnoozeKey)
+                self->snooze(alarm);
+        };
+        services.notify(notice);
+    }
+    QApplication::alert(this);
+}
+
+void HorP::alarmsMissed(const std::vector<AlarmCheck::Missed> &missed)
+{
+    const QDateTime now = clock.now();
+    for (const AlarmCheck::Missed &alarm : missed) {
+        const QString text = missedNotice(alarm.alarm, alarm.at, now.toMSecsSinceEpoch(), Zone(now), shared.CurrentLanguage);
+        if (services.complain)
+            services.complain(text);
+        if (services.notify)
+            services.notify({text, QString(), {}, {}, {}});
+    }
+}
+
+void HorP::snooze(int alarm)
+{
+    watch.snooze(alarm, clock.now());
+    if (sounding == alarm)
+        speaker.cutSound();
+}
+
+// The alarm-set button says when the next of the ten alarms rings; worked out again only when a row,
+// the minute or the language has changed, not at every check.
+void HorP::showNextAlarm(bool edited, const QDateTime &now)
+{
+    const qint64 minute = now.date().toJulianDay() * 1440 + now.time().hour() * 60 + now.time().minute();
+    if (!edited && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage)
+        return;
+    nextAlarmMinute = minute;
+    nextAlarmLanguage = shared.CurrentLanguage;
+    const Zone zone(now);
+    const QString text = nextAlarmText(alarmStates(rowsRead, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(),
+                                       zone, shared.CurrentLanguage);
+    Command6->setToolTip(text);
+    Command6->setAccessibleDescription(text);
+    if (settings)
+        settings->refreshStates();
+}
+
+// After a save: what was set, when each alarm rings and why a row never will, on the desktop or in a box.
+void HorP::alarmsSaved()
+{
+    std::array<AlarmBoxes, 10> rows;
+    for (size_t k = 0; k < rows.size(); ++k)
+        rows[k] = {shared.AlarmTable[k].day, shared.AlarmTable[k].month, shared.AlarmTable[k].year,
+                   shared.AlarmTable[k].hour, shared.AlarmTable[k].minute};
+    const QDateTime now = clock.now();
+    const Zone zone(now);
+    const qint64 ms = now.toMSecsSinceEpoch();
+    const QString title = saveSummaryTitle(shared.CurrentLanguage);
+    const QString text = saveSummary(alarmStates(rows, ms, zone), ms, zone, shared.CurrentLanguage);
+    Notice notice{title, text, {}, {}, {}};
+    notice.unseen = [self = QPointer<HorP>(this), title, text] {
+        if (self && self->services.inform)
+            self->services.inform(self, title, text);
+    };
+    if (services.notify)
+        services.notify(notice);
+    else if (services.inform)
+        services.inform(this, title, text);
+}

@@ -1,0 +1,145 @@
+#include "SoundQueue.h"
+
+#include <algorithm>
+
+SoundQueue::SoundQueue(std::unique_ptr<SoundDevice> device, SampleCatalogue catalogue)
+    : device(std::move(device)), output(this->device.get()), player(*output, std::move(catalogue)),
+      worker(new QObject)
+{
+    // A piece ends the sound it belongs to once a cut has come after the sound was taken up.
+    player.interruptWhen([this] { return cuts.load() != cutsHandled; });
+    thread.setObjectName(QStringLiteral("sound"));
+    worker->moveToThread(&thread);
+    thread.start();
+}
+
+SoundQueue::~SoundQueue()
+{
+    {
+        std::lock_guard lock(mutex);
+        items.clear();
+        ending = true;
+        ++cuts;
+    }
+    callDone.notify_all();
+    output->interrupt();
+    QMetaObject::invokeMethod(worker, [this] {
+        device->cut();
+        device.reset();
+        thread.quit();
+    }, Qt::QueuedConnection);
+    thread.wait();
+    delete worker;
+}
+
+void SoundQueue::PlaySample(SampleId id)
+{
+    append({Item::Kind::Sample, id, {}, {}});
+}
+
+void SoundQueue::PlaySoundFile(const QString &path)
+{
+    append({Item::Kind::File, 0, path, {}});
+}
+
+void SoundQueue::StopSound()
+{
+    append({Item::Kind::Stop, 0, {}, {}});
+}
+
+void SoundQueue::whenHeard(std::function<void()> call)
+{
+    append({Item::Kind::Call, 0, {}, std::move(call)});
+}
+
+void SoundQueue::cutSound()
+{
+    {
+        std::lock_guard lock(mutex);
+        // The calls stay: what they tell or record must still happen, in order.
+        std::erase_if(items, [](const Item &item) { return item.kind != Item::Kind::Call; });
+        ++cuts;
+        scheduleLocked(); // the device is cut on its own thread, even when nothing plays
+    }
+    output->interrupt();
+}
+
+bool SoundQueue::busy() const
+{
+    std::lock_guard lock(mutex);
+    return playing || !items.empty();
+}
+
+void SoundQueue::append(Item item)
+{
+    std::lock_guard lock(mutex);
+    if (ending)
+        return;
+    items.push_back(std::move(item));
+    scheduleLocked();
+}
+
+void SoundQueue::scheduleLocked()
+{
+    if (scheduled || ending)
+        return;
+    scheduled = true;
+    QMetaObject::invokeMethod(worker, [this] { playQueued(); }, Qt::QueuedConnection);
+}
+
+void SoundQueue::playQueued()
+{
+    for (;;) {
+        Item item;
+        {
+            std::unique_lock lock(mutex);
+            playing = false;
+            if (ending)
+                return;
+            if (const unsigned cut = cuts.load(); cut != cutsHandled) {
+                lock.unlock();
+                device->cut();
+                cutsHandled = cut;
+                continue;
+            }
+            if (items.empty()) {
+                scheduled = false;
+                break;
+            }
+            item = std::move(items.front());
+            items.pop_front();
+            playing = true;
+        }
+        switch (item.kind) {
+        case Item::Kind::Sample: player.PlaySample(item.id); break;
+        case Item::Kind::File: player.PlaySoundFile(item.path); break;
+        case Item::Kind::Stop: player.StopSound(); break;
+        case Item::Kind::Call: callBack(std::move(item.call)); break;
+        }
+    }
+    // Back in this thread's event loop the device's own timers run: a short last sound starts, the
+    // stream closes after a while.
+    QMetaObject::invokeMethod(this, [this] {
+        if (idleCall && !busy())
+            idleCall();
+    }, Qt::QueuedConnection);
+}
+
+void SoundQueue::callBack(std::function<void()> call)
+{
+    unsigned sent = 0;
+    {
+        std::lock_guard lock(mutex);
+        sent = ++callsSent;
+    }
+    QMetaObject::invokeMethod(this, [this, call = std::move(call)] {
+        call();
+        {
+            std::lock_guard lock(mutex);
+            ++callsRun;
+        }
+        callDone.notify_all();
+    }, Qt::QueuedConnection);
+    std::unique_lock lock(mutex);
+    callDone.wait(lock, [&] { return callsRun >= sent || ending; });
+}

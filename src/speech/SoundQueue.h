@@ -1,0 +1,73 @@
+// The program's sounds played on a thread of their own, one after another and each to its end, so that
+// the window goes on serving the user while they sound.
+#pragma once
+
+#include "Player.h"
+#include "SoundDevice.h"
+#include "Speaker.h"
+
+#include <QObject>
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+
+class SoundQueue final : public QObject, public Speaker
+{
+    Q_OBJECT
+public:
+    // The queue belongs to the thread that makes it; the device is used and destroyed on the queue's
+    // own thread alone, where its timers run too.
+    explicit SoundQueue(std::unique_ptr<SoundDevice> device, SampleCatalogue catalogue = {});
+    // Cuts what plays and lets the device go without playing out what it holds.
+    ~SoundQueue() override;
+    SoundQueue(const SoundQueue &) = delete;
+    SoundQueue &operator=(const SoundQueue &) = delete;
+
+    // Each returns at once; its sound follows those asked for before it.
+    void PlaySample(SampleId id) override;
+    void PlaySoundFile(const QString &path) override;
+    // Lets the sounds before it end, then silences the device.
+    void StopSound() override;
+    // The sound that plays ends within one piece of about 93 ms, and the device drops what it holds.
+    void cutSound() override;
+    // The queue's thread waits until `call` has run, so the next sound starts after it.
+    void whenHeard(std::function<void()> call) override;
+    bool busy() const override;
+    void whenIdle(std::function<void()> call) override { idleCall = std::move(call); }
+
+private:
+    struct Item
+    {
+        enum class Kind { Sample, File, Stop, Call } kind = Kind::Stop;
+        SampleId id = 0;
+        QString path;
+        std::function<void()> call;
+    };
+    void append(Item item);
+    void scheduleLocked();
+    // On the queue's thread.
+    void playQueued();
+    void callBack(std::function<void()> call);
+
+    std::unique_ptr<SoundDevice> device;
+    SoundDevice *const output; // the same device, for interrupt(), which any thread may call
+    Player player;
+    QThread thread;
+    QObject *worker; // lives on `thread`: what is posted to it runs there
+
+    mutable std::mutex mutex; // guards what follows, up to `cuts`
+    std::condition_variable callDone;
+    std::deque<Item> items;
+    bool playing = false;   // an item taken from `items` is under way
+    bool scheduled = false; // playQueued() is posted or running
+    bool ending = false;
+    unsigned callsSent = 0, callsRun = 0;
+    std::atomic<unsigned> cuts{0}; // written with the mutex held, read by the player between pieces
+
+    unsigned cutsHandled = 0; // on the queue's thread: the device has been cut for these
+    std::function<void()> idleCall;
+};
