@@ -6,6 +6,7 @@
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
+#include "OutputCheck.h"
 #include "Player.h"
 #include "SessionBus.h"
 #include "SingleInstance.h"
@@ -119,12 +120,22 @@ int main(int argc, char *argv[])
     SystemClock clock;
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
+    services.sayBeforeEnd = [&notifier, complain = services.complain](const QString &text) {
+        if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}, {}}) && complain)
+            complain(text);
+    };
+    // Ended before the notifier, so that no answer is sent through it once it is gone. A WAV file is not
+    // the speakers: their volume is nothing to tell of then.
+    OutputCheck outputCheck;
+    if (options->output.isEmpty())
+        services.askOutput = [&outputCheck](std::function<void(OutputLevel)> answer) { outputCheck.ask(std::move(answer)); };
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, player, std::move(services));
     player.interruptWhen([&mainWindow] { return EndSignals::received() || mainWindow.soundCutRequested(); });
     player.betweenPieces([&mainWindow] { mainWindow.keepTimeShown(); });
-    EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
+    // At logout: nothing to say, the session is going.
+    EndSignals endSignals([] { QCoreApplication::exit(0); });
     instance.onRaise = [&mainWindow] {
         mainWindow.showNormal();
         mainWindow.raise();

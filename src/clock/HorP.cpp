@@ -300,6 +300,11 @@ void HorP::closeEvent(QCloseEvent *event)
 
 void HorP::Command7_Click()
 {
+    // Alarms ring only while the window runs: closing it names those it silences.
+    if (!std::exchange(ending, true) && services.sayBeforeEnd) {
+        if (const QString words = closingWords(); !words.isEmpty())
+            services.sayBeforeEnd(words);
+    }
     if (services.endProgram)
         services.endProgram();
 }
@@ -384,6 +389,26 @@ private:
 };
 } // namespace
 
+// The rows the alarm check reads, unsaved edits in an open settings window included, since those are
+// what would have rung (read from the files when the end comes before the first check); a snooze
+// waiting counts as a ring too.
+QString HorP::closingWords()
+{
+    HsetRows window(settingsWindow());
+    const std::array<AlarmBoxes, 10> rows = readBoxes(window);
+    const QDateTime now = clock.now();
+    const Zone zone(now);
+    const AlarmStates states = alarmStates(rows, now.toMSecsSinceEpoch(), zone);
+    std::array<std::optional<qint64>, 10> rings;
+    for (size_t k = 0; k < rings.size(); ++k) {
+        if (states[k].kind == AlarmState::Rings)
+            rings[k] = states[k].next;
+        if (const auto snoozed = watch.snoozedUntil(int(k) + 1); snoozed && (!rings[k] || *snoozed < *rings[k]))
+            rings[k] = snoozed;
+    }
+    return closingNotice(rings, now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage);
+}
+
 void HorP::Timer3_Timer()
 {
     // Serve the clock tick first when the minute has turned (after a long sound, a busy spell or a
@@ -417,6 +442,27 @@ void HorP::Timer3_Timer()
     showNextAlarm(edited, now);
 }
 
+namespace {
+// An alarm ringing into a muted output must say so. The sound server is asked on a thread of its own,
+// while this one plays the sound, and that thread sends the notice.
+void sendRingingNotice(const HorPServices &services, Notice notice, int alarm, const QString &clockText, Language language)
+{
+    auto send = [notice = std::move(notice), notify = services.notify, complain = services.complain, alarm, clockText,
+                 language](OutputLevel output) mutable {
+        if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
+            notice.summary = ringingNotice(alarm, clockText, language, output);
+            if (complain)
+                complain(notice.summary);
+        }
+        notify(notice);
+    };
+    if (services.askOutput)
+        services.askOutput(std::move(send));
+    else
+        send(OutputLevel::Unknown);
+}
+} // namespace
+
 // Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
 void HorP::alarmStarting(int alarm)
 {
@@ -432,7 +478,7 @@ void HorP::alarmStarting(int alarm)
             if (self && key == SnoozeKey)
                 self->snooze(alarm);
         };
-        services.notify(notice);
+        sendRingingNotice(services, std::move(notice), alarm, Label1->text(), shared.CurrentLanguage);
     }
     QApplication::alert(this);
     // The sound about to start holds the thread: hand the urgency hint to the window system now.

@@ -364,5 +364,71 @@ def packaging(world, source, build):
     run("lintian", "--fail-on", "error,warning", deb)
 
 
+
+@scenario
+def sound_muted(world):
+    """An output that plays, then a muted one, then one at volume zero: the ringing notice and standard
+    error name the last two, and the volume is left as it was."""
+    world.sound()
+    world.display()
+    world.bus()
+    world.notifier()
+    pactl = lambda *words: subprocess.run(["pactl", *words], check=True, capture_output=True, text=True).stdout
+    for name, setting, words, left in (("fine", [], "", ""), ("muted", ["set-sink-mute", "speakers", "1"], " — son coupé", "Mute: yes"),
+                                       ("zero", ["set-sink-volume", "speakers", "0"], " — volume à zéro", "/   0% /")):
+        if setting:
+            pactl("set-sink-mute", "speakers", "0")
+            pactl(*setting)
+        k = world.kalindor(name=name, at="2026-12-05 07:29:58", alarms=[GONG_0730], output=False)
+        notice = f"Alarme 1 — 07:30{words} |  | snooze"
+        check(wait_for(20, lambda: notice in world.notices()), f"{name}: no notice {notice!r}: {world.notices()}")
+        check(k.stderr().splitlines() == ([f"kalindor: Alarme 1 — 07:30{words}"] if words else []), f"{name}: {k.stderr()}")
+        world.end(k.process)
+        check(left in pactl("get-sink-mute" if name == "muted" else "get-sink-volume", "speakers"), f"{name}: the volume was changed")
+
+
+@scenario
+def end_notice(world):
+    """FIN at 07:00 with a 07:30 alarm ahead: one notice naming 07:30 and the end within a second, with a
+    notification server, with a stopped one and with none; SIGTERM, as at logout, says nothing."""
+    world.display()
+    world.bus()
+    world.notifier()
+    server = world.processes[-1]
+    said = "Kalindor est fermé : l'alarme 1 (07:30) ne sonnera pas"
+    for name in ("served", "stopped", "none", "sigterm"):
+        if name == "stopped":
+            os.kill(server.pid, signal.SIGSTOP)
+        if name == "none":
+            world.end(server)
+        k = world.kalindor(name=name, at="2026-12-05 07:00:00", alarms=[GONG_0730])
+        check(wait_for(20, lambda: "KALINDOR" in world.windows()), f"{name}: no window")
+        started = time.monotonic()
+        if name == "sigterm":
+            os.kill(k.pid, signal.SIGTERM)
+        else:
+            click("^KALINDOR$", 347, 48)  # FIN
+        status, took = k.wait(5), time.monotonic() - started
+        print(f"{name}: ended {took:.2f} s after it was asked to")
+        check(status == 0 and took < 1, f"{name}: status {status} after {took:.2f} s")
+        told = [line for line in k.stderr().splitlines() if "ne sonnera pas" in line]
+        check(told == ([f"kalindor: {said}"] if name in ("stopped", "none") else []), f"{name}: {k.stderr()}")
+        if name == "served":
+            check(world.notices() == [f"{said} |  | "], f"not one notice naming 07:30: {world.notices()}")
+
+
+@scenario
+def clock_almaty(world):
+    """Almaty goes from +6 to +5 at midnight on 29 February 2024, its daylight-saving flag unchanged:
+    23:30 that day rings at its first pass only."""
+    world.display()
+    row = [gong("29 2 2024 23 30")]
+    first = world.kalindor(name="first", tz="Asia/Almaty", at="2024-02-29 23:29:57+06:00", alarms=row)
+    second = world.kalindor(name="second", tz="Asia/Almaty", at="2024-02-29 23:29:57+05:00", alarms=row, trace=True)
+    check(wait_for(20, lambda: first.output_size() > RING), "23:30 did not ring at its first pass")
+    check(wait_for(20, lambda: any(t >= "23:30:03" for t in second.painted())), "the second pass was not shown")
+    check(second.output_size() < 1000, "23:30 rang at its second pass")
+
+
 if __name__ == "__main__":
     sys.exit(main())
