@@ -1,5 +1,6 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "AlarmFiles.h"
+#include "AlarmList.h"
 #include "Autostart.h"
 #include "CommandLine.h"
 #include "EndSignals.h"
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -88,14 +88,14 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << done << Qt::endl;
         return 0;
     }
+    if (options->mode == Options::Mode::Alarms)
+        return listAlarms(*options);
     if (options->mode != Options::Mode::Window)
         return sayOnce(*options);
     if (!window) // unreachable: only window options leave the window wanted
         return 2;
 
-    const QString configDir = options->configDir.isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-        : options->configDir;
+    const QString configDir = settingsFolder(*options);
     SingleInstance instance(configDir);
     switch (instance.claim(std::chrono::seconds(5), &error)) {
     case SingleInstance::Claim::Raised:
