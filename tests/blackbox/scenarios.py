@@ -5,6 +5,7 @@
 # or absent; SIGTERM in a long sound; daylight saving, a jump of the clock, a new zone, a 1 Hz file;
 # Snooze and the save summary; hostile settings files and a second Kalindor; no display; Wayland; the
 # windows as a screen reader reads them; the desktop files and the package.
+import configparser
 import os
 import re
 import signal
@@ -341,6 +342,16 @@ def packaging(world, source, build):
     holds what an installed Kalindor needs, its dependencies declared and nothing lintian objects to."""
     run = lambda *command: subprocess.run(command, check=True, capture_output=True, text=True).stdout
     run("desktop-file-validate", f"{source}/packaging/kalindor.desktop")
+    desktop = configparser.ConfigParser(interpolation=None)
+    desktop.optionxform = str
+    desktop.read(f"{source}/packaging/kalindor.desktop")
+    check(desktop["Desktop Entry"]["Actions"] == "SayTime;SayDate;", "the launcher's actions")
+    for action, what in (("SayTime", "time"), ("SayDate", "date")):
+        group = desktop[f"Desktop Action {action}"]
+        check(group["Exec"] == f"kalindor --say {what}" and all(group.get(f"Name{lang}") for lang in ("", "[fr]", "[de]")),
+              f"the action {action}")
+        run(world.binary, *group["Exec"].split()[1:], "--output", str(world.path(f"{action}.wav")))
+        check(world.path(f"{action}.wav").stat().st_size > 10000, f"the action {action} said nothing")
     run("appstreamcli", "validate", "--no-net", "--explain", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml")
     entry = world.path("home/.config/autostart/kalindor.desktop")
     settings = world.path("my settings")
