@@ -8,11 +8,8 @@
 #include <set>
 
 namespace {
-struct Period
-{
-    qint64 start; // ms since the epoch
-    qint64 offset; // ms east of UTC
-};
+// From when (ms since the epoch) an offset (ms east of UTC) holds.
+using Period = std::pair<qint64, qint64>;
 
 // The instant a wall-clock minute (ms as if the wall clock were UTC) first begins in real time; a minute
 // that never shows rings where the gap ends.
@@ -20,21 +17,15 @@ qint64 ruledRing(qint64 wall, const std::vector<Period> &periods)
 {
     std::optional<qint64> first;
     for (size_t i = 0; i < periods.size(); ++i) {
-        const qint64 at = wall - periods[i].offset;
-        if (at >= periods[i].start && (i + 1 == periods.size() || at < periods[i + 1].start) && (!first || at < *first))
+        const qint64 at = wall - periods[i].second;
+        if (at >= periods[i].first && (i + 1 == periods.size() || at < periods[i + 1].first) && (!first || at < *first))
             first = at;
     }
     for (size_t i = 1; !first && i < periods.size(); ++i) {
-        if (wall >= periods[i].start + periods[i - 1].offset && wall < periods[i].start + periods[i].offset)
-            first = periods[i].start;
+        if (wall >= periods[i].first + periods[i - 1].second && wall < periods[i].first + periods[i].second)
+            first = periods[i].first;
     }
     return *first;
-}
-
-LocalMinute minuteOf(qint64 wall)
-{
-    const QDateTime at = QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
-    return {at.date(), at.time().hour(), at.time().minute()};
 }
 } // namespace
 
@@ -47,33 +38,31 @@ private slots:
     void everyChangeOfOffset()
     {
         const QDateTime from(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC), to(QDate(2031, 1, 1), QTime(0, 0), Qt::UTC);
-        std::set<std::vector<qint64>> compared;
+        std::set<std::vector<Period>> compared;
         for (const QByteArray &id : QTimeZone::availableTimeZoneIds()) {
             const QTimeZone rules(id);
             std::vector<Period> periods{{from.toMSecsSinceEpoch(), rules.offsetFromUtc(from) * 1000LL}};
             for (const QTimeZone::OffsetData &change : rules.transitions(from, to)) {
-                if (change.offsetFromUtc * 1000LL != periods.back().offset)
+                if (change.offsetFromUtc * 1000LL != periods.back().second)
                     periods.push_back({change.atUtc.toMSecsSinceEpoch(), change.offsetFromUtc * 1000LL});
             }
-            std::vector<qint64> key;
-            for (const Period &period : periods)
-                key.insert(key.end(), {period.start, period.offset});
-            if (periods.size() == 1 || !compared.insert(key).second)
+            if (periods.size() == 1 || !compared.insert(periods).second)
                 continue;
             qputenv("TZ", id);
             for (const Zone &zone : {Zone(SystemClock().now()), Zone(QDateTime::currentDateTime())}) {
                 for (size_t i = 1; i < periods.size(); ++i) {
-                    const qint64 change = periods[i].start;
-                    const auto [low, high] = std::minmax(periods[i - 1].offset, periods[i].offset);
+                    const qint64 change = periods[i].first;
+                    const auto [low, high] = std::minmax(periods[i - 1].second, periods[i].second);
                     // Every minute shown twice or never, and two either side of them.
                     for (qint64 wall = change + low - 2 * MinuteMs; wall <= change + high + MinuteMs; wall += MinuteMs) {
                         const qint64 ring = ruledRing(wall, periods);
-                        const LocalMinute m = minuteOf(wall);
+                        const QDateTime shown = QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
+                        const LocalMinute m(shown.date(), shown.time().hour(), shown.time().minute());
                         const AlarmPattern once({QString::number(m.day), QString::number(m.month), QString::number(m.year),
                                                  QString::number(m.hour), QString::number(m.minute)});
                         QVERIFY2(ringStart(m, zone) == ring && nextRing(once, change - 6 * 3600000, zone) == ring
                                      && !nextRing(once, ring, zone),
-                                 qPrintable(id + QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC).toString(" yyyy-MM-dd HH:mm")));
+                                 qPrintable(id + shown.toString(" yyyy-MM-dd HH:mm")));
                     }
                     // What rings in the middle of each minute around the change: the minutes whose ringing minute holds it.
                     for (qint64 t = change - (high - low) - 5 * MinuteMs / 2; t < change + (high - low) + 2 * MinuteMs; t += MinuteMs) {
