@@ -23,6 +23,10 @@ struct Words
     QString rings, neverRings, noneSet, summaryTitle;
     QString days, hours, minutes; // "%1 j"
     QString next, noNext, ringing, missed, snooze;
+    QString muted, zero;              // what the ringing notice adds when the output cannot be heard
+    QString closingOne, closingMany;  // "… l'alarme %1 …", "… les alarmes %1 …"
+    QString closingItem;              // "1 (07:30)"
+    QString row;                      // "Alarme 1 : <state>"
 };
 
 const std::array<Words, 3> WordsByLanguage = {{
@@ -37,7 +41,10 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("Aucune alarme n'est réglée."), QStringLiteral("Alarmes enregistrées"), QStringLiteral("%1 j"),
      QStringLiteral("%1 h"), QStringLiteral("%1 min"), QStringLiteral("Prochaine alarme : %1"),
      QStringLiteral("Aucune alarme à venir"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — manquée"),
-     QStringLiteral("Répéter dans 10 min")},
+     QStringLiteral("Répéter dans 10 min"), QStringLiteral("son coupé"), QStringLiteral("volume à zéro"),
+     QStringLiteral("Kalindor est fermé : l'alarme %1 ne sonnera pas"),
+     QStringLiteral("Kalindor est fermé : les alarmes %1 ne sonneront pas"), QStringLiteral("%1 (%2)"),
+     QStringLiteral("%1 : %2")},
     {"de_DE", QStringLiteral("Alarm %1"),
      {QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"), QStringLiteral("Stunde"),
       QStringLiteral("Minute")},
@@ -50,7 +57,10 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("Kein Alarm ist gestellt."), QStringLiteral("Alarme gespeichert"), QStringLiteral("%1 T"),
      QStringLiteral("%1 Std."), QStringLiteral("%1 Min."), QStringLiteral("Nächster Alarm: %1"),
      QStringLiteral("Kein Alarm steht an"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — verpasst"),
-     QStringLiteral("In 10 Min. wiederholen")},
+     QStringLiteral("In 10 Min. wiederholen"), QStringLiteral("Ton stumm"), QStringLiteral("Lautstärke auf null"),
+     QStringLiteral("Kalindor ist beendet: Alarm %1 klingelt nicht"),
+     QStringLiteral("Kalindor ist beendet: die Alarme %1 klingeln nicht"), QStringLiteral("%1 (%2)"),
+     QStringLiteral("%1: %2")},
     {"en_GB", QStringLiteral("Alarm %1"),
      {QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"), QStringLiteral("Hour"),
       QStringLiteral("Minute")},
@@ -62,7 +72,10 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: will not ring, %2"), QStringLiteral("No alarm is set."),
      QStringLiteral("Alarms saved"), QStringLiteral("%1 d"), QStringLiteral("%1 h"), QStringLiteral("%1 min"),
      QStringLiteral("Next alarm: %1"), QStringLiteral("No alarm to come"), QStringLiteral("%1 — %2"),
-     QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min")},
+     QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min"), QStringLiteral("sound muted"),
+     QStringLiteral("volume at zero"), QStringLiteral("Kalindor is closed: alarm %1 will not ring"),
+     QStringLiteral("Kalindor is closed: alarms %1 will not ring"), QStringLiteral("%1 (%2)"),
+     QStringLiteral("%1: %2")},
 }};
 
 const Words &wordsFor(Language language)
@@ -179,10 +192,39 @@ QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone,
     return words.next.arg(ringDate(*next, nowMs, zone, words, QLocale(QLatin1String(words.locale)), true));
 }
 
-QString ringingNotice(int alarm, const QString &clockText, Language language)
+QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output)
 {
     const Words &words = wordsFor(language);
-    return words.ringing.arg(words.alarm.arg(alarm), clockText);
+    const QString notice = words.ringing.arg(words.alarm.arg(alarm), clockText);
+    if (output == OutputLevel::Muted)
+        return words.ringing.arg(notice, words.muted);
+    if (output == OutputLevel::Zero)
+        return words.ringing.arg(notice, words.zero);
+    return notice;
+}
+
+QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64 nowMs, const Zone &zone, Language language)
+{
+    const Words &words = wordsFor(language);
+    const QLocale locale(QLatin1String(words.locale));
+    QStringList ahead;
+    for (size_t k = 0; k < rings.size(); ++k) {
+        if (!rings[k] || *rings[k] <= nowMs || *rings[k] - nowMs > 24 * 60 * MinuteMs)
+            continue;
+        const QDateTime at = zone.at(*rings[k]);
+        // Within a day, a weekday is enough to tell tomorrow from today.
+        const QString when = at.date() == zone.at(nowMs).date() ? at.toString(QStringLiteral("HH:mm"))
+                                                                : locale.toString(at, words.soonDate);
+        ahead << words.closingItem.arg(k + 1).arg(when);
+    }
+    if (ahead.isEmpty())
+        return {};
+    return (ahead.size() == 1 ? words.closingOne : words.closingMany).arg(locale.createSeparatedList(ahead));
+}
+
+QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
+{
+    return wordsFor(language).row.arg(wordsFor(language).alarm.arg(alarm), stateText(state, nowMs, zone, language));
 }
 
 QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AlarmState.h"
+#include "OutputCheck.h"
 
 #include <array>
 
@@ -21,9 +22,15 @@ QString saveSummaryTitle(Language language);
 // "Prochaine alarme : lundi 06:45", or that no alarm is set to ring.
 QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language);
 
-// "Alarme 3 — 07:30": the notice of a ringing alarm, named by the clock text it starts at.
-QString ringingNotice(int alarm, const QString &clockText, Language language);
+// "Alarme 3 — 07:30": the notice of a ringing alarm, named by the clock text it starts at; with
+// "— son coupé" or "— volume à zéro" when the sound server said the output was muted or at zero.
+QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output = OutputLevel::Unknown);
 // "Alarme 3 — 07:30 — manquée", with the date when the minute was not today.
 QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language);
+// "Kalindor est fermé : l'alarme 1 (07:30) ne sonnera pas": as Kalindor ends, the alarms whose next ring
+// (`rings`, alarm k at k-1) would have come within 24 hours; empty when none would.
+QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64 nowMs, const Zone &zone, Language language);
+// "Alarme 1 : sam. 5 déc. 07:30": a row and its state as the state column reads it, for the terminal.
+QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language);
 // The label of the notice's action that rings the alarm again ten minutes later.
 QString snoozeLabel(Language language);

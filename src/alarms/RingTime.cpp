@@ -1,7 +1,5 @@
 #include "RingTime.h"
 
-#include <QTimeZone>
-
 #include <algorithm>
 #include <array>
 
@@ -37,16 +35,33 @@ qint64 wallSeconds(qint64 ms, int offset)
 }
 } // namespace
 
-Zone::Zone(const QDateTime &reading) : reading(reading) {}
-
-QDateTime Zone::at(qint64 ms) const
+Zone::Zone(const QDateTime &reading)
 {
     switch (reading.timeSpec()) {
     case Qt::TimeZone:
-        return QDateTime::fromMSecsSinceEpoch(ms, reading.timeZone());
+        zone = reading.timeZone();
+        break;
     case Qt::UTC:
     case Qt::OffsetFromUTC:
-        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, reading.offsetFromUtc());
+        kind = Fixed;
+        fixedOffset = reading.offsetFromUtc();
+        break;
+    default:
+        // Qt's local time reads a repeated hour wrong where the daylight-saving flag does not change
+        // (a new standard offset), and differently depending on what was asked before: the zone's own
+        // rules are asked instead.
+        zone = QTimeZone::systemTimeZone();
+        kind = zone.isValid() ? Named : QtLocal;
+    }
+}
+
+QDateTime Zone::at(qint64 ms) const
+{
+    switch (kind) {
+    case Named:
+        return QDateTime::fromMSecsSinceEpoch(ms, zone);
+    case Fixed:
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, fixedOffset);
     default:
         return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
     }
@@ -56,17 +71,15 @@ int Zone::offsetAt(qint64 ms) const
 {
     if (cachedOffset && cachedMs == ms)
         return *cachedOffset;
-    switch (reading.timeSpec()) {
-    case Qt::TimeZone:
-        cachedOffset = reading.timeZone().offsetFromUtc(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+    switch (kind) {
+    case Named:
+        cachedOffset = zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
         break;
-    case Qt::UTC:
-    case Qt::OffsetFromUTC:
-        cachedOffset = reading.offsetFromUtc();
+    case Fixed:
+        cachedOffset = fixedOffset;
         break;
     default:
-        cachedOffset = ms == reading.toMSecsSinceEpoch() ? reading.offsetFromUtc()
-                                                          : QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime).offsetFromUtc();
+        cachedOffset = QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime).offsetFromUtc();
     }
     cachedMs = ms;
     return *cachedOffset;

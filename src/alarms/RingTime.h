@@ -5,12 +5,14 @@
 #include "AlarmMatch.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 #include <QVarLengthArray>
 
 #include <optional>
 
-// Local time as one clock reading resolves it, for any instant: the system's zone (which follows a
-// change of zone at once), a named zone or a fixed offset. Instants are milliseconds since the epoch.
+// Local time as one clock reading resolves it, for any instant: a named zone (the system's own, which
+// follows a change of zone at once), a fixed offset, or, for a system zone Qt cannot name, Qt's local
+// time. Instants are milliseconds since the epoch.
 class Zone
 {
 public:
@@ -19,9 +21,10 @@ public:
     int offsetAt(qint64 ms) const; // seconds east of UTC
 
 private:
-    QDateTime reading;
-    // The last offset asked for: each check asks for the same instant several times, and every
-    // answer of the system's zone costs a look at the zone file.
+    enum Kind { Named, Fixed, QtLocal } kind = Named;
+    QTimeZone zone;      // Named
+    int fixedOffset = 0; // Fixed
+    // The last offset asked for: each check asks for the same instant several times.
     mutable qint64 cachedMs = 0;
     mutable std::optional<int> cachedOffset;
 };

@@ -7,6 +7,7 @@
 #include "SoundNotice.h"
 
 #include <QCommandLineParser>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstring>
@@ -63,6 +64,12 @@ bool wantsWindow(int argc, char **argv)
     return true;
 }
 
+QString settingsFolder(const Options &options)
+{
+    return options.configDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                                       : options.configDir;
+}
+
 void reportBadArguments(const QString &problem)
 {
     QTextStream(stderr) << "kalindor: " << problem << "\nTry 'kalindor --help'" << Qt::endl;
@@ -86,9 +93,9 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
     const QCommandLineOption say(QStringLiteral("say"),
                                  QStringLiteral("Speak the time or the date once, without a window."),
                                  QStringLiteral("time|date"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language of --say: fr (default), de or en."),
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language of --say or --alarms: fr (default), de or en."),
                                   QStringLiteral("fr|de|en"));
-    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Moment to speak instead of now."),
+    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Moment to speak, or to list the alarms at, instead of now."),
                                 QStringLiteral("YYYY-MM-DD HH:MM"));
     const QCommandLineOption output(QStringLiteral("output"),
                                     QStringLiteral("Write everything spoken or rung into a WAV file instead of playing it."),
@@ -96,11 +103,14 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
     const QCommandLineOption configDir(QStringLiteral("config-dir"),
                                        QStringLiteral("Keep kalind.dta and saytime.dta in DIR."),
                                        QStringLiteral("DIR"));
+    const QCommandLineOption alarms(QStringLiteral("alarms"),
+                                    QStringLiteral("List when each alarm rings next, or why it never does, and the announcement interval."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("List the alarms as JSON."));
     const QCommandLineOption autostart(
         QStringLiteral("autostart"),
         QStringLiteral("Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs."),
         QStringLiteral("on|off"));
-    parser.addOptions({say, lang, at, output, configDir, autostart});
+    parser.addOptions({say, lang, at, output, configDir, alarms, json, autostart});
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -128,8 +138,12 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
     Options options;
     options.configDir = parser.value(configDir);
     options.output = parser.value(output);
+    if (parser.isSet(json) && !parser.isSet(alarms)) {
+        *error = QStringLiteral("--json only goes with --alarms");
+        return std::nullopt;
+    }
     if (parser.isSet(autostart)) {
-        for (const auto &other : {say, lang, at, output}) {
+        for (const auto &other : {say, lang, at, output, alarms}) {
             if (parser.isSet(other)) {
                 *error = QStringLiteral("--autostart does not go with --%1").arg(other.names().constFirst());
                 return std::nullopt;
@@ -144,17 +158,24 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
         options.autostart = value == QLatin1String("on");
         return options;
     }
-    if (!parser.isSet(say)) {
+    if (parser.isSet(alarms)) {
+        for (const auto &other : {say, output}) {
+            if (parser.isSet(other)) {
+                *error = QStringLiteral("--alarms does not go with --%1").arg(other.names().constFirst());
+                return std::nullopt;
+            }
+        }
+        options.mode = Options::Mode::Alarms;
+        options.json = parser.isSet(json);
+    } else if (!parser.isSet(say)) {
         for (const auto &sayOnly : {lang, at}) {
             if (parser.isSet(sayOnly)) {
-                *error = QStringLiteral("--%1 only goes with --say").arg(sayOnly.names().constFirst());
+                *error = QStringLiteral("--%1 only goes with --say or --alarms").arg(sayOnly.names().constFirst());
                 return std::nullopt;
             }
         }
         return options;
-    }
-    const QString what = parser.value(say);
-    if (what == QLatin1String("time")) {
+    } else if (const QString what = parser.value(say); what == QLatin1String("time")) {
         options.mode = Options::Mode::SayTime;
     } else if (what == QLatin1String("date")) {
         options.mode = Options::Mode::SayDate;

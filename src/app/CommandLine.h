@@ -1,4 +1,4 @@
-// The command line: open the window, or speak the time or date once without one.
+// The command line: open the window, speak the time or date once without one, or list the alarms.
 #pragma once
 
 #include <QDateTime>
@@ -11,21 +11,26 @@
 
 struct Options
 {
-    enum class Mode { Window, SayTime, SayDate, Autostart } mode = Mode::Window;
+    enum class Mode { Window, SayTime, SayDate, Autostart, Alarms } mode = Mode::Window;
     bool autostart = false; // --autostart on
+    bool json = false;      // --alarms --json
     qint16 language = 0;
     std::optional<QDateTime> at;
     QString output;    // empty: the sound device; otherwise a WAV file that receives everything played
     QString configDir; // empty: the user's configuration directory
 };
 
-// True when the arguments ask for the clock window; speaking, --help, --autostart and errors need no display.
+// True when the arguments ask for the clock window; speaking, listing the alarms, --help, --autostart and
+// errors need no display.
 bool wantsWindow(int argc, char **argv);
 
 // Parses the arguments; on bad input returns nullopt with the problem, in a few words, in `error`.
 // Long options take one dash or two; Qt's own options (-style, -platform, ...) are passed over.
 // --help and --version print and exit the process as users expect.
 std::optional<Options> parseOptions(const QStringList &arguments, QString *error);
+
+// --config-dir, or the user's configuration folder.
+QString settingsFolder(const Options &options);
 
 // Tells the user on standard error what is wrong with the arguments, and where to read more.
 void reportBadArguments(const QString &problem);

@@ -1,11 +1,13 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "AlarmFiles.h"
+#include "AlarmList.h"
 #include "Autostart.h"
 #include "CommandLine.h"
 #include "EndSignals.h"
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
+#include "OutputCheck.h"
 #include "SessionBus.h"
 #include "SingleInstance.h"
 #include "SoundNotice.h"
@@ -13,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -87,14 +88,14 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << done << Qt::endl;
         return 0;
     }
+    if (options->mode == Options::Mode::Alarms)
+        return listAlarms(*options);
     if (options->mode != Options::Mode::Window)
         return sayOnce(*options);
     if (!window) // unreachable: only window options leave the window wanted
         return 2;
 
-    const QString configDir = options->configDir.isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-        : options->configDir;
+    const QString configDir = settingsFolder(*options);
     SingleInstance instance(configDir);
     switch (instance.claim(std::chrono::seconds(5), &error)) {
     case SingleInstance::Claim::Raised:
@@ -122,10 +123,20 @@ int main(int argc, char *argv[])
     SystemClock clock;
     HorPServices services = desktopServices(configDir);
     services.notify = notifier.function();
+    services.sayBeforeEnd = [&notifier, complain = services.complain](const QString &text) {
+        if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}) && complain)
+            complain(text);
+    };
+    // Ended before the notifier, so that no answer is sent through it once it is gone. A WAV file is not
+    // the speakers: their volume is nothing to tell of then.
+    OutputCheck outputCheck;
+    if (options->output.isEmpty())
+        services.askOutput = [&outputCheck](std::function<void(OutputLevel)> answer) { outputCheck.ask(std::move(answer)); };
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, sounds, std::move(services));
-    EndSignals endSignals([&mainWindow] { mainWindow.Command7_Click(); });
+    // At logout: nothing to say, the session is going.
+    EndSignals endSignals([] { QCoreApplication::exit(0); });
     instance.onRaise = [&mainWindow] {
         mainWindow.showNormal();
         mainWindow.raise();

@@ -77,6 +77,27 @@ void HorP::Timer3_Timer()
     showNextAlarm(edited, now);
 }
 
+namespace {
+// An alarm ringing into a muted output must say so. The sound server is asked on a thread of its own,
+// and the notice goes out when it answers or its time is up.
+void sendRingingNotice(const HorPServices &services, Notice notice, int alarm, const QString &clockText, Language language)
+{
+    auto send = [notice = std::move(notice), notify = services.notify, complain = services.complain, alarm, clockText,
+                 language](OutputLevel output) mutable {
+        if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
+            notice.summary = ringingNotice(alarm, clockText, language, output);
+            if (complain)
+                complain(notice.summary);
+        }
+        notify(notice);
+    };
+    if (services.askOutput)
+        services.askOutput(std::move(send));
+    else
+        send(OutputLevel::Unknown);
+}
+} // namespace
+
 // Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
 void HorP::alarmStarting(int alarm, const QString &minute)
 {
@@ -88,9 +109,29 @@ void HorP::alarmStarting(int alarm, const QString &minute)
             if (self && key == SnoozeKey)
                 self->snooze(alarm);
         };
-        services.notify(notice);
+        sendRingingNotice(services, std::move(notice), alarm, minute, shared.CurrentLanguage);
     }
     QApplication::alert(this);
+}
+
+// The rows the alarm check reads, unsaved edits in an open settings window included, since those are
+// what would have rung (read from the files when the end comes before the first check); a snooze
+// waiting counts as a ring too.
+QString HorP::closingWords()
+{
+    HsetRows window(settingsWindow());
+    const std::array<AlarmBoxes, 10> rows = readBoxes(window);
+    const QDateTime now = clock.now();
+    const Zone zone(now);
+    const AlarmStates states = alarmStates(rows, now.toMSecsSinceEpoch(), zone);
+    std::array<std::optional<qint64>, 10> rings;
+    for (size_t k = 0; k < rings.size(); ++k) {
+        if (states[k].kind == AlarmState::Rings)
+            rings[k] = states[k].next;
+        if (const auto snoozed = watch.snoozedUntil(int(k) + 1); snoozed && (!rings[k] || *snoozed < *rings[k]))
+            rings[k] = snoozed;
+    }
+    return closingNotice(rings, now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage);
 }
 
 void HorP::alarmsMissed(const std::vector<AlarmCheck::Missed> &missed)

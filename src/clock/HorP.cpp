@@ -331,6 +331,11 @@ void HorP::closeEvent(QCloseEvent *event)
 
 void HorP::Command7_Click()
 {
+    // Alarms ring only while the window runs: closing it names those it silences.
+    if (!std::exchange(ending, true) && services.sayBeforeEnd) {
+        if (const QString words = closingWords(); !words.isEmpty())
+            services.sayBeforeEnd(words);
+    }
     if (services.endProgram)
         services.endProgram();
 }

@@ -9,6 +9,7 @@
 #include "Hset.h"
 #include "NotifyingLabel.h"
 #include "Notifier.h"
+#include "OutputCheck.h"
 #include "Speaker.h"
 #include "info.h"
 
@@ -34,6 +35,12 @@ struct HorPServices
     std::function<void(QWidget *parent, const QString &title, const QString &text)> inform;
     // Qt's own texts (standard buttons, the file dialog) follow the language; may be empty.
     std::function<void(Language)> followLanguage;
+    // Asks the sound server whether the output is muted or at zero, and gives the answer on a thread of
+    // its own within a short limit; may be empty (the answer is then unknown).
+    std::function<void(std::function<void(OutputLevel)> answer)> askOutput;
+    // The last word as the program ends: a notification if a server takes it within a short limit,
+    // otherwise a line on standard error; may be empty.
+    std::function<void(const QString &text)> sayBeforeEnd;
 };
 
 // The real services: quit the application, QMessageBox, QFileDialog, the system-information launcher.
@@ -109,6 +116,7 @@ private:
     void alarmsMissed(const std::vector<AlarmCheck::Missed> &missed);
     void showNextAlarm(bool edited, const QDateTime &now);
     void alarmsSaved();
+    QString closingWords();
     QPushButton *pictureButton(const QString &picture, QRect geometry);
 
     HPMOD &shared;
@@ -128,4 +136,5 @@ private:
     int sounding = 0; // the alarm whose sound plays now, 0 for none
     // A tick or an alarm check fell due while a sound played: one of each runs when it ends.
     bool tickOwed = false;
+    bool ending = false;
 };

@@ -5,10 +5,13 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QMetaObject>
+#include <QSemaphore>
 #include <QPointer>
 #include <QVariantMap>
 
+#include <atomic>
 #include <map>
+#include <memory>
 
 namespace {
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
@@ -43,10 +46,15 @@ public:
             bus.connect(Service, Path, Service, QStringLiteral("NotificationClosed"), this,
                         SLOT(notificationClosed(uint,uint)));
         }
-        const QDBusMessage asked = bus.call(QDBusMessage::createMethodCall(Service, Path, Service,
-                                                                           QStringLiteral("GetCapabilities")),
-                                            QDBus::Block, CapabilitiesMs);
-        const QStringList capabilities = asked.arguments().value(0).toStringList();
+        // Only actions, and a body that markup would misread, need the server's capabilities: a notice
+        // without them costs one call, which does not wait when the server is stopped.
+        QStringList capabilities;
+        if (!notice.actions.isEmpty() || notice.body.contains(u'<') || notice.body.contains(u'&')) {
+            const QDBusMessage asked = bus.call(QDBusMessage::createMethodCall(Service, Path, Service,
+                                                                               QStringLiteral("GetCapabilities")),
+                                                QDBus::Block, CapabilitiesMs);
+            capabilities = asked.arguments().value(0).toStringList();
+        }
         QStringList actions;
         if (capabilities.contains(QStringLiteral("actions"))) {
             for (const auto &[key, label] : notice.actions)
@@ -65,6 +73,8 @@ public:
                 unseen(notice);
                 return;
             }
+            if (notice.answered)
+                notice.answered(true);
             if (!notice.acted)
                 return;
             if (open.size() >= MaxOpenNotices)
@@ -87,6 +97,8 @@ private slots:
 private:
     void unseen(const Notice &notice)
     {
+        if (notice.answered)
+            notice.answered(false);
         if (const auto unseen = notice.unseen)
             QMetaObject::invokeMethod(caller, unseen, Qt::QueuedConnection);
     }
@@ -112,7 +124,7 @@ DesktopNotifier::~DesktopNotifier()
     // A thread stuck on a frozen bus is left to the end of the process rather than holding up the exit.
     // It stays reachable from here, so that a leak checker does not report what was left on purpose.
     static QThread *volatile leftRunning = nullptr;
-    if (busThread->wait(2000))
+    if (busThread->wait(endBy.isForever() ? QDeadlineTimer(EndWaitMs) : endBy))
         delete busThread;
     else
         leftRunning = busThread;
@@ -121,6 +133,27 @@ DesktopNotifier::~DesktopNotifier()
 void DesktopNotifier::notify(const Notice &notice)
 {
     QMetaObject::invokeMethod(bus, [bus = bus, notice] { bus->send(notice); });
+}
+
+bool DesktopNotifier::notifyBeforeEnd(const Notice &notice)
+{
+    endBy = QDeadlineTimer(EndWaitMs);
+    // What is left of the limit afterwards lets an idle bus thread end before the process does.
+    const QDeadlineTimer answerBy(EndWaitMs - 100);
+    // A semaphore rather than a condition variable, whose timed wait libfaketime's clock upsets.
+    struct Answer
+    {
+        QSemaphore given;
+        std::atomic<bool> taken{false};
+    };
+    const auto answer = std::make_shared<Answer>();
+    Notice last = notice;
+    last.answered = [answer](bool taken) {
+        answer->taken = taken;
+        answer->given.release();
+    };
+    notify(last);
+    return answer->given.tryAcquire(1, int(answerBy.remainingTime())) && answer->taken;
 }
 
 Notify DesktopNotifier::function()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPair>
 #include <QString>
@@ -18,6 +19,8 @@ struct Notice
     std::function<void(const QString &key)> acted;
     // On the caller's thread, when no notification server took the notice.
     std::function<void()> unseen;
+    // At once, on the bus thread, when a server has taken the notice (true) or none did (false).
+    std::function<void(bool taken)> answered;
 };
 
 // Shows a passing message on the desktop; one that cannot be shown is dropped unless `unseen` is given.
@@ -39,7 +42,15 @@ public:
     // A Notify bound to this object, for the windows' services.
     Notify function();
 
+    // The end of the program waits for the notification server no longer than this in all, also when
+    // the server is stopped: the notice below, then the bus thread.
+    static constexpr int EndWaitMs = 500;
+    // The last notice, as the program ends: sent, then waited for until a server has taken it, within
+    // most of EndWaitMs. False when none took it in that time.
+    bool notifyBeforeEnd(const Notice &notice);
+
 private:
     QThread *busThread; // deleted with this object unless stuck on the bus
     NoticeBus *bus;     // lives in busThread
+    QDeadlineTimer endBy{QDeadlineTimer::Forever}; // set by notifyBeforeEnd
 };

@@ -1,6 +1,7 @@
 #include "Hset.h"
 
 #include "AlarmFiles.h"
+#include "FileProblemTexts.h"
 #include "FocusButton.h"
 
 #include <QApplication>
@@ -87,36 +88,6 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Hour 0 to 23 without a leading zero, or * for every hour"),
       QStringLiteral("Minute 0 to 59 without a leading zero, or * for every minute")}},
 }};
-
-const std::array<QString, 3> StoreFailedByLanguage = {
-    QStringLiteral("Les réglages n'ont pas pu être enregistrés."),
-    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
-    QStringLiteral("The settings could not be saved."),
-};
-const std::array<QString, 3> LoadFailedByLanguage = {
-    QStringLiteral("Un fichier de réglages ne peut pas être lu. Kalindor ne le modifiera pas avant son prochain "
-                   "démarrage."),
-    QStringLiteral("Eine Einstellungsdatei kann nicht gelesen werden. Kalindor ändert sie bis zum nächsten Start "
-                   "nicht."),
-    QStringLiteral("A settings file cannot be read. Kalindor will not change it until it is started again."),
-};
-
-// "path: reason". Reasons the system gives (a full disk, an I/O error) come in its own words.
-QString describe(const FileProblem &problem, Language language)
-{
-    static const std::array<std::array<QString, 3>, 3> reasons = {{
-        {QStringLiteral("ce n'est pas un fichier ordinaire"), QStringLiteral("keine gewöhnliche Datei"),
-         QStringLiteral("not a regular file")},
-        {QStringLiteral("accès refusé"), QStringLiteral("Zugriff verweigert"), QStringLiteral("permission denied")},
-        {QStringLiteral("illisible au chargement, laissé tel quel"),
-         QStringLiteral("beim Laden unlesbar, bleibt unverändert"),
-         QStringLiteral("unreadable when loaded, left as it is")},
-    }};
-    const QString reason = problem.kind == FileProblem::System
-        ? problem.detail
-        : reasons[problem.kind][std::clamp<int>(language, French, English)];
-    return problem.path + QStringLiteral(": ") + reason;
-}
 
 // What assistive technology says of the grid: "Alarm 3, Day", and what each kind of cell takes.
 struct Descriptions
@@ -296,10 +267,8 @@ void Hset::Form_Load()
     if (!problems.isEmpty() && services.warn) {
         // The hidden window is made by a timer tick of the main window: the message goes there, and the
         // real service shows it without waiting, so the clock and the alarms go on behind it.
-        QString text = LoadFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
-        for (const FileProblem &problem : problems)
-            text += QStringLiteral("\n\n") + describe(problem, shared.CurrentLanguage);
-        services.warn(isVisible() || !parentWidget() ? this : parentWidget(), QStringLiteral("Kalindor"), text);
+        services.warn(isVisible() || !parentWidget() ? this : parentWidget(), QStringLiteral("Kalindor"),
+                      loadFailureText(problems, shared.CurrentLanguage));
     }
     for (int alarm = 1; alarm <= 10; ++alarm) {
         const AlarmRecord &record = shared.AlarmTable[alarm - 1];
@@ -463,11 +432,8 @@ void Hset::Command1_Click()
 
 void Hset::reportStoreFailure(const QList<FileProblem> &problems)
 {
-    QString text = StoreFailedByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
-    for (const FileProblem &problem : problems)
-        text += QStringLiteral("\n\n") + describe(problem, shared.CurrentLanguage);
     if (services.warn)
-        services.warn(this, QStringLiteral("Kalindor"), text);
+        services.warn(this, QStringLiteral("Kalindor"), storeFailureText(problems, shared.CurrentLanguage));
 }
 
 bool Hset::event(QEvent *event)

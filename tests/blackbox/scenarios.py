@@ -6,6 +6,7 @@
 # Snooze and the save summary; hostile settings files and a second Kalindor; no display; Wayland; the
 # windows as a screen reader reads them; the desktop files and the package.
 import math
+import configparser
 import os
 import re
 import signal
@@ -116,10 +117,7 @@ def sound_sigterm(world):
     time.sleep(4)
     os.kill(k.pid, signal.SIGTERM)
     started = time.monotonic()
-    try:
-        status = k.wait(5)
-    except subprocess.TimeoutExpired:
-        status = "still running after 5 s"
+    status = wait_end(k, 5)
     print(f"ended {time.monotonic() - started:.2f} s after SIGTERM, status {status}")
     check(status == 0, f"exit status {status}")
     out = (k.dir / "out.wav").read_bytes()
@@ -328,6 +326,14 @@ def packaging(world, source, build):
     # holds what an installed Kalindor needs, its dependencies declared and nothing lintian objects to.
     run = lambda *command: subprocess.run(command, check=True, capture_output=True, text=True).stdout
     run("desktop-file-validate", f"{source}/packaging/kalindor.desktop")
+    desktop = configparser.ConfigParser(interpolation=None)
+    desktop.read(f"{source}/packaging/kalindor.desktop")
+    for action, what in (("SayTime", "time"), ("SayDate", "date")):
+        group = desktop[f"Desktop Action {action}"] if action in desktop["Desktop Entry"]["Actions"].split(";") else {}
+        check(group.get("Exec") == f"kalindor --say {what}" and all(group.get(f"Name{lang}") for lang in ("", "[fr]", "[de]")),
+              f"the action {action}")
+        run(world.binary, *group["Exec"].split()[1:], "--output", str(world.dir / f"{action}.wav"))
+        check((world.dir / f"{action}.wav").stat().st_size > 10000, f"the action {action} said nothing")
     run("appstreamcli", "validate", "--no-net", "--explain", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml")
     entry = world.dir / "home/.config/autostart/kalindor.desktop"
     settings = world.dir / "my set\\tings"  # a space and a backslash, both quoted in the entry
@@ -372,6 +378,13 @@ def ping(name):
         if event and event.type == X.ClientMessage and list(event.data[1][:2]) == asked[:2]:
             print(f"_NET_WM_PING answered after {(time.monotonic() - started) * 1000:.0f} ms")
             return True
+
+
+def wait_end(program, limit):
+    try:
+        return program.wait(limit)
+    except subprocess.TimeoutExpired:
+        return None
 
 
 def within(limit, what, act, done):
@@ -419,6 +432,64 @@ def sound_responsive(world):
     time.sleep(1)
     within(1, "SIGTERM ended Kalindor with the server stopped", lambda: os.kill(stopped.pid, signal.SIGTERM),
            lambda: stopped.poll() is not None)
+
+@scenario
+def sound_muted(world):
+    # An output that plays, then a muted one, then one at volume zero: the ringing notice and standard
+    # error name the last two, and the volume is left as it was.
+    world.sound()
+    world.display()
+    world.bus()
+    world.notifier()
+    pactl = lambda *words: subprocess.run(["pactl", *words], check=True, capture_output=True, text=True).stdout
+    for name, settings, words, left in (("fine", [], "", ""), ("muted", [["set-sink-mute", "speakers", "1"]], " — son coupé", "Mute: yes"),
+                                        ("zero", [["set-sink-mute", "speakers", "0"], ["set-sink-volume", "speakers", "0"]],
+                                         " — volume à zéro", "/   0% /")):
+        for setting in settings:
+            pactl(*setting)
+        k = world.kalindor(name=name, at="2026-12-05 07:29:58", alarms=[GONG_0730], output=False)
+        notice = f"Alarme 1 — 07:30{words} |  | snooze"
+        check(wait_for(20, lambda: notice in world.notices()), f"{name}: no notice {notice!r}: {world.notices()}")
+        check(k.said().splitlines() == ([f"kalindor: Alarme 1 — 07:30{words}"] if words else []), f"{name}: {k.said()}")
+        check(left in pactl("get-sink-mute" if name == "muted" else "get-sink-volume", "speakers"), f"{name}: the volume was changed")
+
+
+@scenario
+def end_notice(world):
+    # FIN at 07:00 with alarms ahead: one notice naming those within 24 hours and the end within a second,
+    # with a notification server, with a stopped one and with none; SIGTERM, as at logout, says nothing.
+    world.display()
+    world.bus()
+    world.notifier()
+    server = world.processes[-1]
+    # 07:30 tomorrow is beyond the 24 hours, 06:59 within them.
+    said = "Kalindor est fermé : les alarmes 1 (07:30) et 3 (dimanche 06:59) ne sonneront pas"
+    for name in ("served", "stopped", "none", "sigterm"):
+        if name in ("stopped", "none"):
+            os.kill(server.pid, signal.SIGSTOP if name == "stopped" else signal.SIGKILL)
+        k = world.kalindor(name=name, at="2026-12-05 07:00:00", alarms=[GONG_0730, gong("6 12 2026 7 30"), gong("6 12 2026 6 59")])
+        check(wait_for(20, lambda: "KALINDOR" in world.windows()), f"{name}: no window")
+        started = time.monotonic()
+        os.kill(k.pid, signal.SIGTERM) if name == "sigterm" else click("^KALINDOR$", 347, 48)  # 347, 48: FIN
+        status, took = wait_end(k, 5), time.monotonic() - started
+        print(f"{name}: ended {took:.2f} s after it was asked to")
+        check(status == 0 and took < 1, f"{name}: status {status} after {took:.2f} s")
+        check(k.said().splitlines() == ([f"kalindor: {said}"] if name in ("stopped", "none") else []), f"{name}: {k.said()}")
+        if name == "served":
+            check(world.notices() == [f"{said} |  | "], f"not one notice naming 07:30 and 06:59: {world.notices()}")
+
+
+@scenario
+def clock_almaty(world):
+    # Almaty goes from +6 to +5 at midnight on 29 February 2024, its daylight-saving flag unchanged:
+    # 23:30 that day rings at its first pass only.
+    world.display()
+    row = [gong("29 2 2024 23 30")]
+    first = world.kalindor(name="first", tz="Asia/Almaty", at="2024-02-29 23:29:57+06:00", alarms=row)
+    second = world.kalindor(name="second", tz="Asia/Almaty", at="2024-02-29 23:29:57+05:00", alarms=row, trace=True)
+    check(wait_for(20, lambda: first.output_size() > RING), "23:30 did not ring at its first pass")
+    check(wait_for(20, lambda: any(t >= "23:30:03" for t in second.painted())), "the second pass was not shown")
+    check(second.output_size() < 1000, "23:30 rang at its second pass")
 
 
 if __name__ == "__main__":

@@ -1,0 +1,63 @@
+#include "AlarmList.h"
+
+#include "AlarmFiles.h"
+#include "AlarmTexts.h"
+#include "AnnouncementSchedule.h"
+#include "FileProblemTexts.h"
+#include "FixedClock.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+// "2026-12-05T07:30:00+01:00": the offset is written even where it is zero, as a script reading it expects.
+QString isoWithOffset(const QDateTime &at)
+{
+    const int offset = at.offsetFromUtc();
+    return at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
+        + QString::asprintf("%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 3600, std::abs(offset) % 3600 / 60);
+}
+} // namespace
+
+int listAlarms(const Options &options)
+{
+    HPMOD shared;
+    shared.CurrentLanguage = options.language;
+    if (const QList<FileProblem> problems = loadSettings(shared, settingsFolder(options)); !problems.isEmpty()) {
+        QTextStream(stderr) << "kalindor: " << loadFailureText(problems, shared.CurrentLanguage) << Qt::endl;
+        return 1;
+    }
+    const QDateTime now = options.at ? FixedClock(*options.at).now() : SystemClock().now();
+    const Zone zone(now);
+    const qint64 ms = now.toMSecsSinceEpoch();
+    std::array<AlarmBoxes, 10> rows;
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const AlarmRecord &record = shared.AlarmTable[k];
+        rows[k] = {record.day, record.month, record.year, record.hour, record.minute};
+    }
+    const AlarmStates states = alarmStates(rows, ms, zone);
+    QStringList lines;
+    QJsonArray list;
+    for (size_t k = 0; k < states.size(); ++k) {
+        const AlarmState &state = states[k];
+        if (state.kind == AlarmState::Off)
+            continue;
+        const bool rings = state.kind == AlarmState::Rings;
+        lines << rowLine(int(k) + 1, state, ms, zone, shared.CurrentLanguage);
+        list << QJsonObject{{QStringLiteral("row"), int(k) + 1},
+                            {QStringLiteral("next"), rings ? QJsonValue(isoWithOffset(zone.at(state.next))) : QJsonValue()},
+                            {QStringLiteral("reason"), rings ? QJsonValue() : QJsonValue(stateText(state, ms, zone, shared.CurrentLanguage))}};
+    }
+    QTextStream out(stdout);
+    if (options.json) {
+        out << QJsonDocument(list).toJson(QJsonDocument::Compact) << Qt::endl;
+        return 0;
+    }
+    if (lines.isEmpty())
+        lines << saveSummary(states, ms, zone, shared.CurrentLanguage); // that no alarm is set
+    lines << intervalText(shared.announceInterval, shared.CurrentLanguage);
+    out << lines.join(u'\n') << Qt::endl;
+    return 0;
+}
