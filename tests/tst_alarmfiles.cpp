@@ -13,7 +13,6 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 char *toString(const AlarmRecord &record) { return QTest::toString(alarmTableLine(record)); }
 namespace {
@@ -121,44 +120,6 @@ private slots:
         QVERIFY(loadSettings(shared, configDir).isEmpty());
         QCOMPARE(shared.AlarmTable, before);
         QCOMPARE(QDir(configDir).entryList(QDir::Files), QStringList{"kalind.dta"});
-    }
-
-    // Something other than a regular file in place of a settings file is read as missing, reported once,
-    // never opened for writing (a FIFO would freeze the window) and never replaced.
-    void hostileFiles_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kind");
-        for (const QString name : {"kalind.dta", "saytime.dta"}) {
-            QTest::addRow("FIFO as %s", qPrintable(name)) << name << "fifo";
-            QTest::addRow("link to a device node as %s", qPrintable(name)) << name << "device";
-        }
-    }
-
-    void hostileFiles()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, kind);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(name), node = dir.filePath("node");
-        // Root makes its own null device here; anyone else links to /dev/null, which they cannot replace.
-        const bool own = ::mknod(QFile::encodeName(node), S_IFCHR | 0666, makedev(1, 3)) == 0;
-        QVERIFY(kind == "fifo" ? ::mkfifo(QFile::encodeName(path), 0600) == 0
-                               : QFile::link(own ? node : QStringLiteral("/dev/null"), path));
-        HPMOD shared;
-        const auto problems = loadSettings(shared, dir.path());
-        QVERIFY(problems.size() == 1 && problems[0].kind == FileProblem::NotRegular && problems[0].path == path);
-        QCOMPARE(shared.keptFiles, QStringList{name});
-        QVERIFY(loadSettings(shared, dir.path()).isEmpty()); // told once
-        for (const QStringList &kept : {shared.keptFiles, QStringList()}) {
-            const bool table = name == AlarmTableFileName;
-            QCOMPARE(storeAlarmTable(shared.AlarmTable, dir.path(), kept).has_value(), table);
-            QCOMPARE(storeInterval(QStringLiteral("5"), dir.path(), kept).has_value(), !table);
-        }
-        struct stat status{};
-        QVERIFY(::stat(QFile::encodeName(path), &status) == 0);
-        QCOMPARE(status.st_mode & S_IFMT, kind == "fifo" ? S_IFIFO : S_IFCHR);
-        QCOMPARE(QFileInfo(path).isSymLink(), kind == "device");
     }
 };
 
