@@ -34,7 +34,7 @@ class TestZoneRules : public QObject
     Q_OBJECT
 private slots:
     // Zones that share their rules over these years are compared once. The zone is named by TZ, as a
-    // user or a session names it, and read through the clock and through a reading of Qt's local time.
+    // user or a session names it.
     void everyChangeOfOffset()
     {
         const QDateTime from(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC), to(QDate(2031, 1, 1), QTime(0, 0), Qt::UTC);
@@ -49,32 +49,32 @@ private slots:
             if (periods.size() == 1 || !compared.insert(periods).second)
                 continue;
             qputenv("TZ", id);
-            for (const Zone &zone : {Zone(SystemClock().now()), Zone(QDateTime::currentDateTime())}) {
-                for (size_t i = 1; i < periods.size(); ++i) {
-                    const qint64 change = periods[i].first;
-                    const auto [low, high] = std::minmax(periods[i - 1].second, periods[i].second);
-                    // Every minute shown twice or never, and two either side of them.
-                    for (qint64 wall = change + low - 2 * MinuteMs; wall <= change + high + MinuteMs; wall += MinuteMs) {
-                        const qint64 ring = ruledRing(wall, periods);
-                        const QDateTime shown = QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
-                        const LocalMinute m(shown.date(), shown.time().hour(), shown.time().minute());
-                        const AlarmPattern once({QString::number(m.day), QString::number(m.month), QString::number(m.year),
-                                                 QString::number(m.hour), QString::number(m.minute)});
-                        QVERIFY2(ringStart(m, zone) == ring && nextRing(once, change - 6 * 3600000, zone) == ring
-                                     && !nextRing(once, ring, zone),
-                                 qPrintable(id + shown.toString(" yyyy-MM-dd HH:mm")));
+            // Half the zones through the clock, half through a reading of Qt's local time.
+            const Zone zone = compared.size() % 2 ? Zone(SystemClock().now()) : Zone(QDateTime::currentDateTime());
+            for (size_t i = 1; i < periods.size(); ++i) {
+                const qint64 change = periods[i].first;
+                const auto [low, high] = std::minmax(periods[i - 1].second, periods[i].second);
+                // Every minute shown twice or never, and two either side of them.
+                for (qint64 wall = change + low - 2 * MinuteMs; wall <= change + high + MinuteMs; wall += MinuteMs) {
+                    const qint64 ring = ruledRing(wall, periods);
+                    const QDateTime shown = QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
+                    const LocalMinute m(shown.date(), shown.time().hour(), shown.time().minute());
+                    const AlarmPattern once({QString::number(m.day), QString::number(m.month), QString::number(m.year),
+                                             QString::number(m.hour), QString::number(m.minute)});
+                    QVERIFY2(ringStart(m, zone) == ring && nextRing(once, change - 6 * 3600000, zone) == ring
+                                 && !nextRing(once, ring, zone),
+                             qPrintable(id + shown.toString(" yyyy-MM-dd HH:mm")));
+                }
+                // What rings in the middle of each minute around the change: the minutes whose ringing minute holds it.
+                for (qint64 t = change - (high - low) - 5 * MinuteMs / 2; t < change + (high - low) + 2 * MinuteMs; t += MinuteMs) {
+                    std::set<qint64> expected, found;
+                    for (qint64 wall = (t + low) / MinuteMs * MinuteMs - 2 * MinuteMs; wall <= t + high + MinuteMs; wall += MinuteMs) {
+                        if (const qint64 ring = ruledRing(wall, periods); ring <= t && t < ring + MinuteMs)
+                            expected.insert(wall);
                     }
-                    // What rings in the middle of each minute around the change: the minutes whose ringing minute holds it.
-                    for (qint64 t = change - (high - low) - 5 * MinuteMs / 2; t < change + (high - low) + 2 * MinuteMs; t += MinuteMs) {
-                        std::set<qint64> expected, found;
-                        for (qint64 wall = (t + low) / MinuteMs * MinuteMs - 2 * MinuteMs; wall <= t + high + MinuteMs; wall += MinuteMs) {
-                            if (const qint64 ring = ruledRing(wall, periods); ring <= t && t < ring + MinuteMs)
-                                expected.insert(wall);
-                        }
-                        for (const LocalMinute &m : minutesRingingAt(t, zone))
-                            found.insert(QDateTime(m.date(), QTime(m.hour, m.minute), Qt::UTC).toMSecsSinceEpoch());
-                        QVERIFY2(found == expected, qPrintable(id + QDateTime::fromMSecsSinceEpoch(t, Qt::UTC).toString(" yyyy-MM-ddTHH:mm:ssZ")));
-                    }
+                    for (const LocalMinute &m : minutesRingingAt(t, zone))
+                        found.insert(QDateTime(m.date(), QTime(m.hour, m.minute), Qt::UTC).toMSecsSinceEpoch());
+                    QVERIFY2(found == expected, qPrintable(id + QDateTime::fromMSecsSinceEpoch(t, Qt::UTC).toString(" yyyy-MM-ddTHH:mm:ssZ")));
                 }
             }
         }

@@ -5,8 +5,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QMetaObject>
-#include <QSemaphore>
 #include <QPointer>
+#include <QSemaphore>
 #include <QVariantMap>
 
 #include <atomic>
