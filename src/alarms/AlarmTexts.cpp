@@ -23,6 +23,7 @@ struct Words
     QString rings, neverRings, noneSet, summaryTitle;
     QString days, hours, minutes; // "%1 j"
     QString next, noNext, ringing, missed, snooze;
+    QString spoken; // "%1 : %2": a row's alarm and when it rings, for screen readers
 };
 
 const std::array<Words, 3> WordsByLanguage = {{
@@ -37,7 +38,7 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("Aucune alarme n'est réglée."), QStringLiteral("Alarmes enregistrées"), QStringLiteral("%1 j"),
      QStringLiteral("%1 h"), QStringLiteral("%1 min"), QStringLiteral("Prochaine alarme : %1"),
      QStringLiteral("Aucune alarme à venir"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — manquée"),
-     QStringLiteral("Répéter dans 10 min")},
+     QStringLiteral("Répéter dans 10 min"), QStringLiteral("%1 : %2")},
     {"de_DE", QStringLiteral("Alarm %1"),
      {QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"), QStringLiteral("Stunde"),
       QStringLiteral("Minute")},
@@ -50,7 +51,7 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("Kein Alarm ist gestellt."), QStringLiteral("Alarme gespeichert"), QStringLiteral("%1 T"),
      QStringLiteral("%1 Std."), QStringLiteral("%1 Min."), QStringLiteral("Nächster Alarm: %1"),
      QStringLiteral("Kein Alarm steht an"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — verpasst"),
-     QStringLiteral("In 10 Min. wiederholen")},
+     QStringLiteral("In 10 Min. wiederholen"), QStringLiteral("%1: %2")},
     {"en_GB", QStringLiteral("Alarm %1"),
      {QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"), QStringLiteral("Hour"),
       QStringLiteral("Minute")},
@@ -62,7 +63,7 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: will not ring, %2"), QStringLiteral("No alarm is set."),
      QStringLiteral("Alarms saved"), QStringLiteral("%1 d"), QStringLiteral("%1 h"), QStringLiteral("%1 min"),
      QStringLiteral("Next alarm: %1"), QStringLiteral("No alarm to come"), QStringLiteral("%1 — %2"),
-     QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min")},
+     QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min"), QStringLiteral("%1: %2")},
 }};
 
 const Words &wordsFor(Language language)
@@ -143,6 +144,19 @@ QString ringDate(qint64 ms, qint64 nowMs, const Zone &zone, const Words &words, 
     return locale.toString(at, at.date().year() == zone.at(nowMs).date().year() ? words.summaryDate : words.summaryDateYear);
 }
 } // namespace
+
+QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
+{
+    const Words &words = wordsFor(language);
+    const QLocale locale(QLatin1String(words.locale));
+    const QString name = words.alarm.arg(alarm);
+    // The same words as the save summary's, where it says why a row never rings.
+    if (state.kind == AlarmState::Rings)
+        return words.spoken.arg(name, ringDate(state.next, nowMs, zone, words, locale, false));
+    if (state.kind == AlarmState::Off)
+        return words.spoken.arg(name, words.off);
+    return words.neverRings.arg(name, reasonText(state, words, locale, language));
+}
 
 QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
 {
