@@ -398,7 +398,7 @@ def orca(world):
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     check(wait_for(10, socket.exists), "no speech-dispatcher")
     os.environ.update(SPEECHD_ADDRESS=f"unix_socket:{socket}", GSETTINGS_BACKEND="memory")  # Orca's settings stay in memory
-    world.kalindor(at="2026-12-05 09:28:30", alarms=[gong("* * * 7 30")], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    k = world.kalindor(at="2026-12-05 09:28:30", alarms=[gong("* * * 7 30")], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
     check(wait_for(20, lambda: "KALINDOR" in world.windows()), "no window")
     log, prefs = world.path("orca.log"), world.path("orca")
     prefs.mkdir()
@@ -440,12 +440,17 @@ def orca(world):
     delays += [key("Tab", r"^Alarme 1, Minutes text"), key("Tab", r"^Alarme 1, Gong check box checked")]
     delays.append(key("Tab", r"^Alarme 1, Sonnerie check box not checked"))
     key("space", r"^checked")
+    quiet = time.time()
+    k.jump(60)  # a new minute that changes no row's state: nothing to tell
+    time.sleep(3)
     print("\n".join(f"{h}:{m}:{s} {text}" for h, m, s, text in spoken()))
     print("Tab to speech in ALARM SET, s:", " ".join(f"{d:.3f}" for d in delays))
     sent = [float(t) for t in re.findall(r"^signal time=([\d.]+) .*interface=org\.a11y\.atspi\.Event\.", events.read_text(), re.M)]
     count = sum(typed <= t < keys[keys.index((typed, "7")) + 1][0] for t in sent)  # up to the next key
     print(f"accessibility events of the keystroke 7: {count}")
     check(count <= 10, f"{count} accessibility events for one keystroke")
+    minute = sum(t >= quiet for t in sent)
+    check(minute == 0, f"{minute} accessibility events for a minute that changed nothing")
     check(sorted(delays)[len(delays) // 2] <= 0.2, f"Tab to speech: {delays}")
     mixed = [text for *_, text in spoken() if NOT_FRENCH.search(text)]
     check(not mixed, f"not French: {mixed}")
