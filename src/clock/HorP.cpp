@@ -593,6 +593,9 @@ void HorP::Command5_Click()
 {
     if (aboutBox.isNull())
         aboutBox = new info(services.about, this);
+    aboutBox->cmdOK->setAccessibleDescription(spokenControl(MainControl::AboutClose, shared.CurrentLanguage).description);
+    aboutBox->cmdSysInfo->setAccessibleDescription(
+        spokenControl(MainControl::AboutSystemInfo, shared.CurrentLanguage).description);
     aboutBox->show();
     aboutBox->raise();
     aboutBox->activateWindow();

@@ -6,11 +6,12 @@
 #include <array>
 
 namespace {
-// Alarm-set and the exit button keep their captions as names: a screen reader says what the eye reads.
+// The exit button and the About box's buttons keep their captions as names, and Alarm-set is described
+// by the next alarm: a screen reader says what the eye reads.
 struct Column
 {
     const char *locale;
-    std::array<SpokenControl, 9> controls; // in the order of MainControl
+    std::array<SpokenControl, 10> controls; // in the order of MainControl
     QString time;                          // "%1, %2": the time, then the seconds
     QString second, seconds;               // "%1 seconde"
 };
@@ -22,10 +23,11 @@ const std::array<Column, 3> Columns = {{
        {QStringLiteral("Anglais"), QStringLiteral("Dire l'heure en anglais")},
        {QStringLiteral("Arrêt"), QStringLiteral("Faire taire l'alarme")},
        {QStringLiteral("À propos"), QStringLiteral("La version de Kalindor et un bouton d'informations système")},
-       {QString(), QStringLiteral("Régler les alarmes et l'intervalle des annonces")},
        {QString(), QStringLiteral("Quitter Kalindor")},
        {QString(), QStringLiteral("Espace ou Entrée dit l'heure")},
-       {QString(), QStringLiteral("Espace ou Entrée dit la date")}}},
+       {QString(), QStringLiteral("Espace ou Entrée dit la date")},
+       {QString(), QStringLiteral("Fermer cette fenêtre")},
+       {QString(), QStringLiteral("Lancer un programme qui décrit cet ordinateur")}}},
      QStringLiteral("%1, %2"), QStringLiteral("%1 seconde"), QStringLiteral("%1 secondes")},
     {"de_DE",
      {{{QStringLiteral("Französisch"), QStringLiteral("Die Uhrzeit auf Französisch sagen")},
@@ -33,10 +35,11 @@ const std::array<Column, 3> Columns = {{
        {QStringLiteral("Englisch"), QStringLiteral("Die Uhrzeit auf Englisch sagen")},
        {QStringLiteral("Stopp"), QStringLiteral("Den Alarmton abschalten")},
        {QStringLiteral("Info"), QStringLiteral("Die Version von Kalindor und eine Schaltfläche für Systeminformationen")},
-       {QString(), QStringLiteral("Die Alarme und den Abstand der Zeitansagen einstellen")},
        {QString(), QStringLiteral("Kalindor beenden")},
        {QString(), QStringLiteral("Leertaste oder Eingabe sagt die Uhrzeit")},
-       {QString(), QStringLiteral("Leertaste oder Eingabe sagt das Datum")}}},
+       {QString(), QStringLiteral("Leertaste oder Eingabe sagt das Datum")},
+       {QString(), QStringLiteral("Dieses Fenster schließen")},
+       {QString(), QStringLiteral("Ein Programm starten, das diesen Computer beschreibt")}}},
      QStringLiteral("%1 Uhr, %2"), QStringLiteral("%1 Sekunde"), QStringLiteral("%1 Sekunden")},
     {"en_GB",
      {{{QStringLiteral("French"), QStringLiteral("Speak the time in French")},
@@ -44,10 +47,11 @@ const std::array<Column, 3> Columns = {{
        {QStringLiteral("English"), QStringLiteral("Speak the time in English")},
        {QStringLiteral("Stop"), QStringLiteral("Silence the alarm sound")},
        {QStringLiteral("About"), QStringLiteral("Kalindor's version and a system-information button")},
-       {QString(), QStringLiteral("Set the alarms and the announcement interval")},
        {QString(), QStringLiteral("End Kalindor")},
        {QString(), QStringLiteral("Space or Enter speaks the time")},
-       {QString(), QStringLiteral("Space or Enter speaks the date")}}},
+       {QString(), QStringLiteral("Space or Enter speaks the date")},
+       {QString(), QStringLiteral("Close this box")},
+       {QString(), QStringLiteral("Start a program that describes this computer")}}},
      QStringLiteral("%1 and %2"), QStringLiteral("%1 second"), QStringLiteral("%1 seconds")},
 }};
 

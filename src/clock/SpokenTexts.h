@@ -13,7 +13,8 @@ struct SpokenControl
     QString name, description; // an empty name leaves the control's caption as its name
 };
 
-enum class MainControl { French, German, English, Stop, About, AlarmSet, Exit, Clock, Date };
+// The About box's two buttons too: the box is the main window's, and its words are the program's own.
+enum class MainControl { French, German, English, Stop, About, Exit, Clock, Date, AboutClose, AboutSystemInfo };
 
 SpokenControl spokenControl(MainControl control, Language language);
 
