@@ -226,8 +226,9 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
         return nullptr;
     QWidget *widget = static_cast<QWidget *>(object);
     // Classes without their own meta-object are asked for under their base's name.
-    if (auto *box = static_cast<QLineEdit *>(widget); className == QLatin1String("QLineEdit") && box->echoMode() == QLineEdit::Normal)
-        return new AccessibleBox(box);
+    // ALARM SET's boxes only: Qt's own dialogs keep Qt's own interface.
+    if (className == QLatin1String("QLineEdit") && qobject_cast<Hset *>(widget->window()))
+        return new AccessibleBox(static_cast<QLineEdit *>(widget));
     if (auto *label = dynamic_cast<ClickableLabel *>(widget); label && className == QLatin1String("QLabel")) {
         return new AccessiblePressable(
             label, [label] { return label->accessibleName().isEmpty() ? label->text() : label->accessibleName(); },
