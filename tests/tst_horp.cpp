@@ -93,9 +93,10 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(rig.speaker.ids, idList("17 35 30 19")); // 07:29
 
-        // Left to right, top to bottom, FIN last, and round again.
+        // Left to right, top to bottom, FIN last, and round again by the clock display.
         const QList<QWidget *> order{rig.window->Command2, rig.window->Command3, rig.window->Command5, rig.window->Command6,
-                                     rig.window->Command4, rig.window->Label3, rig.window->Command7, rig.window->Command1};
+                                     rig.window->Command4, rig.window->Label3, rig.window->Command7, rig.window->clockStop,
+                                     rig.window->Command1};
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);

@@ -27,6 +27,7 @@ struct Words
     QString closingOne, closingMany;  // "… l'alarme %1 …", "… les alarmes %1 …"
     QString closingItem;              // "1 (07:30)"
     QString row;                      // "Alarme 1 : <state>"
+    QString spoken;                   // "%1 : %2": a row's alarm and when it rings, for screen readers
 };
 
 const std::array<Words, 3> WordsByLanguage = {{
@@ -44,7 +45,7 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("Répéter dans 10 min"), QStringLiteral("son coupé"), QStringLiteral("volume à zéro"),
      QStringLiteral("Kalindor est fermé : l'alarme %1 ne sonnera pas"),
      QStringLiteral("Kalindor est fermé : les alarmes %1 ne sonneront pas"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1 : %2")},
+     QStringLiteral("%1 : %2"), QStringLiteral("%1 : %2")},
     {"de_DE", QStringLiteral("Alarm %1"),
      {QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"), QStringLiteral("Stunde"),
       QStringLiteral("Minute")},
@@ -60,7 +61,7 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("In 10 Min. wiederholen"), QStringLiteral("Ton stumm"), QStringLiteral("Lautstärke auf null"),
      QStringLiteral("Kalindor ist beendet: Alarm %1 klingelt nicht"),
      QStringLiteral("Kalindor ist beendet: die Alarme %1 klingeln nicht"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1: %2")},
+     QStringLiteral("%1: %2"), QStringLiteral("%1: %2")},
     {"en_GB", QStringLiteral("Alarm %1"),
      {QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"), QStringLiteral("Hour"),
       QStringLiteral("Minute")},
@@ -75,7 +76,7 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min"), QStringLiteral("sound muted"),
      QStringLiteral("volume at zero"), QStringLiteral("Kalindor is closed: alarm %1 will not ring"),
      QStringLiteral("Kalindor is closed: alarms %1 will not ring"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1: %2")},
+     QStringLiteral("%1: %2"), QStringLiteral("%1: %2")},
 }};
 
 const Words &wordsFor(Language language)
@@ -156,6 +157,19 @@ QString ringDate(qint64 ms, qint64 nowMs, const Zone &zone, const Words &words, 
     return locale.toString(at, at.date().year() == zone.at(nowMs).date().year() ? words.summaryDate : words.summaryDateYear);
 }
 } // namespace
+
+QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
+{
+    const Words &words = wordsFor(language);
+    const QLocale locale(QLatin1String(words.locale));
+    const QString name = words.alarm.arg(alarm);
+    // The same words as the save summary's, where it says why a row never rings.
+    if (state.kind == AlarmState::Rings)
+        return words.spoken.arg(name, ringDate(state.next, nowMs, zone, words, locale, false));
+    if (state.kind == AlarmState::Off)
+        return words.spoken.arg(name, words.off);
+    return words.neverRings.arg(name, reasonText(state, words, locale, language));
+}
 
 QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
 {

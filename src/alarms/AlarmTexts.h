@@ -14,6 +14,10 @@ AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, qint64 nowMs, co
 // "lun. 7 déc. 06:45", or why the row never rings: "Heure « 07 » : tapez 7".
 QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Language language);
 
+// What a screen reader says of alarm k's row: "Alarme 1 : lundi 7 décembre à 06:45", "Alarme 2 : arrêtée",
+// "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7". No countdown: it would change every minute.
+QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language);
+
 // One line for each alarm that will ring ("Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min")
 // and for each row that is set but can never ring, with the reason; rows that are off are left out.
 QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language);

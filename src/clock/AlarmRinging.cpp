@@ -165,8 +165,10 @@ void HorP::showNextAlarm(bool edited, const QDateTime &now)
     const Zone zone(now);
     const QString text = nextAlarmText(alarmStates(rowsRead, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(),
                                        zone, shared.CurrentLanguage);
-    Command6->setToolTip(text);
-    Command6->setAccessibleDescription(text);
+    if (Command6->toolTip() != text) { // an unchanged text would still be sent to screen readers
+        Command6->setToolTip(text);
+        Command6->setAccessibleDescription(text);
+    }
     if (settings)
         settings->refreshStates();
 }

@@ -6,6 +6,7 @@
 #include "CalendarText.h"
 #include "ClockTexts.h"
 #include "QtTranslations.h"
+#include "SpokenTexts.h"
 #include "TallButton.h"
 #include "TextNumber.h"
 #include "WindowAccessibility.h"
@@ -53,21 +54,6 @@ Label *clockBox(QWidget *parent, QRect geometry)
     return label;
 }
 
-// The texts beside the spoken ones that follow the language: for assistive technology and the desktop notice.
-struct LanguageTexts
-{
-    QString exit, date, dateLine;
-};
-const std::array<LanguageTexts, 3> LanguageTextsByLanguage = {{
-    {QStringLiteral("Quitter Kalindor"), QStringLiteral("Date"), QStringLiteral("Cliquez pour entendre la date")},
-    {QStringLiteral("Kalindor beenden"), QStringLiteral("Datum"), QStringLiteral("Klicken, um das Datum zu hören")},
-    {QStringLiteral("End Kalindor"), QStringLiteral("Date"), QStringLiteral("Click to hear the date")},
-}};
-
-const LanguageTexts &languageTexts(Language language)
-{
-    return LanguageTextsByLanguage[std::clamp<int>(language, French, English)];
-}
 
 QFont boldFont(double points)
 {
@@ -122,6 +108,13 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     setPalette(palette);
     setAutoFillBackground(true);
 
+    clockStop = new ClockStop(this); // first, so that it lies beneath the boxes it rings
+    clockStop->setGeometry(3, 2, 331, 39);
+    clockStop->spoken = [this] { return spokenTime(this->clock.now().time(), this->shared.CurrentLanguage); };
+    clockStop->onPress = [this] {
+        const std::array<void (HorP::*)(), 3> flags{&HorP::Command1_Click, &HorP::Command2_Click, &HorP::Command3_Click};
+        (this->*flags[size_t(std::clamp<int>(this->shared.CurrentLanguage, French, English))])();
+    };
     Label1 = clockBox<NotifyingLabel>(this, {5, 4, 107, 34});
     Label4 = clockBox<QLabel>(this, {117, 4, 48, 35});
     Label2 = clockBox<NotifyingLabel>(this, {169, 4, 163, 35});
@@ -177,35 +170,20 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     Label2->onChange = [this] { Label2_Change(); };
 
     // The keyboard: a Space right after start speaks the time instead of ending the program, and the
-    // focus goes left to right and top to bottom with the exit button last.
-    const QWidgetList tabOrder{Command1, Command2, Command3, Command5, Command6, Command4, Label3, Command7};
+    // focus goes left to right and top to bottom with the exit button last. The clock display comes
+    // first, as it stands top left; the start stays on the French flag, one Shift+Tab after it.
+    const QWidgetList tabOrder{clockStop, Command1, Command2, Command3, Command5, Command6, Command4, Label3, Command7};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     Command1->setFocus();
     auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &HorP::Command7_Click);
     quit->setContext(Qt::ApplicationShortcut);
 
-    struct Spoken
-    {
-        QWidget *control;
-        QString name, description; // no name: the clock boxes are named by the time they hold
-    };
-    const Spoken spoken[] = {
-        {Command1, QStringLiteral("French"), QStringLiteral("Speak the time in French")},
-        {Command2, QStringLiteral("German"), QStringLiteral("Speak the time in German")},
-        {Command3, QStringLiteral("English"), QStringLiteral("Speak the time in English")},
-        {Command4, QStringLiteral("Stop"), QStringLiteral("Silence the alarm sound")},
-        {Command5, QStringLiteral("About"), QStringLiteral("Show Kalindor's version and a system-information button")},
-        {Command6, QStringLiteral("Alarm-set"), QStringLiteral("Set the alarms and the announcement interval")},
-        {Label1, QString(), QStringLiteral("24-hour time")},
-        {Label2, QString(), QStringLiteral("12-hour time")},
-        {Label4, QString(), QStringLiteral("Seconds")},
-    };
-    for (const Spoken &control : spoken) {
-        control.control->setAccessibleName(control.name);
-        control.control->setAccessibleDescription(control.description);
-    }
-    Label3->setAccessibleName(languageTexts(shared.CurrentLanguage).date);
+    // Named once and left out of the tree, so that a new second sends screen readers nothing: the clock
+    // stop reads what they hold.
+    Label1->setAccessibleName(QStringLiteral("HH:mm"));
+    Label2->setAccessibleName(QStringLiteral("hh:mm AP"));
+    Label4->setAccessibleName(QStringLiteral("ss"));
     languageChosen();
 
     // A timer whose slot was blocked by a long sound fires once when the thread is free again,
@@ -219,12 +197,14 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
         if (self)
             self->soundsEnded();
     });
-    this->services.settings.rowState = [this](const AlarmBoxes &boxes) {
+    this->services.settings.rowState = [this](int alarm, const AlarmBoxes &boxes) {
         const QDateTime now = this->clock.now();
         const Zone zone(now);
-        const AlarmState state = alarmState(boxes, now.toMSecsSinceEpoch(), zone);
-        return RowState{stateText(state, now.toMSecsSinceEpoch(), zone, this->shared.CurrentLanguage),
-                        state.kind == AlarmState::Rings || state.kind == AlarmState::Off};
+        const qint64 ms = now.toMSecsSinceEpoch();
+        const AlarmState state = alarmState(boxes, ms, zone);
+        const Language language = this->shared.CurrentLanguage;
+        return RowState{stateText(state, ms, zone, language), state.kind == AlarmState::Rings || state.kind == AlarmState::Off,
+                        rowSentence(alarm, state, ms, zone, language)};
     };
     this->services.settings.saved = [this] { alarmsSaved(); };
     // For the idle benchmark and the tests: the time each new second is really painted with, and when
@@ -369,6 +349,7 @@ void HorP::Timer1_Timer()
     // The date line, once written, follows a new date: midnight, or a new zone.
     if (!Label3->text().isEmpty() && now.date() != dateShown)
         calendrier();
+    nameDateLine(now.date());
     const int h = clockHour(Label1->text());
     shared.MinuteCell = qint16(clockMinutes(Label1->text()));
     draw24(Label1->text());
@@ -402,16 +383,39 @@ void HorP::calendrier()
     Label3->setText(QString());
     dateShown = clock.now().date();
     Label3->setText(calendarLine(dateShown, shared.CurrentLanguage));
-    Label3->setAccessibleName(Label3->text().isEmpty() ? languageTexts(shared.CurrentLanguage).date : Label3->text());
 }
 
-// The rest of what follows the language: the exit button's and date line's descriptions, Qt's own texts.
+// For screen readers the date line is today's date in full from the start, whatever it shows.
+void HorP::nameDateLine(const QDate &today)
+{
+    const QString name = spokenDate(today, shared.CurrentLanguage);
+    if (Label3->accessibleName() != name)
+        Label3->setAccessibleName(name);
+}
+
+// The rest of what follows the language: what screen readers say of each control, Qt's own texts.
+// Told only when the language has changed: a periodic announcement presses a flag too.
 void HorP::languageChosen()
 {
-    Command7->setAccessibleDescription(languageTexts(shared.CurrentLanguage).exit);
-    Label3->setAccessibleDescription(languageTexts(shared.CurrentLanguage).dateLine);
     if (services.followLanguage)
         services.followLanguage(shared.CurrentLanguage);
+    if (describedLanguage == shared.CurrentLanguage)
+        return;
+    describedLanguage = shared.CurrentLanguage;
+    const std::pair<QWidget *, MainControl> controls[] = {
+        {Command1, MainControl::French}, {Command2, MainControl::German}, {Command3, MainControl::English},
+        {Command4, MainControl::Stop},   {Command5, MainControl::About},  {Command7, MainControl::Exit},
+        {clockStop, MainControl::Clock}, {Label3, MainControl::Date},
+    };
+    for (const auto &[control, which] : controls) {
+        const SpokenControl texts = spokenControl(which, shared.CurrentLanguage);
+        if (!texts.name.isEmpty())
+            control->setAccessibleName(texts.name);
+        control->setAccessibleDescription(texts.description);
+    }
+    nameDateLine(clock.now().date());
+    if (Command6->toolTip().isEmpty()) // until the first alarm check names the next alarm
+        Command6->setAccessibleDescription(spokenControl(MainControl::AlarmSet, shared.CurrentLanguage).description);
 }
 
 void HorP::Command1_Click()
@@ -483,6 +487,9 @@ void HorP::Command5_Click()
 {
     if (aboutBox.isNull())
         aboutBox = new info(services.about, this);
+    aboutBox->cmdOK->setAccessibleDescription(spokenControl(MainControl::AboutClose, shared.CurrentLanguage).description);
+    aboutBox->cmdSysInfo->setAccessibleDescription(
+        spokenControl(MainControl::AboutSystemInfo, shared.CurrentLanguage).description);
     aboutBox->show();
     aboutBox->raise();
     aboutBox->activateWindow();

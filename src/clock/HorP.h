@@ -4,6 +4,7 @@
 #include "AlarmWatch.h"
 #include "Announcements.h"
 #include "Clock.h"
+#include "ClockStop.h"
 #include "GlyphSlot.h"
 #include "HPMOD.h"
 #include "Hset.h"
@@ -83,6 +84,7 @@ public:
     Hset &settingsWindow();
     bool settingsWindowExists() const { return !settings.isNull(); }
 
+    ClockStop *clockStop = nullptr;   // the clock display as one stop of the keyboard
     NotifyingLabel *Label1 = nullptr; // "HH:mm", the time the whole program reads
     NotifyingLabel *Label2 = nullptr; // "hh:mm AM"
     ClickableLabel *Label3 = nullptr; // date line
@@ -112,6 +114,7 @@ private:
     void draw24(const QString &text24);
     void draw12(const QString &text12, const QString &marker);
     void languageChosen();
+    void nameDateLine(const QDate &today);
     void alarmStarting(int alarm, const QString &minute);
     void alarmsMissed(const std::vector<AlarmCheck::Missed> &missed);
     void showNextAlarm(bool edited, const QDateTime &now);
@@ -128,6 +131,7 @@ private:
     QPointer<Hset> settings;
     AlarmWatch watch;
     QDate dateShown; // the date calendrier last wrote, so a new date (midnight, a new zone) is written too
+    Language describedLanguage = -1; // of the controls' accessible names and descriptions
     std::array<AlarmBoxes, 10> rowsRead; // as the last check read them, and parsed into patterns
     std::array<AlarmPattern, 10> patterns;
     // What the alarm-set button's next-alarm text was worked out for, beside the rows: the minute, the language.

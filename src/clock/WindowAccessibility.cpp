@@ -1,5 +1,7 @@
 #include "WindowAccessibility.h"
 
+#include "ClickableLabel.h"
+#include "ClockStop.h"
 #include "GlyphSlot.h"
 #include "HorP.h"
 #include "Hset.h"
@@ -8,9 +10,11 @@
 #include <QAccessibleWidget>
 #include <QDialogButtonBox>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <functional>
+#include <optional>
 
 namespace {
 // A top-level window whose tree leaves some children out. Qt makes every child widget a node, so the
@@ -58,12 +62,205 @@ public:
     }
 };
 
+// A control that acts on a click, Space or Enter: a button, or a check box checked while it is on (Qt 6.4
+// reports no toggle buttons on Linux: a checkable button goes out as a plain push button, its state unsaid).
+class AccessiblePressable final : public QAccessibleWidget
+{
+public:
+    AccessiblePressable(QWidget *widget, std::function<QString()> name, std::function<void()> press,
+                        std::function<std::optional<bool>()> checked)
+        : QAccessibleWidget(widget, checked() ? QAccessible::CheckBox : QAccessible::Button), name(std::move(name)),
+          press(std::move(press)),
+          checked(std::move(checked))
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? name() : QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const std::optional<bool> on = checked()) {
+            state.checkable = true;
+            state.checked = *on;
+        }
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{checked() ? toggleAction() : pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if ((action == pressAction() || action == toggleAction()) && press)
+            press();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    std::function<QString()> name;
+    std::function<void()> press;
+    std::function<std::optional<bool>()> checked;
+};
+
+// A one-line box whose text is one run of attributes from its first character to its last. Qt's own
+// interface reports an empty run at every offset, and a screen reader that reads run by run stops at
+// the first: "30" was read as "3".
+class AccessibleBox final : public QAccessibleWidget, public QAccessibleTextInterface,
+                            public QAccessibleEditableTextInterface
+{
+public:
+    explicit AccessibleBox(QLineEdit *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+    void setText(QAccessible::Text kind, const QString &text) override
+    {
+        if (kind == QAccessible::Value)
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(kind, text);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !box()->isReadOnly();
+        state.readOnly = box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    // Text
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = *start + int(box()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            box()->deselect();
+    }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0)
+            box()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    int characterCount() const override { return int(box()->text().size()); }
+    QRect characterRect(int offset) const override
+    {
+        // Measured from the left of the text: the boxes are too narrow to scroll their few characters.
+        const QFontMetrics metrics(box()->font());
+        const QString text = box()->text();
+        const QRect inside = box()->contentsRect();
+        const int left = inside.left() + 2 + metrics.horizontalAdvance(text.left(offset));
+        const QRect glyph(left, inside.center().y() - metrics.height() / 2,
+                          metrics.horizontalAdvance(text.mid(offset, 1)), metrics.height());
+        return QRect(box()->mapToGlobal(glyph.topLeft()), glyph.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
+    void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+    // Editable text
+    void deleteText(int start, int end) override { box()->setText(box()->text().remove(start, end - start)); }
+    void insertText(int offset, const QString &text) override { box()->setText(box()->text().insert(offset, text)); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        box()->setText(box()->text().replace(start, end - start, text));
+    }
+
+private:
+    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+};
+
+// The grid of ALARM SET's ten rows, as a table that carries no table interface: screen readers take it
+// for layout and say nothing of it, and when the window opens they do not read the grid's labels one
+// after another, which took a fifth of a second at every Tab.
+class AccessibleGrid final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleGrid(QWidget *grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+};
+
+// ALARM SET's announcements, a notification: told that it shows, a screen reader reads it out at once.
+class AccessibleAnnouncement final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleAnnouncement(QLabel *label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? static_cast<QLabel *>(widget())->text() : QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface *windowInterface(const QString &className, QObject *object)
 {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    QWidget *widget = static_cast<QWidget *>(object);
+    // Classes without their own meta-object are asked for under their base's name.
+    // ALARM SET's boxes only: Qt's own dialogs keep Qt's own interface.
+    if (className == QLatin1String("QLineEdit") && qobject_cast<Hset *>(widget->window()))
+        return new AccessibleBox(static_cast<QLineEdit *>(widget));
+    if (auto *label = dynamic_cast<ClickableLabel *>(widget); label && className == QLatin1String("QLabel")) {
+        return new AccessiblePressable(
+            label, [label] { return label->accessibleName().isEmpty() ? label->text() : label->accessibleName(); },
+            [label] {
+                if (label->onClick)
+                    label->onClick();
+            },
+            [label]() -> std::optional<bool> {
+                return label->toggle ? std::optional<bool>(label->isChecked()) : std::nullopt;
+            });
+    }
+    if (auto *stop = dynamic_cast<ClockStop *>(widget); stop && className == QLatin1String("QWidget")) {
+        return new AccessiblePressable(
+            stop, [stop] { return stop->spoken ? stop->spoken() : QString(); },
+            [stop] {
+                if (stop->onPress)
+                    stop->onPress();
+            },
+            [] { return std::nullopt; });
+    }
+    if (auto *settings = qobject_cast<Hset *>(widget->parentWidget()); settings && widget == settings->grid)
+        return new AccessibleGrid(widget);
+    if (auto *settings = qobject_cast<Hset *>(widget->parentWidget()); settings && widget == settings->announcement)
+        return new AccessibleAnnouncement(settings->announcement);
     // Called for each class from the most derived up; a window is matched by its own class only.
     if (className == QLatin1String(HorP::staticMetaObject.className())) {
-        return new AccessibleWindow(static_cast<HorP *>(object), QAccessible::Window,
-                                    [](const QWidget *child) { return dynamic_cast<const GlyphSlot *>(child) != nullptr; });
+        // The clock boxes too: the clock stop reads the time they hold.
+        auto *clock = static_cast<HorP *>(object);
+        return new AccessibleWindow(clock, QAccessible::Window, [clock](const QWidget *child) {
+            return dynamic_cast<const GlyphSlot *>(child) != nullptr || child == clock->Label1 || child == clock->Label2
+                || child == clock->Label4;
+        });
     }
     if (className == QLatin1String(Hset::staticMetaObject.className())) {
         auto *settings = static_cast<Hset *>(object);

@@ -1,6 +1,7 @@
 // A label that reports clicks: the date line, the sound choices and the wave-file paths are labels the user clicks.
 #pragma once
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,12 +10,28 @@
 
 #include <functional>
 
-// It takes the keyboard focus like a button, and Space or Enter act as a click.
+// It takes the keyboard focus like a button, and Space or Enter act as a click. Screen readers meet it
+// as a button, or as a toggle button pressed while it shows "1".
 class ClickableLabel : public QLabel
 {
 public:
     explicit ClickableLabel(QWidget *parent = nullptr) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
     std::function<void()> onClick;
+    bool toggle = false;
+
+    bool isChecked() const { return toggle && text() == QLatin1String("1"); }
+    // A new caption; a toggle that it turns on or off tells screen readers, which say so where the focus is.
+    void setCaption(const QString &caption)
+    {
+        const bool was = isChecked();
+        setText(caption);
+        if (isChecked() == was)
+            return;
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override

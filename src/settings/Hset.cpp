@@ -39,6 +39,8 @@ constexpr std::array<int, 10> RowTops = {105, 125, 144, 164, 184, 203, 223, 243,
 constexpr std::array<int, 5> BoxLefts = {59, 103, 148, 194, 240};
 constexpr std::array<int, 4> SoundLefts = {286, 323, 361, 400};
 constexpr std::array<int, 10> HeadingLefts = {9, 59, 103, 148, 194, 240, 287, 321, 368, 480};
+constexpr int GridTop = 80; // the grid's container begins above the headings
+constexpr int GridBottom = 302;
 constexpr int StateLeft = 686;
 constexpr int StateWidth = 206;
 constexpr int ClientWidth = StateLeft + StateWidth + 4;
@@ -89,22 +91,33 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Minute 0 to 59 without a leading zero, or * for every minute")}},
 }};
 
-// What assistive technology says of the grid: "Alarm 3, Day", and what each kind of cell takes.
+// What assistive technology says of the grid: "Alarm 3, Day", what each kind of cell does, and the
+// example line read as an example.
 struct Descriptions
 {
-    QString alarm, box, option, waveFile, save;
+    QString alarm, option, waveFile, save, example, grid;
 };
 const std::array<Descriptions, 3> DescriptionsByLanguage = {{
-    {QStringLiteral("Alarme"), QStringLiteral("Un nombre sans zéro initial, comme l'horloge l'affiche"),
-     QStringLiteral("Cliquez pour choisir ce son"), QStringLiteral("Cliquez pour choisir un fichier wave"),
-     QStringLiteral("Enregistrer les alarmes et l'intervalle, puis fermer la fenêtre")},
-    {QStringLiteral("Alarm"), QStringLiteral("Eine Zahl ohne führende Null, wie die Uhr sie zeigt"),
-     QStringLiteral("Klicken, um diesen Klang zu wählen"), QStringLiteral("Klicken, um eine Wave-Datei zu wählen"),
-     QStringLiteral("Alarme und Intervall speichern, dann das Fenster schließen")},
-    {QStringLiteral("Alarm"), QStringLiteral("A number without a leading zero, as the clock shows it"),
-     QStringLiteral("Click to choose this sound"), QStringLiteral("Click to choose a wave file"),
-     QStringLiteral("Save the alarms and the interval, then close the window")},
+    {QStringLiteral("Alarme"), QStringLiteral("Espace choisit ce son"),
+     QStringLiteral("Espace choisit un fichier wave"),
+     QStringLiteral("Enregistrer les alarmes et l'intervalle, puis fermer la fenêtre"),
+     QStringLiteral("Exemple : jour %1, mois %2, année %3, heure %4, minute %5, fichier %6"),
+     QStringLiteral("Les dix alarmes")},
+    {QStringLiteral("Alarm"), QStringLiteral("Leertaste wählt diesen Klang"),
+     QStringLiteral("Leertaste wählt eine Wave-Datei"),
+     QStringLiteral("Alarme und Intervall speichern, dann das Fenster schließen"),
+     QStringLiteral("Beispiel: Tag %1, Monat %2, Jahr %3, Stunde %4, Minute %5, Datei %6"),
+     QStringLiteral("Die zehn Alarme")},
+    {QStringLiteral("Alarm"), QStringLiteral("Space chooses this sound"), QStringLiteral("Space chooses a wave file"),
+     QStringLiteral("Save the alarms and the interval, then close the window"),
+     QStringLiteral("Example: day %1, month %2, year %3, hour %4, minute %5, file %6"),
+     QStringLiteral("The ten alarms")},
 }};
+
+const Descriptions &descriptionsFor(Language language)
+{
+    return DescriptionsByLanguage[std::clamp<int>(language, French, English)];
+}
 
 const Captions &captionsFor(Language language)
 {
@@ -138,15 +151,18 @@ void setFittingText(QLabel *label, const QString &text)
     label->setText(text);
 }
 
+const std::array<QString, 6> ExampleValues = {QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("2000"),
+                                              QStringLiteral("9"), QStringLiteral("5"), QStringLiteral("D:\\new.wav")};
+
 // "Ex :" and the example alarm, each value moved with spaces to stand under its column, in this font.
 QString exampleLine(const QFontMetrics &metrics, int labelLeft)
 {
-    const std::array<std::pair<int, QString>, 6> values = {{{BoxLefts[0], QStringLiteral("9")},
-                                                           {BoxLefts[1], QStringLiteral("8")},
-                                                           {BoxLefts[2], QStringLiteral("2000")},
-                                                           {BoxLefts[3], QStringLiteral("9")},
-                                                           {BoxLefts[4], QStringLiteral("5")},
-                                                           {SoundLefts[WaveColumn], QStringLiteral("D:\\new.wav")}}};
+    const std::array<std::pair<int, QString>, 6> values = {{{BoxLefts[0], ExampleValues[0]},
+                                                           {BoxLefts[1], ExampleValues[1]},
+                                                           {BoxLefts[2], ExampleValues[2]},
+                                                           {BoxLefts[3], ExampleValues[3]},
+                                                           {BoxLefts[4], ExampleValues[4]},
+                                                           {SoundLefts[WaveColumn], ExampleValues[5]}}};
     constexpr int TextInset = 3; // where a box or label draws its first character
     QString line = QStringLiteral("Ex :");
     for (const auto &[left, value] : values) {
@@ -194,30 +210,34 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Label1 = makeLabel(this, QRect(12, 56, 476, 20));
     Label1->setText(exampleLine(Label1->fontMetrics(), Label1->x()));
 
+    // The grid's controls keep their places in the window: their container only shifts them by its top.
+    grid = new QWidget(this);
+    grid->setGeometry(0, GridTop, ClientWidth, GridBottom - GridTop);
     for (int i = 0; i < int(Label2.size()); ++i) {
         const int top = (i >= 2 && i <= 4) ? 81 : 82;
         const int right = i + 1 < int(HeadingLefts.size()) ? HeadingLefts[i + 1] - 2 : ClientWidth;
-        Label2[i] = makeLabel(this, QRect(HeadingLefts[i], top, right - HeadingLefts[i], 17));
+        Label2[i] = makeLabel(grid, QRect(HeadingLefts[i], top - GridTop, right - HeadingLefts[i], 17));
     }
 
     for (int alarm = 1; alarm <= 10; ++alarm) {
-        const int top = RowTops[alarm - 1];
-        Label3[alarm - 1] = makeLabel(this, QRect(9, top, 33, 17));
+        const int top = RowTops[alarm - 1] - GridTop;
+        Label3[alarm - 1] = makeLabel(grid, QRect(9, top, 33, 17));
         Label3[alarm - 1]->setText(QString::number(alarm));
         for (int index = 0; index < 5; ++index) {
-            auto *box = new QLineEdit(this);
+            auto *box = new QLineEdit(grid);
             box->setGeometry(BoxLefts[index], top, 41, 19);
             box->installEventFilter(this);
             connect(box, &QLineEdit::textChanged, this, [this, alarm] { showRowState(alarm); });
             (this->*BoxRows[alarm - 1])[index] = box;
         }
-        rowStates[alarm - 1] = makeLabel(this, QRect(StateLeft, top, StateWidth, 17));
+        rowStates[alarm - 1] = makeLabel(grid, QRect(StateLeft, top, StateWidth, 17));
         for (int option = 0; option < OptionFields; ++option) {
-            auto *label = makeSoundLabel(this, QRect(SoundLefts[option], top, 30, 16), Qt::AlignHCenter);
+            auto *label = makeSoundLabel(grid, QRect(SoundLefts[option], top, 30, 16), Qt::AlignHCenter);
+            label->toggle = true;
             label->onClick = [this, alarm, option] { optionClicked(alarm, option); };
             this->*SoundLabels[alarm - 1][option] = label;
         }
-        auto *wave = makeSoundLabel(this, QRect(SoundLefts[WaveColumn], top, 281, 17), Qt::AlignLeft);
+        auto *wave = makeSoundLabel(grid, QRect(SoundLefts[WaveColumn], top, 281, 17), Qt::AlignLeft);
         wave->onClick = [this, alarm] { waveFileClicked(alarm); };
         this->*SoundLabels[alarm - 1][WaveColumn] = wave;
     }
@@ -227,7 +247,12 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Text1->setGeometry(149, 312, 38, 19);
     Text1->installEventFilter(this);
     Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
-    stateHeading = makeLabel(this, QRect(StateLeft, 82, StateWidth, 17));
+    // Both label the interval box, which says what they say; a screen reader then leaves them out of
+    // what it reads when the window opens.
+    Label14->setBuddy(Text1);
+    Label15->setBuddy(Text1);
+    stateHeading = makeLabel(grid, QRect(StateLeft, 82 - GridTop, StateWidth, 17));
+    announcement = new QLabel(this, Qt::Tool);
 
     blinkTime = QApplication::cursorFlashTime();
     cursorRest.setSingleShot(true);
@@ -292,17 +317,52 @@ void Hset::Form_Activate()
     setFittingText(Label14, captions.intervalCaption);
     setFittingText(Label15, captions.intervalHint);
 
-    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    describeRows();
+    refreshStates();
+}
+
+void Hset::describeRows()
+{
+    if (describedLanguage == shared.CurrentLanguage)
+        return;
+    describedLanguage = shared.CurrentLanguage;
+    const Captions &captions = captionsFor(shared.CurrentLanguage);
+    const Descriptions &texts = descriptionsFor(shared.CurrentLanguage);
     Command1->setAccessibleDescription(texts.save);
     Text1->setAccessibleName(captions.intervalCaption.section(u':', 0, 0).trimmed());
     Text1->setAccessibleDescription(captions.intervalHint.simplified());
-    refreshStates();
+    grid->setAccessibleName(texts.grid);
+    Label1->setAccessibleName(texts.example.arg(ExampleValues[0], ExampleValues[1], ExampleValues[2], ExampleValues[3],
+                                                ExampleValues[4], ExampleValues[5]));
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        const QString row = QStringLiteral("%1 %2, ").arg(texts.alarm).arg(alarm);
+        for (int index = 0; index < 5; ++index)
+            dateBox(alarm, index)->setAccessibleName(row + captions.headings[1 + index]);
+        for (int option = 0; option < OptionFields; ++option) {
+            optionLabel(alarm, option)->setAccessibleName(row + captions.headings[6 + option]);
+            optionLabel(alarm, option)->setAccessibleDescription(texts.option);
+        }
+        waveFileLabel(alarm)->setAccessibleDescription(texts.waveFile);
+        nameWaveFileCell(alarm);
+        spokenStates[size_t(alarm - 1)].clear(); // the row's sentence too is said anew in the new language
+    }
+}
+
+// The wave-file cell is a button named by its row, its column and the file it holds.
+void Hset::nameWaveFileCell(int alarm)
+{
+    const QString name = QStringLiteral("%1 %2, %3 : %4")
+                             .arg(descriptionsFor(shared.CurrentLanguage).alarm)
+                             .arg(alarm)
+                             .arg(captionsFor(shared.CurrentLanguage).headings[6 + WaveColumn], waveFileLabel(alarm)->text());
+    if (waveFileLabel(alarm)->accessibleName() != name)
+        waveFileLabel(alarm)->setAccessibleName(name);
 }
 
 void Hset::refreshStates()
 {
     for (int alarm = 1; alarm <= 10; ++alarm)
-        describeRow(alarm);
+        showRowState(alarm);
 }
 
 void Hset::showRowState(int alarm)
@@ -314,34 +374,35 @@ void Hset::showRowState(int alarm)
     std::array<QString, 5> boxes;
     for (int index = 0; index < 5; ++index)
         boxes[size_t(index)] = dateBox(alarm, index)->text();
-    const RowState state = services.rowState ? services.rowState(boxes) : RowState();
-    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
+    const RowState state = services.rowState ? services.rowState(alarm, boxes) : RowState();
     // Set but never ringing stands out; a long reason is cut with an ellipsis and read whole in its tooltip.
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, state.fine ? palette.color(QPalette::WindowText) : QColor(150, 0, 0));
     label->setPalette(palette);
     label->setText(label->fontMetrics().elidedText(state.text, Qt::ElideRight, label->width()));
     label->setToolTip(state.text);
-    label->setAccessibleName(QStringLiteral("%1 %2, %3: %4").arg(texts.alarm).arg(alarm).arg(captions.state, state.text));
     const QString stateTip = state.text.isEmpty() ? QString() : QStringLiteral("\n%1: %2").arg(captions.state, state.text);
     for (int index = 0; index < 5; ++index)
         dateBox(alarm, index)->setToolTip(captions.dateBoxTips[size_t(index)] + stateTip);
-}
-
-void Hset::describeRow(int alarm)
-{
-    showRowState(alarm);
-    const Captions &captions = captionsFor(shared.CurrentLanguage);
-    const Descriptions &texts = DescriptionsByLanguage[std::clamp<int>(shared.CurrentLanguage, French, English)];
-    const QString row = QStringLiteral("%1 %2, ").arg(texts.alarm).arg(alarm);
+    // Each box of the row describes the row's state, so that it is heard wherever the user is in the row.
+    // Boxes without the focus are told when they take it: each word sent costs a screen reader time.
+    QString &spoken = spokenStates[size_t(alarm - 1)];
+    if (state.spoken == spoken)
+        return;
+    spoken = state.spoken;
+    label->setAccessibleName(spoken);
+    bool typedHere = false;
     for (int index = 0; index < 5; ++index) {
-        dateBox(alarm, index)->setAccessibleName(row + captions.headings[1 + index]);
-        dateBox(alarm, index)->setAccessibleDescription(texts.box);
+        QLineEdit *box = dateBox(alarm, index);
+        typedHere = typedHere || box->hasFocus();
+        if (box->hasFocus() || box->accessibleDescription().isEmpty())
+            box->setAccessibleDescription(spoken);
     }
-    for (int column = 0; column <= WaveColumn; ++column) {
-        ClickableLabel *label = soundLabel(alarm, column);
-        label->setAccessibleName(row + captions.headings[6 + column] + QStringLiteral(": ") + label->text());
-        label->setAccessibleDescription(column == WaveColumn ? texts.waveFile : texts.option);
+    // A change where the user types is read out once, in a sentence of its own.
+    if (typedHere && isVisible()) {
+        announcement->setText(spoken);
+        QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
     }
 }
 
@@ -359,7 +420,7 @@ void Hset::dateBoxClicked(int alarm, int index)
 void Hset::optionClicked(int alarm, int option)
 {
     for (int other = 0; other < OptionFields; ++other)
-        optionLabel(alarm, other)->setText(other == option ? QStringLiteral("1") : QStringLiteral("0"));
+        optionLabel(alarm, other)->setCaption(other == option ? QStringLiteral("1") : QStringLiteral("0"));
     waveFileLabel(alarm)->setText(Browse);
     takeSoundChoice(alarm);
 }
@@ -367,7 +428,7 @@ void Hset::optionClicked(int alarm, int option)
 void Hset::waveFileClicked(int alarm)
 {
     for (int option = 0; option < OptionFields; ++option)
-        optionLabel(alarm, option)->setText(QStringLiteral("0"));
+        optionLabel(alarm, option)->setCaption(QStringLiteral("0"));
     waveFileLabel(alarm)->setText(chooseWaveFile(waveFileLabel(alarm)->text()));
     takeSoundChoice(alarm);
 }
@@ -378,7 +439,7 @@ void Hset::takeSoundChoice(int alarm)
     AlarmRecord &record = shared.AlarmTable[alarm - 1];
     for (int column = 0; column <= WaveColumn; ++column)
         record.field(5 + column) = soundLabel(alarm, column)->text();
-    describeRow(alarm);
+    nameWaveFileCell(alarm);
     if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
         reportStoreFailure({*problem});
 }
@@ -440,6 +501,9 @@ bool Hset::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    // Typing at once replaces the first box's value, as when Tab brings the focus to a box.
+    if (event->type() == QEvent::Show && focusWidget() == Text3[0])
+        Text3[0]->selectAll();
     return QWidget::event(event);
 }
 
@@ -460,6 +524,16 @@ bool Hset::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)
         wakeCursor();
+    if (event->type() == QEvent::FocusIn) {
+        // The row's state, told before Qt reports the focus here, so that it is read with the box.
+        for (int alarm = 1; alarm <= 10; ++alarm) {
+            for (int index = 0; index < 5; ++index) {
+                QLineEdit *box = dateBox(alarm, index);
+                if (watched == box && box->accessibleDescription() != spokenStates[size_t(alarm - 1)])
+                    box->setAccessibleDescription(spokenStates[size_t(alarm - 1)]);
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == Text1) {
             Text1_Click();

@@ -15,10 +15,12 @@
 #include <functional>
 
 // What a row's boxes come to: when it rings next, or why it never will; `fine` when it rings or is off.
+// `spoken` is the sentence screen readers say of the row, its alarm named.
 struct RowState
 {
     QString text;
     bool fine = true;
+    QString spoken;
 };
 
 struct HsetServices
@@ -29,8 +31,8 @@ struct HsetServices
     // Tells the user something went wrong (a file that cannot be read, a store that failed); must not
     // wait for the user, since it is also called from the main window's timer tick.
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
-    // The state of a row of day, month, year, hour and minute boxes, in the current language; may be empty.
-    std::function<RowState(const std::array<QString, 5> &boxes)> rowState;
+    // The state of alarm k's row of day, month, year, hour and minute boxes, in the current language; may be empty.
+    std::function<RowState(int alarm, const std::array<QString, 5> &boxes)> rowState;
     // Told after a save has written both files, before the window closes; may be empty.
     std::function<void()> saved;
 };
@@ -73,6 +75,7 @@ public:
     // The controls, named as in the window's design.
     QLabel *Picture2 = nullptr;
     QLabel *Label1 = nullptr;            // example line
+    QWidget *grid = nullptr;             // holds the headings and the ten rows
     QPushButton *Command1 = nullptr;     // save
     std::array<QLabel *, 10> Label2{};   // column headings
     std::array<QLabel *, 10> Label3{};   // row numbers 1-10
@@ -94,6 +97,9 @@ public:
     QLabel *Label15 = nullptr;           // interval hint
     QLabel *stateHeading = nullptr;
     std::array<QLabel *, 10> rowStates{}; // rows 1-10: the next ring, or why the row never rings
+    // Never shown: what screen readers are told of a row's new state, its own window so that they read
+    // the sentence alone, without the window's title and example before it.
+    QLabel *announcement = nullptr;
 
 protected:
     bool event(QEvent *event) override;
@@ -103,7 +109,8 @@ private:
     ClickableLabel *soundLabel(int alarm, int column) const; // column 0-2 options, 3 wave file
     void takeSoundChoice(int alarm);
     void reportStoreFailure(const QList<FileProblem> &problems);
-    void describeRow(int alarm); // accessible names, which carry the row's sound choice
+    void describeRows(); // accessible names and descriptions of the grid, in the current language
+    void nameWaveFileCell(int alarm);
     void showRowState(int alarm);
 
     void wakeCursor();
@@ -113,4 +120,8 @@ private:
     // A blinking cursor wakes the program twice a second; like GTK's, it rests after ten idle seconds.
     QTimer cursorRest;
     int blinkTime = 0; // the desktop's flash time, put back when the user types or clicks again
+    // What screen readers were last told, so that nothing is told again: each new word they are sent
+    // costs a screen reader time at the next key, and a changed description of the box in focus is read out.
+    Language describedLanguage = -1;
+    std::array<QString, 10> spokenStates;
 };

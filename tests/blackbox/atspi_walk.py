@@ -1,8 +1,8 @@
 # Walks Kalindor's windows through AT-SPI as a screen reader does, in French and then in English, and
 # prints them; imported by the atspi scenario once its world has an accessibility bus. Fails when a
 # node has no name or a control that takes the focus no description, when the clock window is not a
-# frame or another window is neither a dialog nor a frame, or when the clock boxes and the date line do
-# not carry what they show. The summary that Save shows is read too.
+# frame or another window is neither a dialog nor a frame, or when the clock display and the date line
+# are not named by the time and the date in the window's language. The summary that Save shows is read too.
 import datetime
 import re
 import time
@@ -52,14 +52,15 @@ def walk(top, language, roles, described=True):
 
 def walk_both_languages():
     main = wait("no KALINDOR window", lambda: next((w for w in windows() if w.name == "KALINDOR"), None))
-    for language, save in (("French", "Sauver"), ("English", "Save")):
-        press(main, language)
+    for language, flag, about, save, time in (("French", "Français", "À propos", "Sauver", r"\d\d:\d\d, \d+ secondes?"),
+                                              ("English", "Anglais", "About", "Save", r"\d+:\d\d [AP]M and \d+ seconds?")):
+        press(main, flag)
         today = datetime.date.today()
-        for shown in (r"\d\d:\d\d", r"\d\d", r"\d\d:\d\d [AP]M", rf"\w+ .*\b{today.day}\b.* {today.year}"):
+        for shown in (time, rf"\w+,? {today.day} \w+ {today.year}"):
             names = lambda: [node.name for node, _ in nodes(main)]
             wait(f"{language}: no node named {shown} in {names()}", lambda: any(re.fullmatch(shown, n) for n in names()))
         press(main, "Alarm-set")
-        press(main, "About")
+        press(main, about)
         wait(f"{language}: ALARM SET and the About box did not open", lambda: len(windows()) == 3)
         print(f"--- {language}")
         for top in windows():

@@ -476,5 +476,96 @@ def clock_almaty(world):
     check(second.output_size() < 1000, "23:30 rang at its second pass")
 
 
+# Orca as its own launcher starts it, less the search for other Orcas of this user: that would refuse to
+# start beside, or with --replace kill, the screen reader of the desktop the test runs on.
+ORCA = """import sys
+from orca import debug
+debug.debugLevel, debug.eventDebugLevel, debug.debugFile = debug.LEVEL_ALL, debug.LEVEL_OFF, open(sys.argv[1], "w", buffering=1)
+from orca import orca
+orca.getSettingsManager().activate(sys.argv[2], {})
+sys.exit(orca.main())"""
+# Texts of ours in English or German: none may be heard in a French walk (Orca's own words are English).
+NOT_FRENCH = re.compile(r"French|German|English|Speak|About|Silence|\bAlarm\b(?!-set)|Day|Hour|second\b|Space|Click|Save|"
+                        r"Französisch|Deutsch|Sekunde|Stunde|Leertaste|Klicken|Alarm \d")
+
+
+@scenario
+def orca(world):
+    # Orca, speaking through speech-dispatcher and espeak-ng into a private sound server, walks the clock
+    # and ALARM SET by keystrokes: the time and the date in words, the values read whole, each sound cell a
+    # check box whose new state is said, a row's new state after typing 07, in French alone, with the time
+    # from each Tab to speech and the accessibility events of a keystroke.
+    world.display()
+    world.bus()
+    world.sound()
+    world.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stderr=subprocess.DEVNULL)
+    address = lambda: subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                                      "/org/a11y/bus", "org.a11y.Bus.GetAddress"], capture_output=True, text=True).stdout.strip()
+    check(wait_for(20, address), "no accessibility bus")
+    world.start(["/usr/libexec/at-spi2-registryd"], stderr=subprocess.DEVNULL)
+    events = world.monitor(address(), "type='signal'", "events")
+    socket = world.dir / "speechd.sock"
+    world.start(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", str(socket), "-L", str(world.dir / "speechd")],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    check(wait_for(10, socket.exists), "no speech-dispatcher")
+    os.environ.update(SPEECHD_ADDRESS=f"unix_socket:{socket}", GSETTINGS_BACKEND="memory")  # Orca's settings stay in memory
+    k = world.kalindor(at="2026-12-05 09:28:30", alarms=[gong("* * * 7 30")], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    check(wait_for(20, lambda: "KALINDOR" in world.windows()), "no window")
+    log, prefs = world.dir / "orca.log", world.dir / "orca"
+    prefs.mkdir()
+    world.start(["/usr/bin/python3", "-c", ORCA, str(log), str(prefs)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    spoken = lambda: re.findall(r"^(\d\d):(\d\d):([\d.]+) - SPEECH OUTPUT: '(.*)' ?\{", log.read_text(errors="replace"), re.M)
+    check(wait_for(40, lambda: log.exists() and "Starting ATSPI registry" in log.read_text(errors="replace")),
+          f"no Orca: {log.read_text(errors='replace')[-1500:] if log.exists() else ''}")
+    window = subprocess.run(["xdotool", "search", "--name", "^KALINDOR$"], capture_output=True, text=True).stdout.split()[0]
+    french = lambda: any(line[3].startswith("Français push button") for line in spoken())
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)  # no window manager gives it
+    check(wait_for(10, french), f"Orca did not read the French flag: {spoken()}")
+    keys = []
+
+    def key(name, expect):
+        # The key, then what Orca says of it (a regex), within five seconds; returns that line's delay.
+        before = len(spoken())
+        keys.append((time.time(), name))
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        heard = lambda: [(3600 * int(h) + 60 * int(m) + float(s), text) for h, m, s, text in spoken()[before:]]
+        ok = wait_for(5, lambda: any(re.search(expect, text) for _, text in heard()))
+        check(ok, f"{name}: no {expect!r} in {heard()}")
+        time.sleep(0.3)
+        echo = next((at for at, text in heard() if text.strip() == name.lower().split("+")[-1]), None)
+        said = next(at for at, text in heard() if re.search(expect, text))
+        return said - echo if echo is not None else None
+
+    key("shift+Tab", r"^\d\d:\d\d, \d+ secondes? push button")
+    key("shift+Tab", r"^FIN push button")
+    key("shift+Tab", r"^samedi 5 décembre 2026 push button")
+    for name in ("FIN", r"\d\d:\d\d", "Français", "Allemand", "Anglais", "À propos", "Alarm-set"):
+        key("Tab", rf"^{name}.* push button")
+    key("space", r"^Alarme 1, Jour text")
+    delays = [key("Tab", rf"^Alarme 1, {box} text") for box in ("Mois", "Année", "Heure", "Minutes")]
+    check(any(text == "30 selected." for *_, text in spoken()), "the minute 30 was not read whole")
+    key("shift+Tab", r"^Alarme 1, Heure text")
+    key("0", "Selection deleted")
+    key("7", r"^notification Alarme 1 : ne sonnera pas, Heure « 07 » : tapez 7")
+    typed = keys[-1][0]
+    delays += [key("Tab", r"^Alarme 1, Minutes text"), key("Tab", r"^Alarme 1, Gong check box checked")]
+    delays.append(key("Tab", r"^Alarme 1, Sonnerie check box not checked"))
+    key("space", r"^checked")
+    quiet = time.time()
+    k.jump(60)  # a new minute that changes no row's state: nothing to tell
+    time.sleep(3)
+    print("\n".join(f"{h}:{m}:{s} {text}" for h, m, s, text in spoken()))
+    print("Tab to speech in ALARM SET, s:", " ".join(f"{d:.3f}" for d in delays))
+    sent = [float(t) for t in re.findall(r"^signal time=([\d.]+) .*interface=org\.a11y\.atspi\.Event\.", events.read_text(), re.M)]
+    count = sum(typed <= t < keys[keys.index((typed, "7")) + 1][0] for t in sent)  # up to the next key
+    print(f"accessibility events of the keystroke 7: {count}")
+    check(count <= 10, f"{count} accessibility events for one keystroke")
+    minute = sum(t >= quiet for t in sent)
+    check(minute == 0, f"{minute} accessibility events for a minute that changed nothing")
+    check(sorted(delays)[len(delays) // 2] <= 0.2, f"Tab to speech: {delays}")
+    mixed = [text for *_, text in spoken() if NOT_FRENCH.search(text)]
+    check(not mixed, f"not French: {mixed}")
+
+
 if __name__ == "__main__":
     sys.exit(main())
