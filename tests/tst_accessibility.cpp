@@ -5,6 +5,7 @@
 #include "FakeClock.h"
 #include "HorP.h"
 #include "RecordingDevice.h"
+#include "Rows.h"
 #include "SpokenTexts.h"
 
 #include <QAccessible>
@@ -41,47 +42,17 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
-    void spokenTime_data()
-    {
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("09:28:54 French") << QTime(9, 28, 54) << 0 << "09:28, 54 secondes";
-        QTest::newRow("00:15:01 French singular") << QTime(0, 15, 1) << 0 << "00:15, 1 seconde";
-        QTest::newRow("23:59:00 French singular") << QTime(23, 59, 0) << 0 << "23:59, 0 seconde";
-        QTest::newRow("13:05:01 German") << QTime(13, 5, 1) << 1 << "13:05 Uhr, 1 Sekunde";
-        QTest::newRow("13:05:00 German plural") << QTime(13, 5, 0) << 1 << "13:05 Uhr, 0 Sekunden";
-        QTest::newRow("09:28:54 English") << QTime(9, 28, 54) << 2 << "9:28 AM and 54 seconds";
-        QTest::newRow("00:15:01 English") << QTime(0, 15, 1) << 2 << "12:15 AM and 1 second";
-        QTest::newRow("12:00:30 English") << QTime(12, 0, 30) << 2 << "12:00 PM and 30 seconds";
-    }
-    void spokenTime()
-    {
-        QFETCH(QTime, time);
-        QFETCH(int, language);
-        QTEST(::spokenTime(time, Language(language)), "spoken");
-    }
+    void spokenTime_data() { addRows("accessibility_time", {"time", "language", "spoken"}); }
+    void spokenTime() { QTEST(::spokenTime(QTime::fromString(cell("time")), Language(cell("language").toInt())), "spoken"); }
 
-    void rowSentence_data()
-    {
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("daily French") << "* * * 7 30" << 0 << "Alarme 2 : dimanche 6 décembre à 07:30";
-        QTest::newRow("next year German") << "1 1 * 0 0" << 1 << "Alarm 2: Freitag, 1. Januar 2027 um 00:00";
-        QTest::newRow("off English") << "0 0 0 0 0" << 2 << "Alarm 2: off";
-        QTest::newRow("07 French") << "* * * 07 30" << 0 << "Alarme 2 : ne sonnera pas, Heure « 07 » : tapez 7";
-    }
+    void rowSentence_data() { addRows("accessibility_rows", {"boxes", "language", "spoken"}); }
     void rowSentence()
     {
-        QFETCH(QString, boxes);
-        QFETCH(int, language);
         const QDateTime now(QDate(2026, 12, 5), QTime(9, 28), Qt::UTC);
-        const QStringList texts = boxes.split(u' ');
-        const AlarmBoxes row{texts[0], texts[1], texts[2], texts[3], texts[4]};
+        const QStringList texts = cell("boxes").split(u' ');
         const Zone zone(now);
-        const AlarmState state = alarmState(row, now.toMSecsSinceEpoch(), zone);
-        QTEST(::rowSentence(2, state, now.toMSecsSinceEpoch(), zone, Language(language)), "spoken");
+        const AlarmState state = alarmState({texts[0], texts[1], texts[2], texts[3], texts[4]}, now.toMSecsSinceEpoch(), zone);
+        QTEST(::rowSentence(2, state, now.toMSecsSinceEpoch(), zone, Language(cell("language").toInt())), "spoken");
     }
 
     // The clock display reads and speaks the time, the date line is today's date before any flag wrote

@@ -144,30 +144,10 @@ private slots:
         }
     }
 
-    // A run of checks and snoozes from 07:29 on 5 December 2026: "07:30:05 ring new" rings and tells,
-    // "07:30:10 ring" rings again, "07:31:00 -" is silent, "07:36:00 missed 07:30", "snooze".
-    void watch_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::newRow("rings through its minute")
-            << QStringList{"07:29:59 -", "07:30:00 ring new", "07:30:59 ring", "07:31:00 -"};
-        QTest::newRow("woken inside the minute rings the rest") << QStringList{"07:29:59 -", "07:30:40 ring new"};
-        QTest::newRow("a jump over the minute is missed, not rung")
-            << QStringList{"07:29:59 -", "07:36:00 missed 07:30", "07:36:01 -"};
-        QTest::newRow("a small step over the minute rings at once for a minute")
-            << QStringList{"07:29:59 -", "07:31:30 ring new", "07:32:29 ring", "07:32:30 -"};
-        QTest::newRow("snoozed: silent, then again ten minutes on")
-            << QStringList{"07:30:05 ring new", "snooze", "07:30:10 -", "07:39:59 -", "07:40:00 ring new", "07:40:59 ring", "07:41:00 -"};
-        QTest::newRow("snoozed again") << QStringList{"07:30:05 ring new", "snooze", "07:40:01 ring new", "snooze", "07:40:30 -",
-                                                      "07:50:00 ring new"};
-        QTest::newRow("a snooze slept through is missed") << QStringList{"07:30:05 ring new", "snooze", "07:39:00 -",
-                                                                        "07:45:00 missed 07:40", "07:45:01 -"};
-        QTest::newRow("a clock set back rings the minute again")
-            << QStringList{"07:30:05 ring new", "snooze", "07:31:00 -", "07:30:10 ring"};
-    }
+    void watch_data() { addRows("alarms_watch", {"steps"}); }
     void watch()
     {
-        QFETCH(QStringList, steps);
+        const QStringList steps = cell("steps").split(u'|');
         std::array<AlarmPattern, 10> alarms;
         alarms[2] = AlarmPattern(boxesOf(QStringLiteral("5 12 2026 7 30")));
         AlarmWatch watch;

@@ -221,21 +221,10 @@ private slots:
         QCOMPARE(rig.window->Label1->text(), QString("07:31"));
     }
 
-    // Timer1 aimed just past each second of the wall clock, whatever the clock did; Timer3 checks ten
-    // times a second only while an alarm rings. Each step: the time, then Label1, Label4, Timer1's wait
-    // and whether Timer3 runs, after the tick.
-    void ticksOnTheSecond_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::newRow("just before a second") << QStringList{"07:20:59.990 07:20 59 12 idle"};
-        QTest::newRow("just after a second") << QStringList{"07:20:00.003 07:20 00 999 idle"};
-        QTest::newRow("the alarm's minute begins")
-            << QStringList{"07:29:59.999 07:29 59 3 idle", "07:30:00.002 07:30 00 1000 ringing", "07:31:00.002 07:31 00 1000 idle"};
-        QTest::newRow("a clock set back") << QStringList{"07:40:00.500 07:40 00 502 idle", "07:10:00.200 07:10 00 802 idle"};
-    }
+    void ticksOnTheSecond_data() { addRows("horp_seconds", {"steps"}); }
     void ticksOnTheSecond()
     {
-        QFETCH(QStringList, steps);
+        const QStringList steps = cell("steps").split(u'|');
         Rig rig;
         rig.setAlarm(1, {"5", "12", "2026", "7", "30"});
         rig.shared.AlarmTable[0].gong = "1";
@@ -250,18 +239,6 @@ private slots:
             QVERIFY(rig.window->Timer1.isActive() && rig.window->Timer1.isSingleShot());
         }
         QCOMPARE(rig.notices, steps.size() > 2 ? QStringList{"Alarme 1 — 07:30"} : QStringList{});
-    }
-
-    // While a long sound holds the thread the glyphs go on; the clock text waits for the next tick.
-    void timeShownDuringASound()
-    {
-        Rig rig;
-        rig.tickAt(7, 29, 58);
-        rig.clock.set(7, 30, 3);
-        rig.window->keepTimeShown();
-        QCOMPARE(glyphsOf(rig.window->Image3), (std::vector<int>{0, 3}));
-        QCOMPARE(glyphsOf(rig.window->Image2), (std::vector<int>{0, 7, Glyph::Colon, 3, 0}));
-        QCOMPARE(rig.window->Label1->text(), QString("07:29"));
     }
 
     // A date line once written follows a new date, here a new zone where it is already Sunday.

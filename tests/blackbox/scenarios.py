@@ -289,15 +289,7 @@ def atspi(world):
     # what they show; and the summary that Save shows when no notification server takes it.
     world.display()
     world.bus()
-    world.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stderr=subprocess.DEVNULL)
-    address = lambda: subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
-                                      "/org/a11y/bus", "org.a11y.Bus.GetAddress"], capture_output=True, text=True).stdout.strip()
-    check(wait_for(20, address), "no accessibility bus")
-    world.start(["/usr/libexec/at-spi2-registryd"], stderr=subprocess.DEVNULL)
-    registry = lambda: "true" in subprocess.run(["dbus-send", f"--bus={address()}", "--print-reply", "--dest=org.freedesktop.DBus",
-                                                 "/", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.atspi.Registry"],
-                                                capture_output=True, text=True).stdout
-    check(wait_for(20, registry), "no AT-SPI registry")
+    world.accessibility()
     k = world.kalindor(env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
     import atspi_walk  # after the world is made: the bindings read the bus address as they load
     atspi_walk.walk_both_languages()
@@ -498,12 +490,7 @@ def orca(world):
     world.display()
     world.bus()
     world.sound()
-    world.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stderr=subprocess.DEVNULL)
-    address = lambda: subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
-                                      "/org/a11y/bus", "org.a11y.Bus.GetAddress"], capture_output=True, text=True).stdout.strip()
-    check(wait_for(20, address), "no accessibility bus")
-    world.start(["/usr/libexec/at-spi2-registryd"], stderr=subprocess.DEVNULL)
-    events = world.monitor(address(), "type='signal'", "events")
+    events = world.monitor(world.accessibility(), "type='signal'", "events")
     socket = world.dir / "speechd.sock"
     world.start(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", str(socket), "-L", str(world.dir / "speechd")],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -181,6 +181,18 @@ class World:
              "/org/freedesktop/Notifications", "org.freedesktop.Notifications.GetServerInformation"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0), "no stand-in notification server")
 
+    def accessibility(self):
+        # The accessibility bus and its registry, as a desktop session starts them; returns the bus's address.
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stderr=subprocess.DEVNULL)
+        ask = lambda *words: subprocess.run(["dbus-send", "--print-reply=literal", *words], capture_output=True, text=True).stdout
+        address = lambda: ask("--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress").strip()
+        check(wait_for(20, address), "no accessibility bus")
+        self.start(["/usr/libexec/at-spi2-registryd"], stderr=subprocess.DEVNULL)
+        check(wait_for(20, lambda: "true" in ask(f"--bus={address()}", "--dest=org.freedesktop.DBus", "/",
+                                                 "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.atspi.Registry")),
+              "no AT-SPI registry")
+        return address()
+
     def notices(self):
         path = self.dir / "notices"
         return path.read_text().splitlines() if path.exists() else []
