@@ -8,3 +8,5 @@
 void addRows(const char *table, const QStringList &columns);
 // The current row's text in `column`.
 QString cell(const char *column);
+// The path of a file or folder in tests/data.
+QString testData(const QString &name);

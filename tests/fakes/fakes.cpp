@@ -49,3 +49,8 @@ QString cell(const char *column)
 {
     return *static_cast<QString *>(QTest::qData(column, QMetaType::QString));
 }
+
+QString testData(const QString &name)
+{
+    return QStringLiteral(KALINDOR_TEST_DATA "/") + name;
+}
