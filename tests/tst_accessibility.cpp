@@ -2,37 +2,23 @@
 // the controls, values read whole, a row's new state. (How many events reach them needs a real
 // accessibility bus: the Orca black-box test counts them.)
 #include "AlarmTexts.h"
-#include "FakeClock.h"
-#include "HorP.h"
-#include "RecordingDevice.h"
 #include "Rows.h"
 #include "SpokenTexts.h"
+#include "WindowRig.h"
 
 #include <QAccessible>
-#include <QTemporaryDir>
+#include <QMessageBox>
 #include <QTest>
 
 namespace {
-struct Rig
+// 09:28:54 with an alarm every day at 7:30, its row's state known.
+struct Rig : WindowRig
 {
-    QTemporaryDir configDir;
-    HPMOD shared;
-    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(9, 28, 54), Qt::UTC)};
-    RecordingSpeaker speaker;
-    std::unique_ptr<HorP> window;
-
-    Rig()
+    Rig() : WindowRig(QDateTime(QDate(2026, 12, 5), QTime(9, 28, 54), Qt::UTC))
     {
-        HorPServices services;
-        services.settings.configDir = configDir.path();
-        window = std::make_unique<HorP>(shared, clock, speaker, services);
-        window->Timer1.stop();
-        settings().dateBox(1, 0)->setText(QStringLiteral("*")); // an alarm every day at 7:30
-        for (int i = 1; i < 5; ++i)
-            settings().dateBox(1, i)->setText(QStringList{"*", "*", "*", "7", "30"}[i]);
+        setAlarm(1, QStringLiteral("* * * 7 30"));
         window->Timer3_Timer();
     }
-    Hset &settings() { return window->settingsWindow(); }
 };
 
 QAccessibleInterface *of(QObject *object) { return QAccessible::queryAccessibleInterface(object); }
@@ -53,6 +39,37 @@ private slots:
         const Zone zone(now);
         const AlarmState state = alarmState({texts[0], texts[1], texts[2], texts[3], texts[4]}, now.toMSecsSinceEpoch(), zone);
         QTEST(::rowSentence(2, state, now.toMSecsSinceEpoch(), zone, Language(cell("language").toInt())), "spoken");
+    }
+
+    // In each language every node of the clock window, ALARM SET, the About box and a message box has a
+    // name, and every control that takes the focus a description; the windows are a frame and dialogs.
+    void everyNodeNamed()
+    {
+        Rig rig;
+        rig.window->show(); // which gives it its title
+        rig.window->Command5_Click();
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Alarmes enregistrées"), QStringLiteral("Alarme 1"),
+                        QMessageBox::Ok, rig.window.get());
+        QStringList problems;
+        // Qt's own message box is not asked for descriptions: its OK says what it does.
+        const std::function<void(QAccessibleInterface *, const QString &, bool)> walk = [&](QAccessibleInterface *node,
+                                                                                           const QString &in, bool described) {
+            const QString name = node->text(QAccessible::Name);
+            if (name.isEmpty() || (described && node->state().focusable && node->text(QAccessible::Description).isEmpty()))
+                problems << QStringLiteral("%1: a %2 named \"%3\"").arg(in).arg(node->role()).arg(name);
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i), in, described);
+        };
+        for (QPushButton *flag : {rig.window->Command1, rig.window->Command2, rig.window->Command3}) {
+            flag->click();
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(&rig.settings(), &activate);
+            for (QWidget *top : std::initializer_list<QWidget *>{rig.window.get(), &rig.settings(), rig.window->aboutBox, &box})
+                walk(of(top), flag->accessibleName(), top != &box);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QCOMPARE((QList<QAccessible::Role>{of(rig.window.get())->role(), of(&rig.settings())->role(), of(rig.window->aboutBox)->role()}),
+                 (QList<QAccessible::Role>{QAccessible::Window, QAccessible::Dialog, QAccessible::Dialog}));
     }
 
     // The clock display reads and speaks the time, the date line is today's date before any flag wrote

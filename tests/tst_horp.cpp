@@ -1,16 +1,11 @@
 // The main window driven at chosen times: clock tick, glyphs, flags and the phrases they speak, the date
 // line, periodic announcement, alarms, the keyboard, exit.
 #include "ClockTexts.h"
-#include "FakeClock.h"
-#include "HorP.h"
-#include "RecordingDevice.h"
 #include "Rows.h"
+#include "WindowRig.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
-
-#include <memory>
 
 namespace {
 std::vector<int> glyphsOf(const auto &row)
@@ -26,49 +21,6 @@ QDateTime moment(const QString &text)
     return QDateTime::fromString(text, text.size() > 16 ? "yyyy-MM-dd HH:mm:ss" : "yyyy-MM-dd HH:mm");
 }
 
-// One main window with its fakes; every handler can be called at a time the test chooses.
-struct Rig
-{
-    QTemporaryDir configDir;
-    HPMOD shared;
-    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(7, 29, 0))};
-    RecordingSpeaker speaker;
-    int exits = 0;
-    QStringList messages, notices, informed;
-    Notice lastNotice;
-    std::unique_ptr<HorP> window;
-
-    explicit Rig(Speaker *speakerOverride = nullptr)
-    {
-        HorPServices services;
-        services.endProgram = [this] { ++exits; };
-        services.showStopMessage = [this](QWidget *, const QString &text) { messages << text; };
-        services.notify = [this](const Notice &notice) {
-            notices << notice.summary;
-            lastNotice = notice;
-        };
-        services.inform = [this](QWidget *, const QString &, const QString &text) { informed << text; };
-        services.settings.configDir = configDir.path();
-        window = std::make_unique<HorP>(shared, clock, speakerOverride ? *speakerOverride : speaker, services);
-        // The tests call the handlers themselves.
-        window->Timer1.stop();
-        window->Timer3.stop();
-    }
-    void tickAt(int h, int m, int s = 0)
-    {
-        clock.set(h, m, s);
-        window->Timer1_Timer();
-        window->Timer2_Timer();
-    }
-    void setInterval(const QString &text) { window->settingsWindow().Text1->setText(text); }
-    void setAlarm(int alarm, const QStringList &boxes, const QString &caption = QStringLiteral("Browse"))
-    {
-        for (int i = 0; i < 5; ++i)
-            window->settingsWindow().dateBox(alarm, i)->setText(boxes.value(i));
-        window->settingsWindow().waveFileLabel(alarm)->setText(caption);
-    }
-};
-
 } // namespace
 
 class TestHorP : public QObject
@@ -79,7 +31,7 @@ private slots:
     // settings window is made hidden by the first alarm check and shown by Alarm-set.
     void startAndKeyboard()
     {
-        Rig rig;
+        WindowRig rig;
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
         QCOMPARE((QStringList{rig.window->windowTitle(), rig.window->Command7->text(), rig.window->Label3->text()}),
@@ -88,7 +40,7 @@ private slots:
             QVERIFY(!button->icon().isNull());
         QVERIFY(!rig.window->settingsWindowExists());
         rig.window->Timer3_Timer();
-        QVERIFY(rig.window->settingsWindowExists() && !rig.window->settingsWindow().isVisible());
+        QVERIFY(rig.window->settingsWindowExists() && !rig.settings().isVisible());
         QCOMPARE(QApplication::focusWidget(), rig.window->Command1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(rig.speaker.ids, idList("17 35 30 19")); // 07:29
@@ -108,7 +60,7 @@ private slots:
         QCOMPARE(rig.speaker.stops, 1);
         QCOMPARE(rig.messages, QStringList{"Vous devez faire ce que vous avez a faire,Donc je vais continuer pendant 1 minute"});
         QTest::keyClick(rig.window->Command6, Qt::Key_Space);
-        QVERIFY(rig.window->settingsWindow().isVisible());
+        QVERIFY(rig.settings().isVisible());
         QCOMPARE(rig.exits, 0);
         QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier);
         rig.window->Command7->click();
@@ -119,7 +71,7 @@ private slots:
     void tick_data() { addRows("horp_tick", {"time", "label1", "label2", "row24", "row12", "seconds"}); }
     void tick()
     {
-        Rig rig;
+        WindowRig rig;
         const QTime at = QTime::fromString(cell("time"));
         rig.tickAt(at.hour(), at.minute(), at.second());
         QTEST(rig.window->Label1->text(), "label1");
@@ -135,7 +87,7 @@ private slots:
     void speech()
     {
         QFETCH(QString, moment);
-        Rig rig;
+        WindowRig rig;
         rig.clock.set(::moment(moment));
         rig.window->Timer1_Timer(); // the tick leaves MinuteCell, which English speaks
         QPushButton *flags[] = {rig.window->Command1, rig.window->Command2, rig.window->Command3};
@@ -156,7 +108,7 @@ private slots:
     void calendar_data() { addRows("horp_calendar", {"date", "language", "line"}); }
     void calendar()
     {
-        Rig rig;
+        WindowRig rig;
         rig.clock.set(QDateTime(QDate::fromString(cell("date"), Qt::ISODate), QTime(9, 0)));
         QCOMPARE(rig.window->Label3->text(), QString());
         QPushButton *flags[] = {rig.window->Command1, rig.window->Command2, rig.window->Command3};
@@ -166,7 +118,7 @@ private slots:
 
     void frenchFlagRewritesClockTextFirst()
     {
-        Rig rig;
+        WindowRig rig;
         rig.tickAt(14, 4, 59);
         rig.clock.set(14, 5, 1); // the minute turned since the last tick
         rig.speaker.clear();
@@ -185,9 +137,9 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, announced);
-        Rig rig;
+        WindowRig rig;
         rig.shared.CurrentLanguage = Language(language.toInt());
-        rig.setInterval(cell("interval"));
+        rig.settings().Text1->setText(cell("interval"));
         QStringList heard, every;
         for (int minute = 13; minute <= 60; ++minute) { // the texts change, and so speak, once a minute
             rig.speaker.clear();
@@ -205,11 +157,11 @@ private slots:
     void longWaveFileKeepsTheMinutePromise()
     {
         const QString longFile = QStringLiteral("/music/ninety seconds.wav");
-        Rig rig;
+        WindowRig rig;
         rig.speaker.clock = &rig.clock;
         rig.speaker.fileSeconds = 90;
-        rig.setAlarm(1, {"5", "12", "2026", "7", "30"}, longFile);
-        rig.setAlarm(2, {"5", "12", "2026", "7", "30"});
+        rig.setAlarm(1, "5 12 2026 7 30", longFile);
+        rig.setAlarm(2, "5 12 2026 7 30");
         rig.shared.AlarmTable[1].gong = "1";
         rig.clock.set(7, 30, 0);
         rig.window->Timer3_Timer();
@@ -225,8 +177,8 @@ private slots:
     void ticksOnTheSecond()
     {
         const QStringList steps = cell("steps").split(u'|');
-        Rig rig;
-        rig.setAlarm(1, {"5", "12", "2026", "7", "30"});
+        WindowRig rig;
+        rig.setAlarm(1, "5 12 2026 7 30");
         rig.shared.AlarmTable[0].gong = "1";
         for (const QString &step : steps) {
             const QStringList expected = step.split(u' ');
@@ -244,7 +196,7 @@ private slots:
     // A date line once written follows a new date, here a new zone where it is already Sunday.
     void newZoneMovesClockAndDate()
     {
-        Rig rig;
+        WindowRig rig;
         rig.clock.set(QDateTime(QDate(2026, 12, 5), QTime(23, 59, 30), Qt::UTC));
         rig.window->Command2_Click();
         rig.window->tick();
@@ -255,20 +207,24 @@ private slots:
         QCOMPARE(rig.window->Label3->text(), QString("Sontag 6 Dezember 2026"));
     }
 
-    // Save tells what was set, in a box where no notification server takes it; the button says what comes next.
+    // Save on a Saturday tells what was set, in a box where no notification server takes it: the working-day
+    // alarm names Monday, the time left rounded up, the hour typed 07 is named, off rows are left out. The
+    // button says what comes next.
     void saveTellsWhatWasSet()
     {
-        Rig rig;
-        rig.clock.set(7, 0, 0);
-        rig.setAlarm(1, {"Mon-Fri", "*", "*", "6", "45"});
+        WindowRig rig;
+        rig.clock.set(7, 0, 30);
+        rig.setAlarm(1, "Mon-Fri * * 6 45");
+        rig.setAlarm(3, "5 12 2026 07 30");
         rig.window->Timer3_Timer();
         QCOMPARE(rig.window->Command6->toolTip(), QString("Prochaine alarme : lundi 06:45"));
-        QCOMPARE(rig.window->settingsWindow().rowStates[0]->text(), QString("lun. 7 déc. 06:45"));
-        rig.window->settingsWindow().Command1_Click();
+        QCOMPARE(rig.settings().rowStates[0]->text(), QString("lun. 7 déc. 06:45"));
+        rig.settings().Command1_Click();
         QCOMPARE(rig.notices.value(0), QString("Alarmes enregistrées"));
         QVERIFY(rig.informed.isEmpty());
         rig.lastNotice.unseen();
-        QCOMPARE(rig.informed, QStringList{"Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min"});
+        QCOMPARE(rig.informed, QStringList{"Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min\n"
+                                           "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7"});
     }
 };
 

@@ -122,40 +122,31 @@ private slots:
         QTRY_VERIFY(window.isNull());
     }
 
-    // Only the clicked row's sound fields change on disk; box edits not yet saved stay unsaved.
-    void ringClickStoresAtOnce()
-    {
-        Fixture f;
-        Hset window(f.shared, f.services());
-        window.dateBox(3, 0)->setText(QStringLiteral("28"));
-        window.dateBox(5, 2)->setText(QStringLiteral("1999"));
-        click(window.Label13);
-
-        const QStringList shown{window.Label12->text(), window.Label13->text(), window.Label23->text(),
-                                window.Label24->text()};
-        QCOMPARE(shown, (QStringList{"0", "1", "0", "Browse"}));
-        AlarmRecords expected = f.stored;
-        expected[2] = AlarmRecord{"1", "1", "2001", "7", "30", "0", "1", "0", "Browse"};
-        QCOMPARE(f.tableOnDisk(), expected);
-        QCOMPARE(f.shared.AlarmTable, expected);
-        QCOMPARE(f.bytes("saytime.dta"), QByteArray("15\r\n"));
-    }
-
-    void waveFileClick()
+    // A sound cell's click stores its row's sound fields at once, and only those: box edits stay unsaved.
+    // The wave-file dialog opens where the row's file is; a cancel there picks the system sound.
+    void soundClicksStoreAtOnce()
     {
         Fixture f;
         Hset window(f.shared, f.services());
         QVERIFY(QDir(f.dir.path()).mkdir("My Sounds"));
-        click(window.Label40); // opened where the row's file is, and cancelled
+        window.dateBox(3, 0)->setText(QStringLiteral("28"));
+        window.dateBox(5, 2)->setText(QStringLiteral("1999"));
+        click(window.Label13);
+        click(window.Label40);
         QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)",
                                              f.dir.filePath("My Sounds")}));
-        const QStringList shown{window.Label37->text(), window.Label38->text(), window.Label39->text(),
-                                window.Label40->text()};
-        QCOMPARE(shown, (QStringList{"0", "0", "0", SystemSound}));
+        QStringList shown;
+        for (QLabel *label : {window.Label12, window.Label13, window.Label23, window.Label24, window.Label37,
+                              window.Label38, window.Label39, window.Label40})
+            shown << label->text();
+        QCOMPARE(shown, (QStringList{"0", "1", "0", "Browse", "0", "0", "0", SystemSound}));
         AlarmRecords expected = f.stored;
+        expected[2] = AlarmRecord{"1", "1", "2001", "7", "30", "0", "1", "0", "Browse"};
         expected[6].meeting = QStringLiteral("0");
         expected[6].waveFile = SystemSound;
         QCOMPARE(f.tableOnDisk(), expected);
+        QCOMPARE(f.shared.AlarmTable, expected);
+        QCOMPARE(f.bytes("saytime.dta"), QByteArray("15\r\n"));
 
         f.answer = QStringLiteral("/home/user/My Sounds/réveil matin.wav");
         click(window.Label40);

@@ -1,12 +1,11 @@
 // Sounds played on a thread of their own: order, markers, cuts, and a window that stays free meanwhile.
 #include "Announcements.h"
 #include "Decoder.h"
-#include "HorP.h"
 #include "RecordingDevice.h"
 #include "SoundQueue.h"
+#include "WindowRig.h"
 
 #include <QSemaphore>
-#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -88,28 +87,23 @@ private slots:
     {
         QFETCH(QTime, soundEnds);
         QFETCH(QString, interval);
-        QTemporaryDir dir;
-        HPMOD shared;
-        FakeClock clock;
-        RecordingSpeaker speaker;
-        HorP window(shared, clock, speaker, HorPServices{.settings = {dir.path()}});
-        for (int i = 0; i < 5; ++i)
-            window.settingsWindow().dateBox(1, i)->setText(QStringList{"5", "12", "2026", "7", "30"}[i]);
-        window.settingsWindow().Text1->setText(interval);
-        shared.AlarmTable[0].gong = "1";
-        window.tick(); // the alarm's sound begins
-        speaker.clear();
-        speaker.held = true;
+        WindowRig rig(QDateTime(QDate(2026, 12, 5), QTime(7, 30)));
+        rig.setAlarm(1, QStringLiteral("5 12 2026 7 30"));
+        rig.settings().Text1->setText(interval);
+        rig.shared.AlarmTable[0].gong = "1";
+        rig.window->tick(); // the alarm's sound begins
+        rig.speaker.clear();
+        rig.speaker.held = true;
         for (QTime t(7, 30, 1); t <= soundEnds; t = t.addSecs(1)) {
-            clock.set(t.hour(), t.minute(), t.second());
-            window.tick();
+            rig.clock.set(t.hour(), t.minute(), t.second());
+            rig.window->tick();
         }
-        QVERIFY(speaker.ids.empty() && speaker.stops == 0);
-        QCOMPARE(window.Label1->text(), QString("07:30"));
-        QCOMPARE(window.Image3[1]->glyph(), soundEnds.second() % 10);
-        speaker.held = false;
-        speaker.ended();
-        QTEST(speaker.ids, "after");
+        QVERIFY(rig.speaker.ids.empty() && rig.speaker.stops == 0);
+        QCOMPARE(rig.window->Label1->text(), QString("07:30"));
+        QCOMPARE(rig.window->Image3[1]->glyph(), soundEnds.second() % 10);
+        rig.speaker.held = false;
+        rig.speaker.ended();
+        QTEST(rig.speaker.ids, "after");
     }
 };
 

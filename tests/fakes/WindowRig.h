@@ -1,0 +1,52 @@
+// The main window with its fakes: every handler can be called at a time the test chooses.
+#pragma once
+
+#include "HorP.h"
+#include "RecordingDevice.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+struct WindowRig
+{
+    QTemporaryDir configDir;
+    HPMOD shared;
+    FakeClock clock;
+    RecordingSpeaker speaker;
+    int exits = 0;
+    QStringList messages, notices, informed;
+    Notice lastNotice;
+    std::unique_ptr<HorP> window;
+
+    explicit WindowRig(const QDateTime &start = QDateTime(QDate(2026, 12, 5), QTime(7, 29, 0))) : clock(start)
+    {
+        HorPServices services;
+        services.endProgram = [this] { ++exits; };
+        services.showStopMessage = [this](QWidget *, const QString &text) { messages << text; };
+        services.notify = [this](const Notice &notice) {
+            notices << notice.summary;
+            lastNotice = notice;
+        };
+        services.inform = [this](QWidget *, const QString &, const QString &text) { informed << text; };
+        services.settings.configDir = configDir.path();
+        window = std::make_unique<HorP>(shared, clock, speaker, services);
+        // The tests call the handlers themselves.
+        window->Timer1.stop();
+        window->Timer3.stop();
+    }
+    Hset &settings() { return window->settingsWindow(); }
+    void tickAt(int h, int m, int s = 0)
+    {
+        clock.set(h, m, s);
+        window->Timer1_Timer();
+        window->Timer2_Timer();
+    }
+    // "5 12 2026 7 30": the five boxes of the alarm's row.
+    void setAlarm(int alarm, const QString &boxes, const QString &caption = QStringLiteral("Browse"))
+    {
+        for (int i = 0; i < 5; ++i)
+            settings().dateBox(alarm, i)->setText(boxes.section(u' ', i, i));
+        settings().waveFileLabel(alarm)->setText(caption);
+    }
+};
