@@ -1,4 +1,5 @@
-// Which alarms ring when, through the local zone; what each ringing alarm plays; what the user reads of them.
+// Which alarms ring when, what each ringing alarm plays, what the user reads of them. How the changes
+// of a zone's offset ring is the zone-rules test's.
 #include "AlarmScheduler.h"
 #include "AlarmTexts.h"
 #include "RecordingDevice.h"
@@ -47,12 +48,6 @@ Zone zoneNamed(const QByteArray &name)
     return Zone(QDateTime::fromMSecsSinceEpoch(0, QTimeZone(name)));
 }
 
-bool ringsAt(const AlarmPattern &pattern, qint64 ms, const Zone &zone)
-{
-    const LocalMinutes minutes = minutesRingingAt(ms, zone);
-    return std::any_of(minutes.begin(), minutes.end(), [&](const LocalMinute &m) { return pattern.matches(m); });
-}
-
 const QDate Today(2026, 12, 5);
 } // namespace
 
@@ -66,12 +61,6 @@ private slots:
         const QTime at = QTime::fromString(cell("time"));
         QCOMPARE(AlarmPattern(boxesOf(cell("boxes"))).matches(LocalMinute(QDate::fromString(cell("date"), Qt::ISODate), at.hour(), at.minute())),
                  cell("due") == "1");
-    }
-
-    void daylightSaving_data() { addRows("alarms_dst", {"zone", "boxes", "at", "due"}); }
-    void daylightSaving()
-    {
-        QCOMPARE(ringsAt(AlarmPattern(boxesOf(cell("boxes"))), utc(qPrintable(cell("at"))), zoneNamed(cell("zone").toLatin1())), cell("due") == "1");
     }
 
     // The next-ring search agrees with the matching at every minute of a year, for generated rows,

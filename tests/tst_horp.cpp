@@ -1,6 +1,5 @@
 // The main window driven at chosen times: clock tick, glyphs, flags and the phrases they speak, the date
 // line, periodic announcement, alarms, the keyboard, exit.
-#include "ClockTexts.h"
 #include "Rows.h"
 #include "WindowRig.h"
 
@@ -15,12 +14,6 @@ std::vector<int> glyphsOf(const auto &row)
         glyphs.push_back(slot->glyph());
     return glyphs;
 }
-
-QDateTime moment(const QString &text)
-{
-    return QDateTime::fromString(text, text.size() > 16 ? "yyyy-MM-dd HH:mm:ss" : "yyyy-MM-dd HH:mm");
-}
-
 } // namespace
 
 class TestHorP : public QObject
@@ -88,7 +81,7 @@ private slots:
     {
         QFETCH(QString, moment);
         WindowRig rig;
-        rig.clock.set(::moment(moment));
+        rig.clock.set(QDateTime::fromString(moment, Qt::ISODate));
         rig.window->Timer1_Timer(); // the tick leaves MinuteCell, which English speaks
         QPushButton *flags[] = {rig.window->Command1, rig.window->Command2, rig.window->Command3};
         for (int language : {0, 1, 2}) {

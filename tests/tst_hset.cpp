@@ -32,9 +32,9 @@ struct Fixture
         if (storeAlarmTable(stored, dir.path(), {}) || storeInterval(QStringLiteral("15"), dir.path(), {}))
             qFatal("cannot prepare the settings folder");
     }
-    HsetServices services(const QString &configDir = {})
+    HsetServices services()
     {
-        return {configDir.isEmpty() ? dir.path() : configDir,
+        return {dir.path(),
                 [this](QWidget *, const QString &title, const QString &filter, const QString &folder) {
                     dialogCalls << title << filter << folder;
                     return answer;

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 bool isPresent(int id)

@@ -24,9 +24,6 @@ public:
     // not play anything.
     void betweenPieces(std::function<void()> call) { pieceDone = std::move(call); }
 
-    // The image of the sample played last; replaced whole by each PlaySample.
-    const QByteArray &sampleBuffer() const { return SampleBuffer; }
-
 private:
     bool interrupted() const { return stopRequested && stopRequested(); }
     void playInPieces(const Pcm &pcm);

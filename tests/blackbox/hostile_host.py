@@ -15,11 +15,11 @@ import sys
 import tempfile
 import threading
 
-from world import private_etc
+from world import PASSED_THROUGH, alarm_line, decoy_service, own_mounts, private_etc
 
 
 def listen(sockets, log):
-    """Accepts on each socket for ever; every connection is a line of the log."""
+    # Accepts on each socket for ever; every connection is a line of the log.
     def serve(name, server):
         while True:
             connection, _ = server.accept()
@@ -38,9 +38,8 @@ def fingerprint(folder):
 
 def main():
     build, options = sys.argv[1], sys.argv[2:]
-    if os.geteuid() == 0 and not os.environ.get("KALINDOR_HOSTILE_MOUNTS"):
-        os.execvp("unshare", ["unshare", "-m", "--propagation", "private", "env", "KALINDOR_HOSTILE_MOUNTS=1",
-                              sys.executable, *sys.argv])
+    if os.geteuid() == 0:
+        own_mounts("KALINDOR_HOSTILE_MOUNTS")
     host = pathlib.Path(tempfile.mkdtemp(prefix="kalindor-host-"))
     if os.environ.get("KALINDOR_HOSTILE_MOUNTS"):
         private_etc(host / "etc", "America/New_York")
@@ -48,15 +47,10 @@ def main():
     runtime.mkdir(mode=0o700)
     settings = home / ".config/kalindor"
     settings.mkdir(parents=True)
-    (settings / "kalind.dta").write_bytes(b"5             12            2026          7             30"
-                                          b"            1             0             0             Browse\r\n" * 10)
+    (settings / "kalind.dta").write_text(alarm_line("5 12 2026 7 30 1 0 0 Browse") * 10, newline="")
     (settings / "saytime.dta").write_bytes(b"15\r\n")
-    services = [home / ".local/share/dbus-1/services", host / "share/dbus-1/services"]
-    for folder in services:
-        folder.mkdir(parents=True)
-        (folder / "org.freedesktop.Notifications.service").write_text(
-            "[D-BUS Service]\nName=org.freedesktop.Notifications\n"
-            f"Exec=/bin/sh -c 'echo the host notification service was started >>{log}'\n")
+    for folder in (home / ".local/share/dbus-1/services", host / "share/dbus-1/services"):
+        decoy_service(folder, log)
     decoys = {}
     for name in ("session bus", "sound server", "Wayland compositor"):
         decoys[name] = socket.socket(socket.AF_UNIX)
@@ -72,7 +66,7 @@ def main():
     listen(decoys, log)
     before = fingerprint(home)
 
-    env = {key: value for key, value in os.environ.items() if key in ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")}
+    env = {key: value for key, value in os.environ.items() if key in PASSED_THROUGH}
     env.update(HOME=str(home), XDG_RUNTIME_DIR=str(runtime), XDG_DATA_DIRS=f"{host}/share:/usr/local/share:/usr/share",
                TZ="Asia/Kathmandu", LANG="fr_FR.UTF-8", LC_TIME="de_DE.UTF-8", LC_MESSAGES="fr_FR.UTF-8",
                DISPLAY=f"127.0.0.1:{number}", WAYLAND_DISPLAY=str(runtime / "Wayland-compositor"), XDG_SESSION_TYPE="x11",

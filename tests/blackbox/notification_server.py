@@ -14,9 +14,6 @@ INTERFACE = """<node><interface name="org.freedesktop.Notifications">
 <method name="GetCapabilities"><arg type="as" direction="out"/></method>
 <method name="Notify"><arg type="s"/><arg type="u"/><arg type="s"/><arg type="s"/><arg type="s"/>
   <arg type="as"/><arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method>
-<method name="CloseNotification"><arg type="u"/></method>
-<method name="GetServerInformation"><arg type="s" direction="out"/><arg type="s" direction="out"/>
-  <arg type="s" direction="out"/><arg type="s" direction="out"/></method>
 <signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
 <signal name="NotificationClosed"><arg type="u"/><arg type="u"/></signal>
 </interface></node>"""
@@ -36,8 +33,6 @@ def act(notice, key):
 def call(connection, sender, path, interface, method, args, invocation):
     if method == "GetCapabilities":
         invocation.return_value(GLib.Variant("(as)", (["actions", "body"],)))
-    elif method == "GetServerInformation":
-        invocation.return_value(GLib.Variant("(ssss)", ("stand-in", "kalindor tests", "1", "1.2")))
     elif method == "Notify":
         _, _, _, summary, body, actions, _, _ = args.unpack()
         state["last"] += 1

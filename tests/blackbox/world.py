@@ -35,12 +35,11 @@ def check(condition, message):
 def wait_for(limit, condition):
     # True once condition() is, False after `limit` seconds.
     end = time.monotonic() + limit
-    while True:
-        if condition():
-            return True
+    while not condition():
         if time.monotonic() > end:
             return False
         time.sleep(0.1)
+    return True
 
 
 def alarm_line(row):
@@ -55,6 +54,20 @@ def private_etc(folder, zone):
     subprocess.run(["cp", "-a", "/etc", folder], check=True)
     subprocess.run(["mount", "--bind", folder, "/etc"], check=True)
     set_zone(zone)
+
+
+def decoy_service(folder, log):
+    # A notification service for D-Bus activation that only writes a line into `log` when started.
+    folder.mkdir(parents=True)
+    (folder / "org.freedesktop.Notifications.service").write_text(
+        "[D-BUS Service]\nName=org.freedesktop.Notifications\n"
+        f"Exec=/bin/sh -c 'echo the host notification service was started >>{log}'\n")
+
+
+def own_mounts(flag):
+    # Runs this script again, once, in a mount namespace of its own, where it may mount over system files.
+    if not os.environ.get(flag):
+        os.execvp("unshare", ["unshare", "-m", "--propagation", "private", "env", f"{flag}=1", sys.executable, *sys.argv])
 
 
 def set_zone(zone):
@@ -102,11 +115,7 @@ class World:
             DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.dir}/no-bus", PULSE_SERVER=f"unix:{self.dir}/pulse-native",
             PULSE_RUNTIME_PATH=str(runtime / "pulse"), PULSE_STATE_PATH=str(runtime / "pulse"))
         # A bus that searched the usual places would start this stand-in, which says so.
-        services = home / ".local/share/dbus-1/services"
-        services.mkdir(parents=True)
-        (services / "org.freedesktop.Notifications.service").write_text(
-            "[D-BUS Service]\nName=org.freedesktop.Notifications\n"
-            f"Exec=/bin/sh -c 'echo started >{self.dir}/decoy-started'\n")
+        decoy_service(home / ".local/share/dbus-1/services", self.dir / "decoy-started")
         # The process itself lives in the world too, so that every tool it runs does.
         os.environ.clear()
         os.environ.update(env)
@@ -118,13 +127,8 @@ class World:
 
     def end(self, process):
         # TERM, then KILL after five seconds; a stopped process is woken so that it can end.
-        if process.poll() is not None:
-            return
-        for sig in (signal.SIGTERM, signal.SIGCONT):
-            try:
-                os.kill(process.pid, sig)
-            except ProcessLookupError:
-                return
+        process.send_signal(signal.SIGTERM)  # nothing, once it has ended
+        process.send_signal(signal.SIGCONT)
         try:
             process.wait(5)
         except subprocess.TimeoutExpired:
@@ -138,16 +142,14 @@ class World:
         shutil.rmtree(self.dir, ignore_errors=True)
         check(not decoy, "a private bus started a service the test did not give it")
 
-    def address_in(self, path, limit=10):
-        check(wait_for(limit, lambda: path.exists() and path.read_text().strip()), f"nothing written to {path.name}")
-        return path.read_text().splitlines()[0].strip()
-
     # --- servers ---
     def display(self):
         out = open(self.dir / "display", "w")
         self.start(["Xvfb", "-displayfd", str(out.fileno()), "-screen", "0", "640x480x24", "-nolisten", "tcp",
                     "-noreset"], pass_fds=(out.fileno(),), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.environ["DISPLAY"] = ":" + self.address_in(self.dir / "display")
+        number = self.dir / "display"
+        check(wait_for(10, lambda: number.read_text().strip()), "no virtual display")
+        os.environ["DISPLAY"] = ":" + number.read_text().split()[0]
 
     def bus(self, frozen=False):
         # A session bus of its own configuration: it activates nothing, whatever the host has installed.
@@ -178,7 +180,7 @@ class World:
         self.start(["/usr/bin/python3", HERE / "notification_server.py", self.dir / "notices"] + ([take] if take else []))
         check(wait_for(10, lambda: subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.Notifications",
-             "/org/freedesktop/Notifications", "org.freedesktop.Notifications.GetServerInformation"],
+             "/org/freedesktop/Notifications", "org.freedesktop.Notifications.GetCapabilities"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0), "no stand-in notification server")
 
     def accessibility(self):
@@ -216,15 +218,13 @@ class World:
     def record(self, seconds):
         # What reaches the sink in `seconds`, 8 kHz mono 16-bit.
         try:
-            done = subprocess.run(["parec", "-d", "speakers.monitor", "--raw", "--format=s16le", "--rate=8000",
-                                   "--channels=1"], capture_output=True, timeout=seconds)
-            return done.stdout
+            return subprocess.run(["parec", "-d", "speakers.monitor", "--raw", "--format=s16le", "--rate=8000",
+                                   "--channels=1"], capture_output=True, timeout=seconds).stdout
         except subprocess.TimeoutExpired as cut:
             return cut.stdout or b""
 
     # --- the program ---
-    def kalindor(self, *options, name="k", at=None, alarms=(), interval="0", output=True, trace=False, tz=None,
-                 env=None):
+    def kalindor(self, name="k", at=None, alarms=(), output=True, trace=False, env=None):
         # Kalindor with its own settings folder; the wall clock starts at `at` ("2026-12-05 07:29:55",
         # local in the run's zone) and runs on. Alarm k is set from the k-th row of `alarms`; the sound goes
         # into out.wav unless `output` is false.
@@ -232,23 +232,20 @@ class World:
         folder.mkdir(exist_ok=True)
         rows = list(alarms) + ["0 0 0 0 0 0 0 0 Browse"] * (10 - len(alarms))
         (folder / "kalind.dta").write_text("".join(alarm_line(row) for row in rows), newline="")
-        (folder / "saytime.dta").write_text(interval + "\r\n", newline="")
+        (folder / "saytime.dta").write_text("0\r\n", newline="")
         run_env = dict(os.environ, **(env or {}))
-        if tz:
-            run_env["TZ"] = tz
         if at:
             moment = datetime.fromisoformat(at)
             if moment.tzinfo is None:
                 moment = moment.replace(tzinfo=zoneinfo.ZoneInfo(run_env.get("TZ") or "UTC"))
-            moment = moment.timestamp()
-            (folder / "faketime").write_text("%+ds\n" % math.ceil(moment - time.time()))
+            (folder / "faketime").write_text("%+ds\n" % math.ceil(moment.timestamp() - time.time()))
             run_env.update(LD_PRELOAD=LIBFAKETIME, FAKETIME_TIMESTAMP_FILE=str(folder / "faketime"),
                            FAKETIME_NO_CACHE="1", FAKETIME_DONT_FAKE_MONOTONIC="1")
         if trace:
             run_env.update(QT_LOGGING_RULES="kalindor.seconds.debug=true", QT_MESSAGE_PATTERN="%{message}")
         command = [self.binary, "--config-dir", str(folder)] + (["--output", str(folder / "out.wav")] if output else [])
         with open(folder / "stderr", "w") as err:
-            program = Program(command + list(options), env=run_env, stderr=err, stdout=err)
+            program = Program(command, env=run_env, stderr=err, stdout=err)
         program.dir = folder
         self.processes.append(program)
         return program
@@ -280,9 +277,8 @@ def scenario(function=None, *, mounts=False):
 
 def main():
     binary, name = sys.argv[1], sys.argv[2]
-    if name in OWN_MOUNTS and not os.environ.get("KALINDOR_OWN_MOUNTS"):
-        os.execvp("unshare", ["unshare", "-m", "--propagation", "private", "env", "KALINDOR_OWN_MOUNTS=1",
-                              sys.executable, *sys.argv])
+    if name in OWN_MOUNTS:
+        own_mounts("KALINDOR_OWN_MOUNTS")
     world = World(binary)
     problems = []
     try:
