@@ -14,9 +14,9 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev li
 # session bus at a chosen time, with a private sound server whose output they record; the packaging test
 # checks the desktop files and builds and inspects the Debian package. They answer notifications with a
 # stand-in server (python3-gi), press buttons with xdotool, ping the window as a window manager does
-# (python3-xlib) and step through zones (tzdata). One reads the windows through the AT-SPI bus as a
-# screen reader does, one listens to what Orca says of them (speaking through speech-dispatcher and
-# espeak-ng), one runs under a headless Wayland compositor.
+# (python3-xlib) and step through zones (tzdata). One listens to what Orca says of the windows over the
+# AT-SPI bus (speaking through speech-dispatcher and espeak-ng), one runs under a headless Wayland
+# compositor.
 test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils desktop-file-utils appstream
     dpkg-dev lintian xdotool python3 python3-gi python3-xlib tzdata at-spi2-core python3-pyatspi weston orca
     speech-dispatcher speech-dispatcher-espeak-ng)
