@@ -2,10 +2,9 @@
 // and Space or Enter there speaks the time as the flag of the current language does.
 #pragma once
 
+#include "ClickableLabel.h"
+
 #include <QAccessible>
-#include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QWidget>
 
 #include <functional>
@@ -40,9 +39,7 @@ protected:
     }
     void keyPressEvent(QKeyEvent *event) override
     {
-        const int key = event->key();
-        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
-            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (isPressKey(event)) {
             if (!event->isAutoRepeat() && onPress)
                 onPress();
             return;
@@ -51,13 +48,8 @@ protected:
     }
     void paintEvent(QPaintEvent *) override
     {
-        if (!hasFocus())
-            return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.state |= QStyle::State_KeyboardFocusChange;
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        if (hasFocus())
+            paintFocusFrame(this, rect());
     }
 
 private:

@@ -10,6 +10,27 @@
 
 #include <functional>
 
+// Space or Enter, as a button takes them.
+inline bool isPressKey(const QKeyEvent *event)
+{
+    const int key = event->key();
+    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+           && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Styles draw a focus frame only after a key moved the focus; a widget that is not a button has no other
+// sign of it.
+inline void paintFocusFrame(QWidget *widget, const QRect &rect)
+{
+    QStylePainter painter(widget);
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    option.state |= QStyle::State_KeyboardFocusChange;
+    option.rect = rect;
+    option.backgroundColor = widget->palette().color(widget->backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 // It takes the keyboard focus like a button, and Space or Enter act as a click. Screen readers meet it
 // as a button, or as a toggle button pressed while it shows "1".
 class ClickableLabel : public QLabel
@@ -42,8 +63,7 @@ protected:
     }
     void keyPressEvent(QKeyEvent *event) override
     {
-        const int key = event->key();
-        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (isPressKey(event)) {
             if (!event->isAutoRepeat() && onClick)
                 onClick();
             return;
@@ -53,15 +73,7 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QLabel::paintEvent(event);
-        if (!hasFocus())
-            return;
-        // Styles draw a focus frame only after a key moved the focus; a label has no other sign of it.
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.state |= QStyle::State_KeyboardFocusChange;
-        option.rect = contentsRect();
-        option.backgroundColor = palette().color(backgroundRole());
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        if (hasFocus())
+            paintFocusFrame(this, contentsRect());
     }
 };
