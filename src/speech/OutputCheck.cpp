@@ -61,6 +61,16 @@ struct Query
     }
 };
 
+// True once a list has been answered whole; an error on the way marks the query failed.
+bool listEnded(Query *query, int last)
+{
+    if (!last)
+        return false;
+    query->failed = query->failed || last < 0;
+    --query->pending;
+    return true;
+}
+
 void onServer(pa_context *, const pa_server_info *info, void *data)
 {
     auto *query = static_cast<Query *>(data);
@@ -73,11 +83,8 @@ void onServer(pa_context *, const pa_server_info *info, void *data)
 void onStream(pa_context *, const pa_sink_input_info *info, int last, void *data)
 {
     auto *query = static_cast<Query *>(data);
-    if (last) {
-        query->failed = query->failed || last < 0;
-        --query->pending;
+    if (listEnded(query, last))
         return;
-    }
     const char *name = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_NAME);
     const char *pid = pa_proplist_gets(info->proplist, PA_PROP_APPLICATION_PROCESS_ID);
     if (!name || std::strcmp(name, "Kalindor") != 0 || (pid && std::to_string(::getpid()) != pid))
@@ -90,11 +97,8 @@ void onStream(pa_context *, const pa_sink_input_info *info, int last, void *data
 void onSink(pa_context *, const pa_sink_info *info, int last, void *data)
 {
     auto *query = static_cast<Query *>(data);
-    if (last) {
-        query->failed = query->failed || last < 0;
-        --query->pending;
+    if (listEnded(query, last))
         return;
-    }
     query->take(info->mute != 0, info->volume, true);
 }
 
