@@ -2,6 +2,7 @@
 #include "AlarmFiles.h"
 #include "Hset.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -123,7 +124,7 @@ private slots:
     }
 
     // A sound cell's click stores its row's sound fields at once, and only those: box edits stay unsaved.
-    // The wave-file dialog opens where the row's file is; a cancel there picks the system sound.
+    // The wave-file dialog opens where the row's file is; a cancel there changes nothing, on screen or on disk.
     void soundClicksStoreAtOnce()
     {
         Fixture f;
@@ -132,9 +133,13 @@ private slots:
         window.dateBox(3, 0)->setText(QStringLiteral("28"));
         window.dateBox(5, 2)->setText(QStringLiteral("1999"));
         click(window.Label13);
+        const QByteArray beforeCancel = f.bytes("kalind.dta");
         click(window.Label40);
         QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)",
                                              f.dir.filePath("My Sounds")}));
+        QCOMPARE(f.bytes("kalind.dta"), beforeCancel);
+        f.answer = SystemSound;
+        click(window.Label40);
         QStringList shown;
         for (QLabel *label : {window.Label12, window.Label13, window.Label23, window.Label24, window.Label37,
                               window.Label38, window.Label39, window.Label40})
@@ -153,6 +158,30 @@ private slots:
         QCOMPARE(window.Label40->text(), f.answer);
         expected[6].waveFile = f.answer;
         QCOMPARE(f.tableOnDisk(), expected);
+    }
+
+    // Enter presses Save as Space does; Escape closes the window as its close button does, saving nothing.
+    void enterSavesEscapeCloses_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+    }
+    void enterSavesEscapeCloses()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, saved);
+        Fixture f;
+        QPointer<Hset> window = new Hset(f.shared, f.services());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->dateBox(1, 0)->setText(QStringLiteral("6"));
+        window->Command1->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(f.tableOnDisk()[0].day, saved ? QString("6") : f.stored[0].day);
     }
 
     // An alarm table that exists but cannot be read shows as defaults and the user is told; no sound click
