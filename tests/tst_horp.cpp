@@ -52,21 +52,22 @@ private slots:
         QTest::keyClick(rig.window->Command4, Qt::Key_Return); // the stop button silences and says why not more
         QCOMPARE(rig.speaker.stops, 1);
         QCOMPARE(rig.messages, QStringList{"Vous devez faire ce que vous avez a faire,Donc je vais continuer pendant 1 minute"});
-        // The About box opens over the clock; Enter on OK closes it, and Escape does too.
-        for (const auto &[key, modifier] : {std::pair{Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Escape, Qt::NoModifier}}) {
-            QTest::keyClick(rig.window->Command5, Qt::Key_Return);
-            QVERIFY(rig.window->aboutBox);
-            rig.window->aboutBox->activateWindow();
-            QTRY_COMPARE(QApplication::activeWindow(), rig.window->aboutBox.data());
-            QVERIFY((rig.window->aboutBox->frameGeometry().center() - rig.window->frameGeometry().center()).manhattanLength() < 40);
-            rig.window->aboutBox->cmdOK->setFocus();
-            QTest::keyClick(rig.window->aboutBox->cmdOK, key, modifier);
-            QTRY_VERIFY(rig.window->aboutBox.isNull());
+        // Enter on OK and Escape close the About box, opened over the clock; Escape closes ALARM SET unsaved,
+        // Enter on Save saves it. Both open from keypad Enter.
+        for (const auto &[key, about] : {std::pair{Qt::Key_Enter, true}, {Qt::Key_Escape, true}, {Qt::Key_Escape, false}, {Qt::Key_Return, false}}) {
+            QTest::keyClick(about ? rig.window->Command5 : rig.window->Command6, Qt::Key_Enter, Qt::KeypadModifier);
+            const QPointer<QWidget> window = about ? static_cast<QWidget *>(rig.window->aboutBox) : &rig.settings();
+            window->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), window.data());
+            QVERIFY(!about || (window->frameGeometry().center() - rig.window->frameGeometry().center()).manhattanLength() < 40);
+            QWidget *button = about ? static_cast<QWidget *>(rig.window->aboutBox->cmdOK) : rig.settings().Command1;
+            button->setFocus();
+            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QTRY_VERIFY(window.isNull());
+            QCOMPARE(QFile::exists(rig.configDir.filePath("kalind.dta")), key == Qt::Key_Return);
         }
         rig.window->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), rig.window.get());
-        QTest::keyClick(rig.window->Command6, Qt::Key_Enter, Qt::KeypadModifier);
-        QVERIFY(rig.settings().isVisible());
         QCOMPARE(rig.exits, 0);
         QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier);
         rig.window->Command7->click();
@@ -233,7 +234,6 @@ private slots:
         QCOMPARE(rig.settings().rowStates[0]->text(), QString("lun. 7 déc. 06:45"));
         rig.window->Timer3_Timer();
         QCOMPARE(rig.window->Command6->toolTip(), QString("Prochaine alarme : lundi 06:45"));
-        QCOMPARE(rig.settings().rowStates[9]->toolTip(), silent);
         rig.settings().Command1_Click();
         QCOMPARE(rig.notices.value(0), QString("Alarmes enregistrées"));
         QVERIFY(rig.informed.isEmpty());

@@ -202,8 +202,7 @@ class World:
     def notice_calls(self):
         # The stand-in's calls as (wall-clock time, words): (1733383860.1, ["notify", "2", "replaces", ...]).
         path = self.dir / "notices.calls"
-        lines = path.read_text().splitlines() if path.exists() else []
-        return [(float(line.split()[0]), line.split()[1:]) for line in lines]
+        return [(float(line.split()[0]), line.split()[1:]) for line in (path.read_text().splitlines() if path.exists() else [])]
 
     def sound(self):
         # A sound server with one null sink, 'speakers', where PULSE_SERVER has pointed from the start.
