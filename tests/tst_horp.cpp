@@ -49,11 +49,25 @@ private slots:
         rig.speaker.clear();
         QTest::keyClick(rig.window->Label3, Qt::Key_Return); // the date line speaks the date
         QCOMPARE(rig.speaker.ids, idList("43 200 15 55 59 30 16"));
-        QTest::keyClick(rig.window->Command4, Qt::Key_Space); // the stop button silences and says why not more
+        QTest::keyClick(rig.window->Command4, Qt::Key_Return); // the stop button silences and says why not more
         QCOMPARE(rig.speaker.stops, 1);
         QCOMPARE(rig.messages, QStringList{"Vous devez faire ce que vous avez a faire,Donc je vais continuer pendant 1 minute"});
-        QTest::keyClick(rig.window->Command6, Qt::Key_Space);
-        QVERIFY(rig.settings().isVisible());
+        // Enter on OK and Escape close the About box, opened over the clock; Escape closes ALARM SET unsaved,
+        // Enter on Save saves it. Both open from keypad Enter.
+        for (const auto &[key, about] : {std::pair{Qt::Key_Enter, true}, {Qt::Key_Escape, true}, {Qt::Key_Escape, false}, {Qt::Key_Return, false}}) {
+            QTest::keyClick(about ? rig.window->Command5 : rig.window->Command6, Qt::Key_Enter, Qt::KeypadModifier);
+            const QPointer<QWidget> window = about ? static_cast<QWidget *>(rig.window->aboutBox) : &rig.settings();
+            window->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), window.data());
+            QVERIFY(!about || (window->frameGeometry().center() - rig.window->frameGeometry().center()).manhattanLength() < 40);
+            QWidget *button = about ? static_cast<QWidget *>(rig.window->aboutBox->cmdOK) : rig.settings().Command1;
+            button->setFocus();
+            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QTRY_VERIFY(window.isNull());
+            QCOMPARE(QFile::exists(rig.configDir.filePath("kalind.dta")), key == Qt::Key_Return);
+        }
+        rig.window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), rig.window.get());
         QCOMPARE(rig.exits, 0);
         QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier);
         rig.window->Command7->click();
@@ -183,7 +197,8 @@ private slots:
             QCOMPARE(seen, expected);
             QVERIFY(rig.window->Timer1.isActive() && rig.window->Timer1.isSingleShot());
         }
-        QCOMPARE(rig.notices, steps.size() > 2 ? QStringList{"Alarme 1 — 07:30"} : QStringList{});
+        // The notice stays up for the ringing minute and goes when it ends.
+        QCOMPARE(rig.notices, steps.size() > 2 ? (QStringList{"Alarme 1 — 07:30", "closed alarm1"}) : QStringList{});
     }
 
     // A date line once written follows a new date, here a new zone where it is already Sunday.
@@ -201,23 +216,36 @@ private slots:
     }
 
     // Save on a Saturday tells what was set, in a box where no notification server takes it: the working-day
-    // alarm names Monday, the time left rounded up, the hour typed 07 is named, off rows are left out. The
-    // button says what comes next.
+    // alarm names Monday, the time left rounded up, the hour typed 07 is named, a row with no sound (alarm
+    // 10, sooner than alarm 1) is named silent and is not the next alarm, off rows are left out. The button
+    // says what comes next.
     void saveTellsWhatWasSet()
     {
         WindowRig rig;
         rig.clock.set(7, 0, 30);
         rig.setAlarm(1, "Mon-Fri * * 6 45");
         rig.setAlarm(3, "5 12 2026 07 30");
+        rig.setAlarm(10, "5 12 2026 7 13");
+        rig.window->Timer3_Timer();
+        const QString silent = "aucun son choisi : cliquez sur Gong, Sonnerie, Rendez-vous ou Browse";
+        QCOMPARE(rig.window->Command6->toolTip(), QString("Aucune alarme à venir"));
+        QCOMPARE(rig.settings().rowStates[0]->toolTip(), silent);
+        rig.settings().optionClicked(1, 2); // Meeting
+        QCOMPARE(rig.settings().rowStates[0]->text(), QString("lun. 7 déc. 06:45"));
         rig.window->Timer3_Timer();
         QCOMPARE(rig.window->Command6->toolTip(), QString("Prochaine alarme : lundi 06:45"));
-        QCOMPARE(rig.settings().rowStates[0]->text(), QString("lun. 7 déc. 06:45"));
         rig.settings().Command1_Click();
         QCOMPARE(rig.notices.value(0), QString("Alarmes enregistrées"));
         QVERIFY(rig.informed.isEmpty());
         rig.lastNotice.unseen();
         QCOMPARE(rig.informed, QStringList{"Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min\n"
-                                           "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7"});
+                                           "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7\n"
+                                           "Alarme 10 : " + silent});
+        // At its minute it matches, plays nothing, and its notice says why.
+        rig.clock.set(7, 13, 0);
+        rig.window->Timer3_Timer();
+        QCOMPARE(rig.notices.constLast(), QString("Alarme 10 — 07:13 — aucun son choisi"));
+        QVERIFY(rig.speaker.ids.empty() && rig.speaker.files.isEmpty());
     }
 };
 

@@ -13,8 +13,6 @@
 #include <unistd.h>
 
 namespace {
-const QString SystemSound = QStringLiteral("C:\\WINDOWS\\MEDIA\\The Microsoft Sound.wav");
-
 // A settings folder with two known files, and dialogs that answer at once and remember what they were asked.
 struct Fixture
 {
@@ -123,7 +121,7 @@ private slots:
     }
 
     // A sound cell's click stores its row's sound fields at once, and only those: box edits stay unsaved.
-    // The wave-file dialog opens where the row's file is; a cancel there picks the system sound.
+    // The wave-file dialog opens where the row's file is; a cancel there changes nothing, on screen or on disk.
     void soundClicksStoreAtOnce()
     {
         Fixture f;
@@ -132,25 +130,25 @@ private slots:
         window.dateBox(3, 0)->setText(QStringLiteral("28"));
         window.dateBox(5, 2)->setText(QStringLiteral("1999"));
         click(window.Label13);
-        click(window.Label40);
+        const QByteArray beforeCancel = f.bytes("kalind.dta");
+        click(window.Label40); // cancelled
         QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)",
                                              f.dir.filePath("My Sounds")}));
         QStringList shown;
         for (QLabel *label : {window.Label12, window.Label13, window.Label23, window.Label24, window.Label37,
                               window.Label38, window.Label39, window.Label40})
             shown << label->text();
-        QCOMPARE(shown, (QStringList{"0", "1", "0", "Browse", "0", "0", "0", SystemSound}));
+        QCOMPARE(shown, (QStringList{"0", "1", "0", "Browse", "0", "0", "1", f.stored[6].waveFile}));
+        QCOMPARE(f.bytes("kalind.dta"), beforeCancel);
         AlarmRecords expected = f.stored;
         expected[2] = AlarmRecord{"1", "1", "2001", "7", "30", "0", "1", "0", "Browse"};
-        expected[6].meeting = QStringLiteral("0");
-        expected[6].waveFile = SystemSound;
-        QCOMPARE(f.tableOnDisk(), expected);
         QCOMPARE(f.shared.AlarmTable, expected);
         QCOMPARE(f.bytes("saytime.dta"), QByteArray("15\r\n"));
 
         f.answer = QStringLiteral("/home/user/My Sounds/réveil matin.wav");
         click(window.Label40);
-        QCOMPARE(window.Label40->text(), f.answer);
+        QCOMPARE(window.Label39->text() + window.Label40->text(), "0" + f.answer);
+        expected[6].meeting = QStringLiteral("0");
         expected[6].waveFile = f.answer;
         QCOMPARE(f.tableOnDisk(), expected);
     }

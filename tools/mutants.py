@@ -56,10 +56,19 @@ FAULTS = [
     ("settings/AlarmFiles.cpp", "    if (!write(file) || !file.flush()) {", "    if (!write(file)) {", "a save cut short is committed"),
     ("settings/Hset.cpp", "        if (dateBox(alarm, column)->text().isEmpty())\n            dateBox(alarm, column)->setText(QStringLiteral(\"0\"));", "", "Save no longer fills the clicked column"),
     ("settings/Hset.cpp", "    waveFileLabel(alarm)->setText(Browse);\n    takeSoundChoice(alarm);", "    takeSoundChoice(alarm);", "an option click keeps the wave file"),
+    ("alarms/AlarmState.cpp", "state.kind = silent ? AlarmState::Silent : AlarmState::Rings;", "state.kind = AlarmState::Rings;", "a row with no sound called set"),
+    ("alarms/AlarmState.cpp", "if (box == 2 && text.size() == 2 && exactNumber(text)) {", "if (false) {", "a two-digit year called past"),
+    ("alarms/AlarmMatch.cpp", "!optionSelected(record.ring)\n           && !optionSelected(record.meeting);", "!optionSelected(record.ring);", "a meeting row called silent"),
+    ("clock/AlarmRinging.cpp", "        notice.timeoutMs = 0;\n", "", "the ringing notice may expire"),
+    ("clock/AlarmRinging.cpp", "        if (noticeUp[k] && !found.ringing[k]) {", "        if (false) {", "the ringing notice outlives its minute"),
+    ("clock/HorP.cpp", "        cutLateRepetition(clock.now());\n", "", "a repetition runs into the next minute"),
+    ("settings/Hset.cpp", "    if (path.isEmpty())\n        return;\n", "", "a cancelled dialog changes the row"),
+    ("settings/FocusButton.h", "            if (!event->isAutoRepeat())\n                click();\n", "", "Enter presses no button"),
     ("desktop/SingleInstance.cpp", "            if (onRaise)\n                onRaise();", "", "a second start does not raise the window"),
     ("desktop/Autostart.cpp", "        if (c == u'\"' || c == u'`' || c == u'$' || c == u'\\\\')", "        if (c == u'\"' || c == u'`' || c == u'$')", "autostart Exec backslash not escaped"),
     ("app/SoundNotice.cpp", "    if (heard || told)\n        return;", "    if (heard)\n        return;", "no-sound notice repeated"),
     ("app/CommandLine.cpp", "        options.language = qint16(index);", "", "--lang ignored"),
+    ("app/CommandLine.cpp", "    options.language = desktopLanguage();\n", "", "--say ignores the desktop's language"),
 ]
 
 

@@ -149,6 +149,14 @@ info::info(InfoServices services, QWidget *parent)
     connect(cmdSysInfo, &QPushButton::clicked, this, &info::cmdSysInfo_Click);
     // Escape closes the box as OK does; it is a plain window, so nothing else would.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &info::cmdOK_Click);
+    // Enter presses the button that has the focus, as Space does; outside a dialog Qt would leave it unused.
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter),
+                                      Qt::KeypadModifier | Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] {
+            if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+                button->click();
+        });
+    }
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);

@@ -109,6 +109,12 @@ bool optionSelected(const QString &field)
     return leadingNumber(field) == 1;
 }
 
+bool playsNothing(const AlarmRecord &record)
+{
+    return record.waveFile == NoWaveFile && !optionSelected(record.gong) && !optionSelected(record.ring)
+           && !optionSelected(record.meeting);
+}
+
 std::vector<SampleId> optionSamples(const AlarmRecord &record, Language language)
 {
     std::vector<SampleId> samples;

@@ -64,6 +64,9 @@ unsigned weekdaysOf(QStringView text);
 // An option field counts as selected when it reads as the number 1; "", "0" and letters do not.
 bool optionSelected(const QString &field);
 
+// A row left on "Browse" with none of its options: it matches like any other and plays nothing.
+bool playsNothing(const AlarmRecord &record);
+
 // Gong, then ring, then the meeting reminder (gong, ring, phrase of the language), as selected.
 std::vector<SampleId> optionSamples(const AlarmRecord &record, Language language);
 

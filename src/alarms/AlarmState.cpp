@@ -43,7 +43,7 @@ bool impossibleDate(const AlarmBoxes &boxes)
 }
 } // namespace
 
-AlarmState alarmState(const AlarmBoxes &boxes, qint64 nowMs, const Zone &zone)
+AlarmState alarmState(const AlarmBoxes &boxes, qint64 nowMs, const Zone &zone, bool silent)
 {
     AlarmState state;
     state.boxes = boxes;
@@ -51,6 +51,14 @@ AlarmState alarmState(const AlarmBoxes &boxes, qint64 nowMs, const Zone &zone)
         return state;
     for (int box = 0; box < 5; ++box) {
         const QString &text = boxes[size_t(box)];
+        // A year of two digits is a year of this century typed short, not one two thousand years ago.
+        if (box == 2 && text.size() == 2 && exactNumber(text)) {
+            state.kind = AlarmState::BadBox;
+            state.box = box;
+            state.text = text;
+            state.suggestion = QStringLiteral("20") + text;
+            return state;
+        }
         if (boxCanMatch(box, text))
             continue;
         state.kind = AlarmState::BadBox;
@@ -65,7 +73,7 @@ AlarmState alarmState(const AlarmBoxes &boxes, qint64 nowMs, const Zone &zone)
         return state;
     }
     if (const auto next = nextRing(AlarmPattern(boxes), nowMs, zone)) {
-        state.kind = AlarmState::Rings;
+        state.kind = silent ? AlarmState::Silent : AlarmState::Rings;
         state.next = *next;
     } else {
         state.kind = AlarmState::Past;

@@ -28,6 +28,10 @@ struct Words
     QString closingItem;              // "1 (07:30)"
     QString row;                      // "Alarme 1 : <state>"
     QString spoken;                   // "%1 : %2": a row's alarm and when it rings, for screen readers
+    QString silent;                   // the state of a row that matches and plays nothing
+    QString silentNotice;             // what the notice of such a row adds
+    QString oneDay;                   // "%1 Tag" where the count needs the singular
+    QString snoozed;                  // "Alarme 1 reportée à 03:01"
 };
 
 const std::array<Words, 3> WordsByLanguage = {{
@@ -45,38 +49,44 @@ const std::array<Words, 3> WordsByLanguage = {{
      QStringLiteral("Répéter dans 10 min"), QStringLiteral("son coupé"), QStringLiteral("volume à zéro"),
      QStringLiteral("Kalindor est fermé : l'alarme %1 ne sonnera pas"),
      QStringLiteral("Kalindor est fermé : les alarmes %1 ne sonneront pas"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1 : %2"), QStringLiteral("%1 : %2")},
+     QStringLiteral("%1 : %2"), QStringLiteral("%1 : %2"),
+     QStringLiteral("aucun son choisi : cliquez sur Gong, Sonnerie, Rendez-vous ou Browse"),
+     QStringLiteral("aucun son choisi"), QStringLiteral("%1 j"), QStringLiteral("Alarme %1 reportée à %2")},
     {"de_DE", QStringLiteral("Alarm %1"),
      {QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"), QStringLiteral("Stunde"),
       QStringLiteral("Minute")},
      QStringLiteral("„%1“"), QStringLiteral("%1 %2: %3 eingeben"), QStringLiteral("%1 %2: klingelt nie"),
-     QStringLiteral("%1 leer: klingelt nie"), QStringLiteral("aus"), QStringLiteral("den %1 gibt es nicht"),
-     QStringLiteral("Datum vorbei"), QStringLiteral("ddd d. MMM HH:mm"), QStringLiteral("ddd d. MMM yyyy HH:mm"),
+     QStringLiteral("%1 leer: klingelt nie"), QStringLiteral("aus"), QStringLiteral("Den %1 gibt es nicht"),
+     QStringLiteral("Datum schon vergangen"), QStringLiteral("ddd d. MMM HH:mm"), QStringLiteral("ddd d. MMM yyyy HH:mm"),
      QStringLiteral("dddd, d. MMMM 'um' HH:mm"),
      QStringLiteral("dddd, d. MMMM yyyy 'um' HH:mm"), QStringLiteral("dddd HH:mm"),
-     QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: klingelt nicht, %2"),
-     QStringLiteral("Kein Alarm ist gestellt."), QStringLiteral("Alarme gespeichert"), QStringLiteral("%1 T"),
+     QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: klingelt nicht. %2"),
+     QStringLiteral("Kein Alarm ist gestellt."), QStringLiteral("Alarme gespeichert"), QStringLiteral("%1 Tagen"),
      QStringLiteral("%1 Std."), QStringLiteral("%1 Min."), QStringLiteral("Nächster Alarm: %1"),
      QStringLiteral("Kein Alarm steht an"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — verpasst"),
-     QStringLiteral("In 10 Min. wiederholen"), QStringLiteral("Ton stumm"), QStringLiteral("Lautstärke auf null"),
+     QStringLiteral("In 10 Min. wiederholen"), QStringLiteral("Ton stummgeschaltet"), QStringLiteral("Lautstärke auf null"),
      QStringLiteral("Kalindor ist beendet: Alarm %1 klingelt nicht"),
      QStringLiteral("Kalindor ist beendet: die Alarme %1 klingeln nicht"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1: %2"), QStringLiteral("%1: %2")},
+     QStringLiteral("%1: %2"), QStringLiteral("%1: %2"),
+     QStringLiteral("Kein Ton gewählt: Gong, Klingel, Termin oder Browse anklicken"),
+     QStringLiteral("kein Ton gewählt"), QStringLiteral("%1 Tag"), QStringLiteral("Alarm %1 pausiert bis %2")},
     {"en_GB", QStringLiteral("Alarm %1"),
      {QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"), QStringLiteral("Hour"),
       QStringLiteral("Minute")},
      QStringLiteral("‘%1’"), QStringLiteral("%1 %2: type %3"), QStringLiteral("%1 %2: never rings"),
      QStringLiteral("%1 empty: never rings"), QStringLiteral("off"), QStringLiteral("%1 does not exist"),
-     QStringLiteral("date already past"), QStringLiteral("ddd d MMM HH:mm"), QStringLiteral("ddd d MMM yyyy HH:mm"),
+     QStringLiteral("date has passed"), QStringLiteral("ddd d MMM HH:mm"), QStringLiteral("ddd d MMM yyyy HH:mm"),
      QStringLiteral("dddd d MMMM 'at' HH:mm"),
      QStringLiteral("dddd d MMMM yyyy 'at' HH:mm"), QStringLiteral("dddd HH:mm"),
      QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: will not ring, %2"), QStringLiteral("No alarm is set."),
      QStringLiteral("Alarms saved"), QStringLiteral("%1 d"), QStringLiteral("%1 h"), QStringLiteral("%1 min"),
-     QStringLiteral("Next alarm: %1"), QStringLiteral("No alarm to come"), QStringLiteral("%1 — %2"),
+     QStringLiteral("Next alarm: %1"), QStringLiteral("No upcoming alarm"), QStringLiteral("%1 — %2"),
      QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min"), QStringLiteral("sound muted"),
      QStringLiteral("volume at zero"), QStringLiteral("Kalindor is closed: alarm %1 will not ring"),
      QStringLiteral("Kalindor is closed: alarms %1 will not ring"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1: %2"), QStringLiteral("%1: %2")},
+     QStringLiteral("%1: %2"), QStringLiteral("%1: %2"),
+     QStringLiteral("no sound chosen: click Gong, Ring, Meeting or Browse"), QStringLiteral("no sound chosen"),
+     QStringLiteral("%1 d"), QStringLiteral("Alarm %1 snoozed until %2")},
 }};
 
 const Words &wordsFor(Language language)
@@ -101,7 +111,7 @@ QString untilText(qint64 ms, const Words &words, const QLocale &locale)
     const qint64 minutes = std::max<qint64>(1, (ms + MinuteMs - 1) / MinuteMs);
     QStringList parts;
     if (minutes >= 1440)
-        parts << words.days.arg(locale.toString(minutes / 1440));
+        parts << (minutes / 1440 == 1 ? words.oneDay : words.days).arg(locale.toString(minutes / 1440));
     if (minutes >= 60)
         parts << words.hours.arg(locale.toString(minutes / 60 % 24));
     parts << words.minutes.arg(locale.toString(minutes % 60));
@@ -123,17 +133,19 @@ QString reasonText(const AlarmState &state, const Words &words, const QLocale &l
         return words.noSuchDate.arg(impossibleDateText(state.boxes, locale, language));
     case AlarmState::Past:
         return words.past;
+    case AlarmState::Silent:
+        return words.silent;
     default:
         return words.off;
     }
 }
 } // namespace
 
-AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, qint64 nowMs, const Zone &zone)
+AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, const AlarmRecords &table, qint64 nowMs, const Zone &zone)
 {
     AlarmStates states;
     for (size_t k = 0; k < rows.size(); ++k)
-        states[k] = alarmState(rows[k], nowMs, zone);
+        states[k] = alarmState(rows[k], nowMs, zone, playsNothing(table[k]));
     return states;
 }
 
@@ -168,6 +180,8 @@ QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone
         return words.spoken.arg(name, ringDate(state.next, nowMs, zone, words, locale, false));
     if (state.kind == AlarmState::Off)
         return words.spoken.arg(name, words.off);
+    if (state.kind == AlarmState::Silent)
+        return words.spoken.arg(name, words.silent);
     return words.neverRings.arg(name, reasonText(state, words, locale, language));
 }
 
@@ -182,6 +196,8 @@ QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, L
         if (state.kind == AlarmState::Rings)
             lines << words.rings.arg(alarm, ringDate(state.next, nowMs, zone, words, locale, false),
                                      untilText(state.next - nowMs, words, locale));
+        else if (state.kind == AlarmState::Silent)
+            lines << words.row.arg(alarm, words.silent);
         else if (state.kind != AlarmState::Off)
             lines << words.neverRings.arg(alarm, reasonText(state, words, locale, language));
     }
@@ -206,10 +222,12 @@ QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone,
     return words.next.arg(ringDate(*next, nowMs, zone, words, QLocale(QLatin1String(words.locale)), true));
 }
 
-QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output)
+QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output, bool silent)
 {
     const Words &words = wordsFor(language);
     const QString notice = words.ringing.arg(words.alarm.arg(alarm), clockText);
+    if (silent)
+        return words.ringing.arg(notice, words.silentNotice);
     if (output == OutputLevel::Muted)
         return words.ringing.arg(notice, words.muted);
     if (output == OutputLevel::Zero)
@@ -249,6 +267,11 @@ QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Lan
         ? at.toString(QStringLiteral("HH:mm"))
         : QLocale(QLatin1String(words.locale)).toString(at, words.rowDate);
     return words.missed.arg(words.alarm.arg(alarm), when);
+}
+
+QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language language)
+{
+    return wordsFor(language).snoozed.arg(alarm).arg(zone.at(untilMs).toString(QStringLiteral("HH:mm")));
 }
 
 QString snoozeLabel(Language language)

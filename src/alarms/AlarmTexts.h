@@ -9,7 +9,8 @@
 
 using AlarmStates = std::array<AlarmState, 10>;
 
-AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, qint64 nowMs, const Zone &zone);
+// The rows' boxes, and the table for which of them play nothing.
+AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, const AlarmRecords &table, qint64 nowMs, const Zone &zone);
 
 // "lun. 7 déc. 06:45", or why the row never rings: "Heure « 07 » : tapez 7".
 QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Language language);
@@ -27,8 +28,12 @@ QString saveSummaryTitle(Language language);
 QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language);
 
 // "Alarme 3 — 07:30": the notice of a ringing alarm, named by the clock text it starts at; with
-// "— son coupé" or "— volume à zéro" when the sound server said the output was muted or at zero.
-QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output = OutputLevel::Unknown);
+// "— son coupé" or "— volume à zéro" when the sound server said the output was muted or at zero, and
+// "— aucun son choisi" for a row that plays nothing.
+QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output = OutputLevel::Unknown,
+                      bool silent = false);
+// "Alarme 1 reportée à 03:01": that a snooze was taken, and when the alarm rings again.
+QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language language);
 // "Alarme 3 — 07:30 — manquée", with the date when the minute was not today.
 QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language);
 // "Kalindor est fermé : l'alarme 1 (07:30) ne sonnera pas": as Kalindor ends, the alarms whose next ring

@@ -37,7 +37,7 @@ int listAlarms(const Options &options)
         const AlarmRecord &record = shared.AlarmTable[k];
         rows[k] = {record.day, record.month, record.year, record.hour, record.minute};
     }
-    const AlarmStates states = alarmStates(rows, ms, zone);
+    const AlarmStates states = alarmStates(rows, shared.AlarmTable, ms, zone);
     QStringList lines;
     QJsonArray list;
     for (size_t k = 0; k < states.size(); ++k) {

@@ -7,9 +7,11 @@
 #include "SoundNotice.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -70,6 +72,20 @@ QString settingsFolder(const Options &options)
                                        : options.configDir;
 }
 
+// The language of the desktop's messages, as the C library picks it: the first of LC_ALL, LC_MESSAGES and
+// LANG that is set, "de_AT.UTF-8" read as German; French, as the window starts, for any other language.
+qint16 desktopLanguage()
+{
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (value.isEmpty())
+            continue;
+        const QString code = value.section(u'_', 0, 0).section(u'.', 0, 0).section(u'@', 0, 0);
+        return code == QLatin1String("de") ? 1 : code == QLatin1String("en") ? 2 : 0;
+    }
+    return 0;
+}
+
 void reportBadArguments(const QString &problem)
 {
     QTextStream(stderr) << "kalindor: " << problem << "\nTry 'kalindor --help'" << Qt::endl;
@@ -93,7 +109,8 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
     const QCommandLineOption say(QStringLiteral("say"),
                                  QStringLiteral("Speak the time or the date once, without a window."),
                                  QStringLiteral("time|date"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language of --say or --alarms: fr (default), de or en."),
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language of --say or --alarms: fr, de or en. By default the desktop's language "
+                                                 "(LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr."),
                                   QStringLiteral("fr|de|en"));
     const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Moment to speak, or to list the alarms at, instead of now."),
                                 QStringLiteral("YYYY-MM-DD HH:MM"));
@@ -126,8 +143,15 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
         }
         return std::nullopt;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("help"))) {
+        // Qt names the program by the path it was started from, the build folder's included.
+        const QString program = QCoreApplication::arguments().value(0);
+        QString help = parser.helpText();
+        if (!program.isEmpty())
+            help.replace(help.indexOf(program), program.size(), QCoreApplication::applicationName());
+        QTextStream(stdout) << help << Qt::flush;
+        std::exit(0);
+    }
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     if (!parser.positionalArguments().isEmpty()) {
@@ -183,6 +207,7 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
         *error = QStringLiteral("--say takes time or date, not \"%1\"").arg(what);
         return std::nullopt;
     }
+    options.language = desktopLanguage();
     if (parser.isSet(lang)) {
         const QStringList codes{QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")};
         const qsizetype index = codes.indexOf(parser.value(lang));
@@ -242,7 +267,8 @@ std::unique_ptr<SoundDevice> openOutput(const Options &options, std::function<vo
         // The reason may name the file already; the message names it once.
         if (error.startsWith(options.output + QStringLiteral(": ")))
             error.remove(0, options.output.size() + 2);
-        reportBadArguments(QStringLiteral("cannot write %1: %2").arg(options.output, error));
+        // The arguments were right; the file system said no.
+        QTextStream(stderr) << "kalindor: " << QStringLiteral("cannot write %1: %2").arg(options.output, error) << Qt::endl;
         return nullptr;
     }
     if (options.mode == Options::Mode::Window)
@@ -255,7 +281,7 @@ int sayOnce(const Options &options)
     bool missed = false;
     std::unique_ptr<SoundDevice> device = openOutput(options, [&missed](bool heard) { missed = missed || !heard; });
     if (!device)
-        return 2;
+        return 1;
     SystemClock systemClock;
     std::optional<FixedClock> fixed;
     if (options.at)

@@ -14,7 +14,7 @@ struct Options
     enum class Mode { Window, SayTime, SayDate, Autostart, Alarms } mode = Mode::Window;
     bool autostart = false; // --autostart on
     bool json = false;      // --alarms --json
-    qint16 language = 0;
+    qint16 language = 0; // --lang, or the desktop's language
     std::optional<QDateTime> at;
     QString output;    // empty: the sound device; otherwise a WAV file that receives everything played
     QString configDir; // empty: the user's configuration directory

@@ -118,7 +118,7 @@ int main(int argc, char *argv[])
         QMetaObject::invokeMethod(app, [&soundNotice, heard] { soundNotice.soundPlayed(heard); }, Qt::QueuedConnection);
     });
     if (!device)
-        return 2;
+        return 1;
     SoundQueue sounds(std::move(device));
     SystemClock clock;
     HorPServices services = desktopServices(configDir);

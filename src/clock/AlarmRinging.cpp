@@ -11,6 +11,12 @@
 namespace {
 const QString SnoozeKey = QStringLiteral("snooze");
 
+// Each alarm's notices take each other's place: a new ring, a snooze, never a pile of old ones.
+QString noticeTag(int alarm)
+{
+    return QStringLiteral("alarm%1").arg(alarm);
+}
+
 // The settings window's rows as the scheduler sees them.
 class HsetRows final : public AlarmRows
 {
@@ -51,6 +57,16 @@ void HorP::Timer3_Timer()
     }
     const AlarmCheck found = watch.check(patterns, now);
     alarmsMissed(found.missed);
+    // A ringing notice stays up for its whole minute, so that Snooze can be taken; then it goes.
+    for (size_t k = 0; k < noticeUp.size(); ++k) {
+        if (noticeUp[k] && !found.ringing[k]) {
+            noticeUp.reset(k);
+            Notice gone;
+            gone.tag = noticeTag(int(k) + 1);
+            gone.close = true;
+            services.notify(gone);
+        }
+    }
     // Each alarm is told of, and becomes the one Snooze cuts, as its own sound begins: the sounds of
     // alarms before it may still be playing.
     const QPointer<HorP> self(this);
@@ -65,9 +81,14 @@ void HorP::Timer3_Timer()
         });
     });
     if (found.ringing.any()) {
+        // Only a repetition may be cut short when its minute ends; a first sound is heard whole.
+        if (found.starting.none())
+            repeatingMinute = minute;
         speaker.whenHeard([self] {
-            if (self)
+            if (self) {
                 self->sounding = 0;
+                self->repeatingMinute.clear();
+            }
         });
     }
     if (found.ringing.none())
@@ -99,19 +120,36 @@ void sendRingingNotice(const HorPServices &services, Notice notice, int alarm, c
 } // namespace
 
 // Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
+// It does not expire while the alarm rings, whatever the server's habit. A row that plays nothing says so.
 void HorP::alarmStarting(int alarm, const QString &minute)
 {
     if (services.notify) {
         Notice notice;
-        notice.summary = ringingNotice(alarm, minute, shared.CurrentLanguage);
-        notice.actions = {{SnoozeKey, snoozeLabel(shared.CurrentLanguage)}};
-        notice.acted = [self = QPointer<HorP>(this), alarm](const QString &key) {
-            if (self && key == SnoozeKey)
-                self->snooze(alarm);
-        };
-        sendRingingNotice(services, std::move(notice), alarm, minute, shared.CurrentLanguage);
+        notice.tag = noticeTag(alarm);
+        notice.timeoutMs = 0;
+        noticeUp.set(size_t(alarm - 1));
+        if (playsNothing(shared.AlarmTable[size_t(alarm - 1)])) {
+            notice.summary = ringingNotice(alarm, minute, shared.CurrentLanguage, OutputLevel::Unknown, true);
+            services.notify(notice);
+        } else {
+            notice.summary = ringingNotice(alarm, minute, shared.CurrentLanguage);
+            notice.actions = {{SnoozeKey, snoozeLabel(shared.CurrentLanguage)}};
+            notice.acted = [self = QPointer<HorP>(this), alarm](const QString &key) {
+                if (self && key == SnoozeKey)
+                    self->snooze(alarm);
+            };
+            sendRingingNotice(services, std::move(notice), alarm, minute, shared.CurrentLanguage);
+        }
     }
     QApplication::alert(this);
+}
+
+void HorP::cutLateRepetition(const QDateTime &now)
+{
+    if (!repeatingMinute.isEmpty() && clockText(now.time()) != repeatingMinute) {
+        repeatingMinute.clear();
+        speaker.cutSound();
+    }
 }
 
 // The rows the alarm check reads, unsaved edits in an open settings window included, since those are
@@ -123,7 +161,7 @@ QString HorP::closingWords()
     const std::array<AlarmBoxes, 10> rows = readBoxes(window);
     const QDateTime now = clock.now();
     const Zone zone(now);
-    const AlarmStates states = alarmStates(rows, now.toMSecsSinceEpoch(), zone);
+    const AlarmStates states = alarmStates(rows, shared.AlarmTable, now.toMSecsSinceEpoch(), zone);
     std::array<std::optional<qint64>, 10> rings;
     for (size_t k = 0; k < rings.size(); ++k) {
         if (states[k].kind == AlarmState::Rings)
@@ -148,9 +186,18 @@ void HorP::alarmsMissed(const std::vector<AlarmCheck::Missed> &missed)
 
 void HorP::snooze(int alarm)
 {
-    watch.snooze(alarm, clock.now());
+    const QDateTime now = clock.now();
+    watch.snooze(alarm, now);
     if (sounding == alarm)
         speaker.cutSound();
+    // The ringing notice gives way to the answer, which may expire as the server likes.
+    if (const auto until = watch.snoozedUntil(alarm); until && services.notify) {
+        noticeUp.reset(size_t(alarm - 1));
+        Notice notice;
+        notice.summary = snoozedNotice(alarm, *until, Zone(now), shared.CurrentLanguage);
+        notice.tag = noticeTag(alarm);
+        services.notify(notice);
+    }
 }
 
 // The alarm-set button says when the next of the ten alarms rings; worked out again only when a row,
@@ -158,12 +205,16 @@ void HorP::snooze(int alarm)
 void HorP::showNextAlarm(bool edited, const QDateTime &now)
 {
     const qint64 minute = now.date().toJulianDay() * 1440 + now.time().hour() * 60 + now.time().minute();
-    if (!edited && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage)
+    std::bitset<10> silent; // a sound chosen or taken away changes what rings too
+    for (size_t k = 0; k < silent.size(); ++k)
+        silent[k] = playsNothing(shared.AlarmTable[k]);
+    if (!edited && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage && silent == silentRows)
         return;
+    silentRows = silent;
     nextAlarmMinute = minute;
     nextAlarmLanguage = shared.CurrentLanguage;
     const Zone zone(now);
-    const QString text = nextAlarmText(alarmStates(rowsRead, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(),
+    const QString text = nextAlarmText(alarmStates(rowsRead, shared.AlarmTable, now.toMSecsSinceEpoch(), zone), now.toMSecsSinceEpoch(),
                                        zone, shared.CurrentLanguage);
     if (Command6->toolTip() != text) { // an unchanged text would still be sent to screen readers
         Command6->setToolTip(text);
@@ -184,7 +235,7 @@ void HorP::alarmsSaved()
     const Zone zone(now);
     const qint64 ms = now.toMSecsSinceEpoch();
     const QString title = saveSummaryTitle(shared.CurrentLanguage);
-    const QString text = saveSummary(alarmStates(rows, ms, zone), ms, zone, shared.CurrentLanguage);
+    const QString text = saveSummary(alarmStates(rows, shared.AlarmTable, ms, zone), ms, zone, shared.CurrentLanguage);
     Notice notice{title, text, {}, {}, {}};
     notice.unseen = [self = QPointer<HorP>(this), title, text] {
         if (self && self->services.inform)

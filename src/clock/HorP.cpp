@@ -201,7 +201,7 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
         const QDateTime now = this->clock.now();
         const Zone zone(now);
         const qint64 ms = now.toMSecsSinceEpoch();
-        const AlarmState state = alarmState(boxes, ms, zone);
+        const AlarmState state = alarmState(boxes, ms, zone, playsNothing(this->shared.AlarmTable[size_t(alarm - 1)]));
         const Language language = this->shared.CurrentLanguage;
         return RowState{stateText(state, ms, zone, language), state.kind == AlarmState::Rings || state.kind == AlarmState::Off,
                         rowSentence(alarm, state, ms, zone, language)};
@@ -238,6 +238,7 @@ void HorP::aimTimer1()
 void HorP::tick()
 {
     if (speaker.busy()) {
+        cutLateRepetition(clock.now());
         keepTimeShown();
         tickOwed = true;
     } else {
@@ -485,8 +486,12 @@ void HorP::Command4_Click()
 
 void HorP::Command5_Click()
 {
-    if (aboutBox.isNull())
+    if (aboutBox.isNull()) {
         aboutBox = new info(services.about, this);
+        // Over the clock, where the user is looking, rather than wherever the window manager puts a new window.
+        aboutBox->adjustSize();
+        aboutBox->move(frameGeometry().center() - aboutBox->rect().center());
+    }
     aboutBox->cmdOK->setAccessibleDescription(spokenControl(MainControl::AboutClose, shared.CurrentLanguage).description);
     aboutBox->cmdSysInfo->setAccessibleDescription(
         spokenControl(MainControl::AboutSystemInfo, shared.CurrentLanguage).description);

@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include <array>
+#include <bitset>
 #include <functional>
 
 struct HorPServices
@@ -116,6 +117,9 @@ private:
     void languageChosen();
     void nameDateLine(const QDate &today);
     void alarmStarting(int alarm, const QString &minute);
+    // When the minute has turned while a repetition of the last one's ringing still plays, it is cut,
+    // so that the new minute's alarm starts on time.
+    void cutLateRepetition(const QDateTime &now);
     void alarmsMissed(const std::vector<AlarmCheck::Missed> &missed);
     void showNextAlarm(bool edited, const QDateTime &now);
     void alarmsSaved();
@@ -137,7 +141,10 @@ private:
     // What the alarm-set button's next-alarm text was worked out for, beside the rows: the minute, the language.
     qint64 nextAlarmMinute = -1;
     Language nextAlarmLanguage = -1;
+    std::bitset<10> silentRows;
     int sounding = 0; // the alarm whose sound plays now, 0 for none
+    QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
+    std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
     // A tick or an alarm check fell due while a sound played: one of each runs when it ends.
     bool tickOwed = false;
     bool ending = false;

@@ -35,6 +35,10 @@ public:
     void send(const Notice &notice)
     {
         QDBusConnection bus = QDBusConnection::sessionBus();
+        if (notice.close) {
+            closeTagged(bus, notice.tag);
+            return;
+        }
         if (!bus.isConnected()) {
             unseen(notice);
             return;
@@ -63,15 +67,31 @@ public:
         // A server that reads markup would take a "<" typed into a box for the start of a tag.
         const QString body = capabilities.contains(QStringLiteral("body-markup")) ? notice.body.toHtmlEscaped() : notice.body;
         QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
+        Tagged *tagged = notice.tag.isEmpty() ? nullptr : &tags[notice.tag];
+        const uint replaces = tagged ? tagged->id : 0u;
+        if (tagged) {
+            ++tagged->sent;
+            tagged->closed = false;
+        }
         // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout (-1: the server's choice)
-        call << appName << 0u << iconName << notice.summary << body << actions << QVariantMap() << -1;
+        call << appName << replaces << iconName << notice.summary << body << actions << QVariantMap() << notice.timeoutMs;
         auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, notice](QDBusPendingCallWatcher *reply) {
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this, notice, sent = tagged ? tagged->sent : 0](QDBusPendingCallWatcher *reply) {
             reply->deleteLater();
             const QDBusPendingReply<uint> id = *reply;
             if (id.isError()) {
                 unseen(notice);
                 return;
+            }
+            if (!notice.tag.isEmpty()) {
+                Tagged &tagged = tags[notice.tag];
+                // Closed while on its way, or a later notice of the tag went out before this one was known
+                // and so could not replace it: it must not stay on the desktop.
+                if (tagged.closed || sent != tagged.sent)
+                    closeId(QDBusConnection::sessionBus(), id.value());
+                else
+                    tagged.id = id.value();
             }
             if (notice.answered)
                 notice.answered(true);
@@ -92,9 +112,33 @@ private slots:
         if (const auto acted = found->second.acted)
             QMetaObject::invokeMethod(caller, [acted, key] { acted(key); }, Qt::QueuedConnection);
     }
-    void notificationClosed(uint id, uint) { open.erase(id); }
+    void notificationClosed(uint id, uint)
+    {
+        open.erase(id);
+        for (auto &[tag, tagged] : tags) {
+            if (tagged.id == id)
+                tagged.id = 0;
+        }
+    }
 
 private:
+    void closeId(QDBusConnection bus, uint id)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("CloseNotification"));
+        call << id;
+        bus.asyncCall(call);
+    }
+    void closeTagged(const QDBusConnection &bus, const QString &tag)
+    {
+        const auto found = tags.find(tag);
+        if (found == tags.end())
+            return;
+        found->second.closed = true;
+        if (found->second.id != 0 && bus.isConnected())
+            closeId(bus, found->second.id);
+        found->second.id = 0;
+    }
+
     void unseen(const Notice &notice)
     {
         if (notice.answered)
@@ -107,6 +151,14 @@ private:
     QObject *caller; // lives on the caller's thread and outlives this thread
     bool listening = false;
     std::map<uint, Notice> open;
+    // The notice each tag has on the desktop, and how many of the tag were sent, to tell the last.
+    struct Tagged
+    {
+        uint id = 0;
+        quint64 sent = 0;
+        bool closed = false;
+    };
+    std::map<QString, Tagged> tags;
 };
 
 DesktopNotifier::DesktopNotifier(QString appName, QString iconName, QObject *parent)

@@ -21,6 +21,12 @@ struct Notice
     std::function<void()> unseen;
     // At once, on the bus thread, when a server has taken the notice (true) or none did (false).
     std::function<void(bool taken)> answered;
+    // Notices of one tag take each other's place on the desktop rather than stacking up.
+    QString tag;
+    // How long the server shows it: -1 as long as it likes, 0 until it is replaced or closed.
+    int timeoutMs = -1;
+    // Nothing is shown: the notice of `tag` is taken off the desktop.
+    bool close = false;
 };
 
 // Shows a passing message on the desktop; one that cannot be shown is dropped unless `unseen` is given.

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
@@ -74,11 +75,11 @@ const std::array<Captions, 3> CaptionsByLanguage = {{
       QStringLiteral("Termin"), QStringLiteral("Persönliche wave dateien")},
      QStringLiteral("Sichern"), QStringLiteral("Zeitansage alle : "),
      QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"), QStringLiteral("Nächster Alarm"),
-     {QStringLiteral("Tag des Monats (5), * für jeden Tag, oder Wochentage: Mo-Fr, Sa,So"),
-      QStringLiteral("Monat 1 bis 12, oder * für jeden Monat"),
-      QStringLiteral("Jahr vierstellig (2026), oder * für jedes Jahr"),
-      QStringLiteral("Stunde 0 bis 23 ohne führende Null, oder * für jede Stunde"),
-      QStringLiteral("Minute 0 bis 59 ohne führende Null, oder * für jede Minute")}},
+     {QStringLiteral("Tag des Monats (5), * für jeden Tag oder Wochentage: Mo-Fr, Sa,So"),
+      QStringLiteral("Monat 1 bis 12 oder * für jeden Monat"),
+      QStringLiteral("Jahr vierstellig (2026) oder * für jedes Jahr"),
+      QStringLiteral("Stunde 0 bis 23 ohne führende Null oder * für jede Stunde"),
+      QStringLiteral("Minute 0 bis 59 ohne führende Null oder * für jede Minute")}},
     {{QStringLiteral("N° Set"), QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"),
       QStringLiteral("Hour"), QStringLiteral("Minute"), QStringLiteral("Gong"), QStringLiteral("Ring"),
       QStringLiteral("Meeting"), QStringLiteral("Personnel wave files")},
@@ -180,6 +181,8 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ALARM SET"));
+    // Escape closes it as its close button does: nothing is saved.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setFixedSize(ClientWidth, ClientHeight);
     // The grid is measured for a small Arial-like face; wider faces would spill out of the columns.
     QFont font;
@@ -425,11 +428,16 @@ void Hset::optionClicked(int alarm, int option)
     takeSoundChoice(alarm);
 }
 
+// A cancel changes nothing: taking a Windows path that never exists here for the answer would put the
+// default alert sound in place of the user's own choice.
 void Hset::waveFileClicked(int alarm)
 {
+    const QString path = chooseWaveFile(waveFileLabel(alarm)->text());
+    if (path.isEmpty())
+        return;
     for (int option = 0; option < OptionFields; ++option)
         optionLabel(alarm, option)->setCaption(QStringLiteral("0"));
-    waveFileLabel(alarm)->setText(chooseWaveFile(waveFileLabel(alarm)->text()));
+    waveFileLabel(alarm)->setText(path);
     takeSoundChoice(alarm);
 }
 
@@ -440,21 +448,20 @@ void Hset::takeSoundChoice(int alarm)
     for (int column = 0; column <= WaveColumn; ++column)
         record.field(5 + column) = soundLabel(alarm, column)->text();
     nameWaveFileCell(alarm);
+    showRowState(alarm); // a row with no sound says so
     if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
         reportStoreFailure({*problem});
 }
 
 QString Hset::chooseWaveFile(const QString &currentFile)
 {
-    // The initial name is a Windows path, no place to open in here; it is only what a cancel returns.
     const QFileInfo current(currentFile);
     QString folder = current.isAbsolute() ? current.absolutePath() : QString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString path = services.openFile ? services.openFile(this, WaveDialogTitle, WaveDialogFilter, folder) : QString();
-    return path.isEmpty() ? WaveDialogInitialName : path;
+    return services.openFile ? services.openFile(this, WaveDialogTitle, WaveDialogFilter, folder) : QString();
 }
 
 void Hset::Command1_Click()

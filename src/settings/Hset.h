@@ -63,14 +63,14 @@ public:
     void optionClicked(int alarm, int option);
     // The click handlers of the grid's wave-file labels (Label7_Click, Label11_Click, ...).
     void waveFileClicked(int alarm);
-    // The dialog opens in the folder of `currentFile` when there is one, else in the Music folder, else at home.
+    // The dialog opens in the folder of `currentFile` when there is one, else in the Music folder, else at
+    // home; an empty text when the user cancels.
     QString chooseWaveFile(const QString &currentFile = {});
 
     static inline const QString WaveDialogTitle = QStringLiteral("Ouvrir un fichier Wave");
     // One entry, "Fichiers Son (*.WAV)"; its pattern is given in both cases because file names are
     // case-sensitive here and the sounds users keep come as .wav as often as .WAV.
     static inline const QString WaveDialogFilter = QStringLiteral("Fichiers Son (*.WAV) (*.wav *.WAV)");
-    static inline const QString WaveDialogInitialName = QStringLiteral("C:\\WINDOWS\\MEDIA\\The Microsoft Sound.wav");
 
     // The controls, named as in the window's design.
     QLabel *Picture2 = nullptr;

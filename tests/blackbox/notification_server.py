@@ -2,8 +2,11 @@
 # A stand-in desktop notification server for the black-box tests, on the bus at $DBUS_SESSION_BUS_ADDRESS.
 # Each Notify is logged to LOG as "summary | body | action keys", newlines in the body as " / ". With
 # TAKE, the first notice that offers that action key has it taken half a second later (ActionInvoked).
+# LOG.calls has each call with the wall-clock time it came: "1733383860.123 notify 2 replaces 1 timeout 0
+# summary" (a notice that replaces another keeps its id), "1733383860.456 close 2".
 #   notification_server.py LOG [TAKE]
 import sys
+import time
 
 import gi
 
@@ -14,12 +17,14 @@ INTERFACE = """<node><interface name="org.freedesktop.Notifications">
 <method name="GetCapabilities"><arg type="as" direction="out"/></method>
 <method name="Notify"><arg type="s"/><arg type="u"/><arg type="s"/><arg type="s"/><arg type="s"/>
   <arg type="as"/><arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method>
+<method name="CloseNotification"><arg type="u"/></method>
 <signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
 <signal name="NotificationClosed"><arg type="u"/><arg type="u"/></signal>
 </interface></node>"""
 PATH, NAME = "/org/freedesktop/Notifications", "org.freedesktop.Notifications"
 
 log = open(sys.argv[1], "a", buffering=1)
+calls = open(sys.argv[1] + ".calls", "a", buffering=1)
 take = sys.argv[2] if len(sys.argv) > 2 else None
 state = {"last": 0, "taken": False}
 bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
@@ -34,14 +39,20 @@ def call(connection, sender, path, interface, method, args, invocation):
     if method == "GetCapabilities":
         invocation.return_value(GLib.Variant("(as)", (["actions", "body"],)))
     elif method == "Notify":
-        _, _, _, summary, body, actions, _, _ = args.unpack()
-        state["last"] += 1
+        _, replaces, _, summary, body, actions, _, timeout = args.unpack()
+        if not replaces:
+            state["last"] += 1
+        notice = replaces or state["last"]
         keys = actions[0::2]
         log.write("%s | %s | %s\n" % (summary, body.replace("\n", " / "), " ".join(keys)))
+        calls.write("%.3f notify %d replaces %d timeout %d %s\n" % (time.time(), notice, replaces, timeout, summary))
         if take in keys and not state["taken"]:
             state["taken"] = True
-            GLib.timeout_add(500, act, state["last"], take)
-        invocation.return_value(GLib.Variant("(u)", (state["last"],)))
+            GLib.timeout_add(500, act, notice, take)
+        invocation.return_value(GLib.Variant("(u)", (notice,)))
+    elif method == "CloseNotification":
+        calls.write("%.3f close %d\n" % (time.time(), args.unpack()[0]))
+        invocation.return_value(None)
     else:
         invocation.return_value(None)
 

@@ -14,6 +14,7 @@ import struct
 import subprocess
 import sys
 import time
+from datetime import datetime, timezone
 
 from world import check, main, private_etc, scenario, set_zone, wait_for
 
@@ -99,6 +100,32 @@ def sound_stopped(world):
     check(status == 3 and len(said.splitlines()) == 1 and took < 4.3, f"--say: status {status}, {took:.1f} s, {said}")
 
 
+@scenario
+def alarm_boundary(world):
+    # A meeting reminder at 07:30, a gong at 07:31. Started at 07:30:45, the reminder's repetition still
+    # playing at 07:31 is cut and the gong's notice comes within 0.3 s of its minute; each ringing notice
+    # asks for no timeout and goes when its minute ends. Started at 07:30:58, the reminder's first sound is
+    # heard whole, past the minute, before the gong.
+    world.display()
+    world.bus()
+    world.notifier()
+    minute = datetime(2026, 12, 5, 7, 31, tzinfo=timezone.utc).timestamp()
+    for name, at in (("repetition", "2026-12-05 07:30:45"), ("first", "2026-12-05 07:30:58")):
+        before = len(world.notice_calls())
+        k = world.kalindor(name=name, at=at, alarms=["5 12 2026 7 30 0 0 1 Browse", gong("5 12 2026 7 31")])
+        offset = int((k.dir / "faketime").read_text().strip().rstrip("s"))
+        calls = lambda: [(t + offset, " ".join(words)) for t, words in world.notice_calls()[before:]]
+        sent = lambda summary: [(t, words.split()[1]) for t, words in calls() if re.fullmatch(rf"notify \d+ replaces \d+ timeout 0 {summary}", words)]
+        check(wait_for(40, lambda: sent("Alarme 2 — 07:31")), f"{name}: no notice of the 07:31 alarm that stays: {calls()}")
+        late = sent("Alarme 2 — 07:31")[0][0] - minute
+        print(f"{name}: the 07:31 alarm began {late:.3f} s after its minute")
+        check(0 <= late < 0.3 if name == "repetition" else late > 1.5, f"{name}: the 07:31 alarm began {late:.3f} s after its minute")
+        closed = [t for t, words in calls() if words == f"close {sent('Alarme 1 — 07:30')[0][1]}"]
+        check(closed and minute <= closed[0] < minute + late + 1, f"{name}: the 07:30 notice was not closed as its minute ended: {calls()}")
+        os.kill(k.pid, signal.SIGTERM)
+        k.wait(10)
+
+
 @scenario(mounts=True)
 def clock_zone(world):
     # The zone becomes Paris at 07:29:52 UTC: the clock shows 08:29 within two seconds and the 8:30
@@ -130,6 +157,9 @@ def clock_snooze(world):
     check(wait_for(20, lambda: k.output_size() > cut + RING), "no ring ten minutes after Snooze")
     for notice in ("Alarme 1 — 07:30 |  | snooze", "Alarme 1 — 07:40 |  | snooze"):
         check(notice in world.notices(), f"no notice {notice!r} offering Snooze: {world.notices()}")
+    # The snooze is answered in the ringing notice's place (1), and the ring ten minutes on takes the answer's.
+    calls = [" ".join(words[:4] + words[6:]) for _, words in world.notice_calls()]
+    check({"notify 1 replaces 1 Alarme 1 reportée à 07:40", "notify 1 replaces 1 Alarme 1 — 07:40"} <= set(calls), f"not replaced: {calls}")
     k.jump(660)  # from 07:40 and a few seconds to 07:51
     missed = "Alarme 2 — 07:50 — manquée"
     check(wait_for(10, lambda: any(n.startswith(missed) for n in world.notices())), f"no missed notice: {world.notices()}")

@@ -199,6 +199,11 @@ class World:
         path = self.dir / "notices"
         return path.read_text().splitlines() if path.exists() else []
 
+    def notice_calls(self):
+        # The stand-in's calls as (wall-clock time, words): (1733383860.1, ["notify", "2", "replaces", ...]).
+        path = self.dir / "notices.calls"
+        return [(float(line.split()[0]), line.split()[1:]) for line in (path.read_text().splitlines() if path.exists() else [])]
+
     def sound(self):
         # A sound server with one null sink, 'speakers', where PULSE_SERVER has pointed from the start.
         socket = self.dir / "pulse-native"

@@ -25,7 +25,7 @@ struct WindowRig
         services.endProgram = [this] { ++exits; };
         services.showStopMessage = [this](QWidget *, const QString &text) { messages << text; };
         services.notify = [this](const Notice &notice) {
-            notices << notice.summary;
+            notices << (notice.close ? QStringLiteral("closed ") + notice.tag : notice.summary);
             lastNotice = notice;
         };
         services.inform = [this](QWidget *, const QString &, const QString &text) { informed << text; };
