@@ -11,6 +11,7 @@ import argparse
 import os
 import pathlib
 import shlex
+import signal
 import subprocess
 import sys
 import time
@@ -75,6 +76,7 @@ def main():
     options.add_argument("--warmup", type=float, default=1)
     options.add_argument("--speed", type=int, default=30)
     options.add_argument("--wrap", default="")
+    options.add_argument("--kill", action="store_true", help="end the program with SIGKILL")
     options.add_argument("--env", action="append", default=[], metavar="NAME=VALUE", help="for the program")
     options.add_argument("--heaptrack", metavar="FILE", help="record the allocations after the warm-up into FILE")
     args = options.parse_args()
@@ -157,7 +159,10 @@ def run(world, args):
     said = k.said().strip()
     if said:
         print("the program said:\n" + said[-2000:])
-    world.end(k)
+    # The program ends as at logout, and a tool then writes its report; or is killed, so that heaptrack
+    # counts whatever it still holds as not freed.
+    k.send_signal(signal.SIGKILL if args.kill else signal.SIGTERM)
+    k.wait(600)
     if args.heaptrack:
         tracker.wait(120)
 
