@@ -76,6 +76,7 @@ def main():
     options.add_argument("--warmup", type=float, default=1)
     options.add_argument("--speed", type=int, default=30)
     options.add_argument("--wrap", default="")
+    options.add_argument("--without", default="", help="leave out saves, flags or both (saves,flags)")
     options.add_argument("--kill", action="store_true", help="end the program with SIGKILL")
     options.add_argument("--env", action="append", default=[], metavar="NAME=VALUE", help="for the program")
     options.add_argument("--heaptrack", metavar="FILE", help="record the allocations after the warm-up into FILE")
@@ -123,6 +124,10 @@ def run(world, args):
     mark = warm
     while now() < end:
         check(k.alive(), f"the program ended: {k.said()[-2000:]}")
+        if now() >= tenth and "flags" in args.without:
+            tenth += timedelta(minutes=10)
+        if now() >= hour and "saves" in args.without:
+            hour += timedelta(hours=1)
         if now() >= tenth:  # a flag, five minutes past each ten, away from the announcements
             click("KALINDOR", FLAGS[flag % 3])
             flag += 1
