@@ -36,11 +36,12 @@ if ! command -v debootstrap >/dev/null; then
 fi
 
 # Runs "$@" in a mount and PID namespace of its own, stopping it if this script is told to stop. When the
-# namespace's first process ends, the kernel kills the rest and drops every mount made inside.
+# namespace's first process ends, the kernel kills the rest and drops every mount made inside. unshare
+# holds SIGTERM and SIGINT back while its child runs: it is killed, and takes that first process with it.
 isolated() {
     unshare --mount --propagation private --pid --fork --kill-child "$@" &
     local child=$!
-    trap 'kill -TERM $child 2>/dev/null; wait $child; exit 143' TERM INT HUP
+    trap 'kill -KILL $child 2>/dev/null; wait $child; exit 143' TERM INT HUP
     local status=0
     wait $child || status=$?
     trap - TERM INT HUP
