@@ -258,7 +258,12 @@ def packaging(world, source, build):
     for package in ("libqt6widgets6", "libqt6dbus6", "libsndfile1", "libpulse0", "libsoxr0", "qt6-qpa-plugins"):
         check(package in depends, f"Depends lacks {package}: {depends}")
     check("qt6-wayland" in run("dpkg-deb", "--field", deb, "Recommends"), "Recommends lacks qt6-wayland")
-    run("lintian", "--fail-on", "error,warning", deb)
+    # Lintian 2.122 (Debian 13) runs the AppStream 1.0 check over the metainfo too and fails on the missing
+    # homepage; that check is made above, with that one warning let pass and nothing else. Lintian 2.116
+    # (Debian 12) has no such tag, and refuses to suppress a tag it does not know.
+    tag = "appstream-metadata-validation-failed"
+    known = subprocess.run(["lintian-explain-tags", tag], capture_output=True).returncode == 0
+    run("lintian", "--fail-on", "error,warning", *(["--suppress-tags", tag] if known else []), deb)
 
 
 def window_id(name):
