@@ -75,7 +75,7 @@ def own_mounts(flag, what):
     if probe.returncode:
         print(f"FAIL: {what} needs a mount namespace of its own, which this machine does not give "
               f"({probe.stderr.strip()}): run it as root, on a system whose / is a mount point (in a chroot, "
-              "bind-mount the root onto itself first, as tests/debian13.sh does)")
+              "bind-mount the root onto itself first, as .ci/debian13.sh does)")
         sys.exit(1)
     os.execvp("unshare", namespace + ["env", f"{flag}=1", sys.executable, *sys.argv])
 

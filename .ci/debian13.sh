@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs the README's test command (or another command given) in a minimal Debian 13 root, from a copy of
 # this clone, so that a Debian 12 machine proves Kalindor on both releases:
-#   tests/debian13.sh                   ./dev.sh test in the root, from a fresh copy of the clone
-#   tests/debian13.sh COMMAND...        that command instead, in the copy (bash -c '...' for a line)
-#   tests/debian13.sh --fresh [...]     make the root anew first
+#   .ci/debian13.sh                   ./dev.sh test in the root, from a fresh copy of the clone
+#   .ci/debian13.sh COMMAND...        that command instead, in the copy (bash -c '...' for a line)
+#   .ci/debian13.sh --fresh [...]     make the root anew first
 # Needs root (it is asked for through sudo) for debootstrap, chroot and the mounts; installs debootstrap if
 # missing. The root and the downloaded packages are kept in KALINDOR_DEBIAN13_STORE (default
 # /var/cache/kalindor-debian13), outside every clone, so that the next run on this machine skips debootstrap
