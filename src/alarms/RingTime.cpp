@@ -59,7 +59,7 @@ QDateTime inQtLocalTime(qint64 ms)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
     return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(QTimeZone::LocalTime));
 #else
-    return inQtLocalTime(ms);
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
 #endif
 }
 } // namespace
