@@ -21,7 +21,8 @@ test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils de
     dpkg-dev lintian xdotool python3 python3-gi python3-xlib tzdata at-spi2-core python3-pyatspi weston orca
     speech-dispatcher speech-dispatcher-espeak-ng)
 # The checking build: clang with its sanitizer and libFuzzer runtimes, llvm-symbolizer for readable reports.
-check_packages=(clang libclang-rt-14-dev llvm)
+# These names follow the release's default clang (14 on Debian 12, 19 on Debian 13), never a version of it.
+check_packages=(clang libclang-rt-dev llvm)
 
 install_missing() {
     local missing=()
@@ -43,7 +44,7 @@ build() {
 # One clang build serves both: the libraries are instrumented for libFuzzer as well as sanitized.
 check() {
     CC=clang CXX=clang++ cmake -S . -B build-check -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DKALINDOR_SANITIZE=ON -DKALINDOR_FUZZ=ON >/dev/null
+        -DKALINDOR_SANITIZE=ON -DKALINDOR_FUZZ=ON -DKALINDOR_DEPRECATED_ERRORS=ON >/dev/null
     cmake --build build-check
     # allocator_release_to_os_interval_ms=-1: the allocator would read the clock while holding its lock,
     # and libfaketime (the alarm test's) allocates when first asked the time: a deadlock at start-up.

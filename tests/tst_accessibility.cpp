@@ -14,7 +14,7 @@ namespace {
 // 09:28:54 with an alarm every day at 7:30, its row's state known.
 struct Rig : WindowRig
 {
-    Rig() : WindowRig(QDateTime(QDate(2026, 12, 5), QTime(9, 28, 54), Qt::UTC))
+    Rig() : WindowRig(QDateTime(QDate(2026, 12, 5), QTime(9, 28, 54), QTimeZone::utc()))
     {
         setAlarm(1, QStringLiteral("* * * 7 30"));
         window->Timer3_Timer();
@@ -34,7 +34,7 @@ private slots:
     void rowSentence_data() { addRows("accessibility_rows", {"boxes", "language", "spoken"}); }
     void rowSentence()
     {
-        const QDateTime now(QDate(2026, 12, 5), QTime(9, 28), Qt::UTC);
+        const QDateTime now(QDate(2026, 12, 5), QTime(9, 28), QTimeZone::utc());
         const QStringList texts = cell("boxes").split(u' ');
         const Zone zone(now);
         const AlarmState state = alarmState({texts[0], texts[1], texts[2], texts[3], texts[4]}, now.toMSecsSinceEpoch(), zone);

@@ -80,8 +80,8 @@ private slots:
         // minute elsewhere (which meets every minute of the hour in turn), each looked at in its middle.
         const qint64 end = start + 365 * 1440 * MinuteMs, twoDays = 2 * 1440 * MinuteMs;
         std::vector<qint64> changes;
-        for (const auto &change : QTimeZone(zone).transitions(QDateTime::fromMSecsSinceEpoch(start, Qt::UTC),
-                                                              QDateTime::fromMSecsSinceEpoch(end, Qt::UTC)))
+        for (const auto &change : QTimeZone(zone).transitions(QDateTime::fromMSecsSinceEpoch(start, QTimeZone::utc()),
+                                                              QDateTime::fromMSecsSinceEpoch(end, QTimeZone::utc())))
             changes.push_back(change.atUtc.toMSecsSinceEpoch());
         QCOMPARE(changes.size(), size_t(2));
         // What rings at each of them, worked out once for all the rows.

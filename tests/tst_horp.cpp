@@ -205,7 +205,7 @@ private slots:
     void newZoneMovesClockAndDate()
     {
         WindowRig rig;
-        rig.clock.set(QDateTime(QDate(2026, 12, 5), QTime(23, 59, 30), Qt::UTC));
+        rig.clock.set(QDateTime(QDate(2026, 12, 5), QTime(23, 59, 30), QTimeZone::utc()));
         rig.window->Command2_Click();
         rig.window->tick();
         QCOMPARE(rig.window->Label3->text(), QString("Samstag 5 Dezember 2026"));

@@ -37,7 +37,7 @@ private slots:
     // user or a session names it.
     void everyChangeOfOffset()
     {
-        const QDateTime from(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC), to(QDate(2031, 1, 1), QTime(0, 0), Qt::UTC);
+        const QDateTime from(QDate(2020, 1, 1), QTime(0, 0), QTimeZone::utc()), to(QDate(2031, 1, 1), QTime(0, 0), QTimeZone::utc());
         std::set<std::vector<Period>> compared;
         for (const QByteArray &id : QTimeZone::availableTimeZoneIds()) {
             const QTimeZone rules(id);
@@ -57,7 +57,7 @@ private slots:
                 // Every minute shown twice or never, and two either side of them.
                 for (qint64 wall = change + low - 2 * MinuteMs; wall <= change + high + MinuteMs; wall += MinuteMs) {
                     const qint64 ring = ruledRing(wall, periods);
-                    const QDateTime shown = QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
+                    const QDateTime shown = QDateTime::fromMSecsSinceEpoch(wall, QTimeZone::utc());
                     const LocalMinute m(shown.date(), shown.time().hour(), shown.time().minute());
                     const AlarmPattern once({QString::number(m.day), QString::number(m.month), QString::number(m.year),
                                              QString::number(m.hour), QString::number(m.minute)});
@@ -73,8 +73,8 @@ private slots:
                             expected.insert(wall);
                     }
                     for (const LocalMinute &m : minutesRingingAt(t, zone))
-                        found.insert(QDateTime(m.date(), QTime(m.hour, m.minute), Qt::UTC).toMSecsSinceEpoch());
-                    QVERIFY2(found == expected, qPrintable(id + QDateTime::fromMSecsSinceEpoch(t, Qt::UTC).toString(" yyyy-MM-ddTHH:mm:ssZ")));
+                        found.insert(QDateTime(m.date(), QTime(m.hour, m.minute), QTimeZone::utc()).toMSecsSinceEpoch());
+                    QVERIFY2(found == expected, qPrintable(id + QDateTime::fromMSecsSinceEpoch(t, QTimeZone::utc()).toString(" yyyy-MM-ddTHH:mm:ssZ")));
                 }
             }
         }

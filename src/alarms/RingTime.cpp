@@ -33,6 +33,35 @@ qint64 wallSeconds(qint64 ms, int offset)
 {
     return floorDiv(ms, 1000) + offset;
 }
+
+// Qt 6.5 made UTC, a fixed offset and Qt's local time kinds of QTimeZone and deprecates naming them by
+// Qt::TimeSpec; Qt 6.4 (Debian 12) knows only the Qt::TimeSpec names.
+QDateTime inUtc(qint64 ms)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(QTimeZone::UTC));
+#else
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+#endif
+}
+
+QDateTime atOffset(qint64 ms, int offset)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::fromSecondsAheadOfUtc(offset));
+#else
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, offset);
+#endif
+}
+
+QDateTime inQtLocalTime(qint64 ms)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(QTimeZone::LocalTime));
+#else
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
+#endif
+}
 } // namespace
 
 Zone::Zone(const QDateTime &reading)
@@ -61,9 +90,9 @@ QDateTime Zone::at(qint64 ms) const
     case Named:
         return QDateTime::fromMSecsSinceEpoch(ms, zone);
     case Fixed:
-        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, fixedOffset);
+        return atOffset(ms, fixedOffset);
     default:
-        return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
+        return inQtLocalTime(ms);
     }
 }
 
@@ -73,13 +102,13 @@ int Zone::offsetAt(qint64 ms) const
         return *cachedOffset;
     switch (kind) {
     case Named:
-        cachedOffset = zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+        cachedOffset = zone.offsetFromUtc(inUtc(ms));
         break;
     case Fixed:
         cachedOffset = fixedOffset;
         break;
     default:
-        cachedOffset = QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime).offsetFromUtc();
+        cachedOffset = inQtLocalTime(ms).offsetFromUtc();
     }
     cachedMs = ms;
     return *cachedOffset;

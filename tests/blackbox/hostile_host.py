@@ -39,7 +39,7 @@ def fingerprint(folder):
 def main():
     build, options = sys.argv[1], sys.argv[2:]
     if os.geteuid() == 0:
-        own_mounts("KALINDOR_HOSTILE_MOUNTS")
+        own_mounts("KALINDOR_HOSTILE_MOUNTS", "the hostile host, run as root (it points /etc/localtime elsewhere)")
     host = pathlib.Path(tempfile.mkdtemp(prefix="kalindor-host-"))
     if os.environ.get("KALINDOR_HOSTILE_MOUNTS"):
         private_etc(host / "etc", "America/New_York")

@@ -261,7 +261,13 @@ def packaging(world, source, build):
               f"the action {action}")
         run(world.binary, *group["Exec"].split()[1:], "--output", str(world.dir / f"{action}.wav"))
         check((world.dir / f"{action}.wav").stat().st_size > 10000, f"the action {action} said nothing")
-    run("appstreamcli", "validate", "--no-net", "--explain", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml")
+    # AppStream 1.0 (Debian 13) warns when no homepage is named, and Kalindor has no public address yet:
+    # that one warning, which only a real address can mend, is let pass; any other warning or error fails.
+    # AppStream 0.16 (Debian 12) does not know the warning.
+    validated = subprocess.run(["appstreamcli", "validate", "--no-net", f"{source}/packaging/org.kalindor.Kalindor.metainfo.xml"],
+                               capture_output=True, text=True)
+    issues = re.findall(r"^([EW]): \S+: (\S+)", validated.stdout, re.M)
+    check(validated.returncode == 0 or issues == [("W", "url-homepage-missing")], f"appstreamcli validate: {validated.stdout}")
     entry = world.dir / "home/.config/autostart/kalindor.desktop"
     settings = world.dir / "my set\\tings"  # a space and a backslash, both quoted in the entry
     run(world.binary, "--autostart", "on", "--config-dir", str(settings))
@@ -282,7 +288,12 @@ def packaging(world, source, build):
     for package in ("libqt6widgets6", "libqt6dbus6", "libsndfile1", "libpulse0", "libsoxr0", "qt6-qpa-plugins"):
         check(package in depends, f"Depends lacks {package}: {depends}")
     check("qt6-wayland" in run("dpkg-deb", "--field", deb, "Recommends"), "Recommends lacks qt6-wayland")
-    run("lintian", "--fail-on", "error,warning", deb)
+    # Lintian 2.122 (Debian 13) runs the AppStream 1.0 check over the metainfo too and fails on the missing
+    # homepage; that check is made above, with that one warning let pass and nothing else. Lintian 2.116
+    # (Debian 12) has no such tag, and refuses to suppress a tag it does not know.
+    tag = "appstream-metadata-validation-failed"
+    known = subprocess.run(["lintian-explain-tags", tag], capture_output=True).returncode == 0
+    run("lintian", "--fail-on", "error,warning", *(["--suppress-tags", tag] if known else []), deb)
 
 
 def window_id(name):
@@ -451,11 +462,18 @@ def clock_almaty(world):
 
 # Orca as its own launcher starts it, less the search for other Orcas of this user: that would refuse to
 # start beside, or with --replace kill, the screen reader of the desktop the test runs on.
-ORCA = """import sys
+# Orca 48 (Debian 13) imports its modules in its launcher's order, which they need, and reaches its
+# settings manager by get_manager; Orca 43 (Debian 12) by orca.getSettingsManager.
+ORCA = """import importlib.util, sys
 from orca import debug
 debug.debugLevel, debug.eventDebugLevel, debug.debugFile = debug.LEVEL_ALL, debug.LEVEL_OFF, open(sys.argv[1], "w", buffering=1)
-from orca import orca
-orca.getSettingsManager().activate(sys.argv[2], {})
+if importlib.util.find_spec("orca.debugging_tools_manager"):
+    from orca import debugging_tools_manager, messages, settings, script_manager, settings_manager
+    settings_manager.get_manager().activate(sys.argv[2], {})
+    from orca import orca
+else:
+    from orca import orca
+    orca.getSettingsManager().activate(sys.argv[2], {})
 sys.exit(orca.main())"""
 # Texts of ours in English or German: none may be heard in a French walk (Orca's own words are English).
 NOT_FRENCH = re.compile(r"French|German|English|Speak|About|Silence|\bAlarm\b(?!-set)|Day|Hour|second\b|Space|Click|Save|"
@@ -475,7 +493,8 @@ def orca(world):
     socket = world.dir / "speechd.sock"
     world.start(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", str(socket), "-L", str(world.dir / "speechd")],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    check(wait_for(10, socket.exists), "no speech-dispatcher")
+    # speech-dispatcher 0.12 (Debian 13) asks espeak-ng for every voice it has before it listens: 12 s on a busy machine.
+    check(wait_for(40, socket.exists), "no speech-dispatcher")
     os.environ.update(SPEECHD_ADDRESS=f"unix_socket:{socket}", GSETTINGS_BACKEND="memory")  # Orca's settings stay in memory
     k = world.kalindor(at="2026-12-05 09:28:30", alarms=[gong("* * * 7 30")], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
     check(wait_for(20, lambda: "KALINDOR" in world.windows()), "no window")
@@ -483,10 +502,15 @@ def orca(world):
     prefs.mkdir()
     world.start(["/usr/bin/python3", "-c", ORCA, str(log), str(prefs)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     spoken = lambda: re.findall(r"^(\d\d):(\d\d):([\d.]+) - SPEECH OUTPUT: '(.*)' ?\{", log.read_text(errors="replace"), re.M)
-    check(wait_for(40, lambda: log.exists() and "Starting ATSPI registry" in log.read_text(errors="replace")),
-          f"no Orca: {log.read_text(errors='replace')[-1500:] if log.exists() else ''}")
+    # Orca is listening once the registry tells the accessibility bus that it asked to hear of windows being
+    # closed: Orca 43 and 48 both ask for that among the last of their events as they start (their logs
+    # word their start differently).
+    listening = lambda: re.search(r'member=EventListenerRegistered\n\s*string "[^"]*"\n\s*string "Window:Destroy"', events.read_text())
+    check(wait_for(40, listening), f"no Orca: {log.read_text(errors='replace')[-1500:] if log.exists() else ''}")
     window = subprocess.run(["xdotool", "search", "--name", "^KALINDOR$"], capture_output=True, text=True).stdout.split()[0]
-    french = lambda: any(line[3].startswith("Français push button") for line in spoken())
+    # The same role, a push button, is "push button" to Orca 43 and "button" to Orca 48.
+    button = "(?:push )?button"
+    french = lambda: any(re.match(f"Français {button}", line[3]) for line in spoken())
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)  # no window manager gives it
     check(wait_for(10, french), f"Orca did not read the French flag: {spoken()}")
     keys = []
@@ -504,17 +528,18 @@ def orca(world):
         said = next(at for at, text in heard() if re.search(expect, text))
         return said - echo if echo is not None else None
 
-    key("shift+Tab", r"^\d\d:\d\d, \d+ secondes? push button")
-    key("shift+Tab", r"^FIN push button")
-    key("shift+Tab", r"^samedi 5 décembre 2026 push button")
+    key("shift+Tab", rf"^\d\d:\d\d, \d+ secondes? {button}")
+    key("shift+Tab", rf"^FIN {button}")
+    key("shift+Tab", rf"^samedi 5 décembre 2026 {button}")
     for name in ("FIN", r"\d\d:\d\d", "Français", "Allemand", "Anglais", "À propos", "Alarm-set"):
-        key("Tab", rf"^{name}.* push button")
+        key("Tab", rf"^{name}.* {button}")
     key("space", r"^Alarme 1, Jour text")
     delays = [key("Tab", rf"^Alarme 1, {box} text") for box in ("Mois", "Année", "Heure", "Minutes")]
     check(any(text == "30 selected." for *_, text in spoken()), "the minute 30 was not read whole")
     key("shift+Tab", r"^Alarme 1, Heure text")
-    key("0", "Selection deleted")
-    key("7", r"^notification Alarme 1 : ne sonnera pas, Heure « 07 » : tapez 7")
+    key("0", "^(Selection deleted|Text unselected)")  # Orca 43's words, Orca 48's
+    # Orca 43 says "notification" and the text at once; Orca 48 the text, then "notification", then the text again.
+    key("7", r"^(notification )?Alarme 1 : ne sonnera pas, Heure « 07 » : tapez 7")
     typed = keys[-1][0]
     delays += [key("Tab", r"^Alarme 1, Minutes text"), key("Tab", r"^Alarme 1, Gong check box checked")]
     delays.append(key("Tab", r"^Alarme 1, Sonnerie check box not checked"))

@@ -64,10 +64,20 @@ def decoy_service(folder, log):
         f"Exec=/bin/sh -c 'echo the host notification service was started >>{log}'\n")
 
 
-def own_mounts(flag):
+def own_mounts(flag, what):
     # Runs this script again, once, in a mount namespace of its own, where it may mount over system files.
-    if not os.environ.get(flag):
-        os.execvp("unshare", ["unshare", "-m", "--propagation", "private", "env", f"{flag}=1", sys.executable, *sys.argv])
+    # Without one (not root, / not a mount point as in a bare chroot, namespaces forbidden), `what` says
+    # so and ends the run.
+    if os.environ.get(flag):
+        return
+    namespace = ["unshare", "-m", "--propagation", "private"]
+    probe = subprocess.run(namespace + ["true"], capture_output=True, text=True)
+    if probe.returncode:
+        print(f"FAIL: {what} needs a mount namespace of its own, which this machine does not give "
+              f"({probe.stderr.strip()}): run it as root, on a system whose / is a mount point (in a chroot, "
+              "bind-mount the root onto itself first, as .ci/debian13.sh does)")
+        sys.exit(1)
+    os.execvp("unshare", namespace + ["env", f"{flag}=1", sys.executable, *sys.argv])
 
 
 def set_zone(zone):
@@ -284,7 +294,7 @@ def scenario(function=None, *, mounts=False):
 def main():
     binary, name = sys.argv[1], sys.argv[2]
     if name in OWN_MOUNTS:
-        own_mounts("KALINDOR_OWN_MOUNTS")
+        own_mounts("KALINDOR_OWN_MOUNTS", f"{name} (it changes the zone in a private /etc)")
     world = World(binary)
     problems = []
     try:
