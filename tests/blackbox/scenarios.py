@@ -16,7 +16,7 @@ import sys
 import time
 from datetime import datetime, timezone
 
-from world import LIBFAKETIME, check, main, private_etc, scenario, set_zone, wait_for
+from world import check, main, private_etc, scenario, set_zone, wait_for
 
 GONG_0730 = "5 12 2026 7 30 1 0 0 Browse"
 RING = 200000  # bytes of out.wav that one ring of the gong adds, at least (2.5 s, 16-bit mono, 44.1 kHz)
@@ -413,38 +413,6 @@ def end_notice(world):
         check(k.said().splitlines() == ([f"kalindor: {said}"] if name in ("stopped", "none") else []), f"{name}: {k.said()}")
         if name == "served":
             check(world.notices() == [f"{said} |  | "], f"not one notice naming 07:30 and 06:59: {world.notices()}")
-
-
-@scenario
-def memory_steady(world):
-    # Twenty minutes of a clock and a sound server running 30 times as fast: the time is spoken every
-    # minute and an alarm rings through 00:02 with its notice. After that warm-up the announcements leave
-    # no memory behind (a decoded sample kept per announcement adds 2 MB in all), and the program ends
-    # cleanly at SIGTERM, where the checking build's LeakSanitizer looks for leaks.
-    world.display()
-    world.bus()
-    world.notifier()
-    start = datetime.fromisoformat("2026-12-05 00:00:30+00:00").timestamp()
-    fast = lambda: {"LD_PRELOAD": LIBFAKETIME, "FAKETIME": "%+ds x30" % (start - time.time())}
-    world.sound(env=fast())  # its clock runs fast too, so that it plays sounds 30 times as fast
-    world.start(["stdbuf", "-oL", "pactl", "subscribe"], stdout=open(world.dir / "streams", "w"), stderr=subprocess.DEVNULL)
-    k = world.kalindor(alarms=[gong("* * * 0 2")], output=False, interval=1, env=dict(fast(), FAKETIME_DONT_FAKE_MONOTONIC="1"))
-    began = time.monotonic()
-    at = lambda minute: wait_for(began + minute * 2 - time.monotonic(), lambda: not k.alive())
-    opened = lambda: (world.dir / "streams").read_text().count("'new' on sink-input")
-    resident = lambda: int(re.search(r"VmRSS:\s+(\d+)", open(f"/proc/{k.pid}/status").read()).group(1))
-    at(7)
-    check(k.alive() and any(n.startswith("Alarme 1 — 00:02") for n in world.notices()), f"no ringing notice: {world.notices()}")
-    warm, announced = resident(), opened()
-    at(19)
-    grown, announced = resident() - warm, opened() - announced
-    print(f"{announced} announcements after the warm-up, resident memory {grown:+d} kB")
-    check(announced >= 8, f"only {announced} announcements in 12 minutes")
-    # The sanitizers' allocator holds freed memory back on purpose.
-    check(grown < 512 or "ASAN_OPTIONS" in os.environ, f"{grown} kB more after {announced} announcements")
-    os.kill(k.pid, signal.SIGTERM)
-    check(wait_for(10, lambda: k.poll() is not None) and k.poll() == 0, f"status {k.poll()} at SIGTERM: {k.said()[-3000:]}")
-    check("Sanitizer" not in k.said(), k.said()[-3000:])
 
 
 @scenario
