@@ -48,7 +48,7 @@ declare -A PICO_F0=([fr]=160 [de]=145 [en]=170)
 declare -A PICO_KEEP=([fr]=0.2 [de]=0.1 [en]=0.2)
 # Pico lets a word's last consonant die away for up to 0.15 s far under the level of the word, a pause where
 # a phrase goes on; its words end where the sound last passes this level instead of TRIM_DB.
-PICO_TAIL_DB=${PICO_TAIL_DB:--46}
+PICO_TAIL_DB=${PICO_TAIL_DB:--56}
 # ENGLISH=pico makes the English words with Pico's en-GB voice too (a trial; flite stays the default).
 # ENGLISH=keep takes the English words (flite's rows) as they are in resources/samples with their report lines,
 # to remake the other languages alone: flite's rows come out the same on every run anyway.
