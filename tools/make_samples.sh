@@ -46,9 +46,14 @@ F0_SPREAD=5          # Hz, flite's spread of pitch around F0: level, with a trac
 declare -A PICO_LANG=([fr]=fr-FR [de]=de-DE [en]=en-GB)
 declare -A PICO_F0=([fr]=160 [de]=145 [en]=170)
 declare -A PICO_KEEP=([fr]=0.2 [de]=0.1 [en]=0.2)
+# Pico's soft onsets and dying final consonants lie for tens of ms between -60 and -45 dBFS, heard as a gap
+# where one word follows another. An expander lifts that range towards the word's level (it reads the
+# envelope 2 ms ahead, so an onset is not overshot); the loud part of the word is left as it is.
 # Pico lets a word's last consonant die away for up to 0.15 s far under the level of the word, a pause where
-# a phrase goes on; its words end where the sound last passes this level instead of TRIM_DB.
-PICO_TAIL_DB=${PICO_TAIL_DB:--56}
+# a phrase goes on; its words end where the lifted sound last passes PICO_TAIL_DB instead of TRIM_DB, which
+# keeps the consonant's release down to about -63 dBFS as Pico said it.
+PICO_TAIL_DB=${PICO_TAIL_DB:--48}
+PICO_LIFT=${PICO_LIFT:-compand 0.002,0.03 -90,-90,-75,-75,-62,-46,-40,-34,-20,-20,0,0 0 -90 0.002}
 # ENGLISH=pico makes the English words with Pico's en-GB voice too (a trial; flite stays the default).
 # ENGLISH=keep takes the English words (flite's rows) as they are in resources/samples with their report lines,
 # to remake the other languages alone: flite's rows come out the same on every run anyway.
@@ -191,10 +196,11 @@ cut_english() { # cut_english "CARRIER WITH [WORDS]"
 }
 
 # Turns $work/raw.wav into $work/speech.wav: 44.1 kHz, trimmed to the speech, at the loudness of its kind.
-shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB [TAIL_TRIM_DB]
+shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB [TAIL_TRIM_DB [LIFT]]
     local effects=$1 target=$2 trim=$3 rough=$4 tail=${5:-$3}
-    local extra=()
+    local extra=() lift=()
     [ "$effects" != - ] && read -r -a extra <<<"$effects"
+    [ -n "${6:-}" ] && read -r -a lift <<<"$6"
     # A first rough trim so that the level is measured on the word, not on the engine's trailing silence.
     sox "$work/raw.wav" -r 44100 -b 16 "$work/rough.wav" gain -6 highpass 60 "${extra[@]}" \
         silence 1 0.002 "${rough}d" reverse silence 1 0.002 "${rough}d" reverse
@@ -204,7 +210,7 @@ shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB [TAIL_TRIM_DB]
     gain=$(awk -v t="$target" -v r="$rms" -v c="$PEAK_CEILING" 'BEGIN { printf "%.2f", t - r - c }')
     for pass in 1 2; do
         # gain -l limits whatever would pass full scale; the ceiling is applied after it.
-        sox "$work/rough.wav" "$work/level.wav" gain -l "$gain" gain "$PEAK_CEILING" \
+        sox "$work/rough.wav" "$work/level.wav" gain -l "$gain" gain "$PEAK_CEILING" "${lift[@]}" \
             silence 1 0.0005 "${trim}d" reverse silence 1 0.0005 "${tail}d" reverse
         rms=$(stat_db "$work/level.wav" "RMS lev dB")
         gain=$(awk -v g="$gain" -v t="$target" -v r="$rms" 'BEGIN { printf "%.2f", g + t - r }')
@@ -249,7 +255,7 @@ speak() { # speak KIND LANG TEXT EFFECTS TARGET_RMS
             level "$work/closed.wav" "$levelled" "$lang"
         fi
         cp "$levelled" "$work/raw.wav"
-        shape "$effects" "$target" "$TRIM_DB" $((TRIM_DB - 12)) "$PICO_TAIL_DB"
+        shape "$effects" "$target" "$TRIM_DB" $((TRIM_DB - 12)) "$PICO_TAIL_DB" "$PICO_LIFT"
         echo "$text"
     fi
 }
