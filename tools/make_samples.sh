@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Regenerates resources/samples/ (the built-in speech samples and alert.wav) with flite (English words),
-# espeak-ng (French and German words), sox and lame, installing whichever of them is missing.
+# SVOX Pico (French and German words, the three meeting reminders), Praat (Pico's words levelled in pitch),
+# sox and lame. flite, sox and lame are installed with apt-get if missing. Pico (Debian non-free) and Praat
+# are only unpacked into the temporary folder for the run, by private_debs.sh with a sources list of its own,
+# and are gone when the run ends: nothing on the machine changes for them.
 # Run by hand after changing samples_words.tsv or a parameter below, then commit the images; the build never runs it.
 # tools/measure_samples.py measures how the result sounds in phrases.
 #   tools/make_samples.sh [output directory]
@@ -13,7 +16,7 @@ words=$here/samples_words.tsv
 report=$here/samples_report.txt
 [ $# -ge 1 ] && report=$out/samples_report.txt
 
-packages=(flite espeak-ng sox lame python3 g++ pkg-config libsndfile1-dev)
+packages=(flite sox lame python3 g++ pkg-config libsndfile1-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
@@ -30,27 +33,38 @@ fi
 # so that it starts and ends as it would inside speech, and its pitch is held level so that any word can
 # follow any other without the jump of a new phrase. Of flite's voices whose pitch can be held level (rms's
 # cannot), awb is the one that PocketSphinx hears best, directly and through a telephone channel; its level is
-# the one that the other two languages share. The trials behind these choices are in samples_measured.txt.
+# the one that the trials favoured. The trials behind these choices are in samples_measured.txt.
 FLITE_VOICE=awb
-F0=120               # Hz, the level of the three languages
+F0=120               # Hz, the level of the English words
 F0_SPREAD=5          # Hz, flite's spread of pitch around F0: level, with a trace of its stresses left
-# French and German: espeak-ng with its male variant m3, held at the same level by a variant of our own whose
-# pitch range is narrow (espeak-ng's voice files give a base and a top in Hz).
-declare -A VOICE=([fr]=fr [de]=de)
-SPEED=150            # words per minute; slower than espeak-ng's 175 so single words come out whole
-PITCH_BASE=123
-PITCH_TOP=132
+# French and German: SVOX Pico's voices (female, 16 kHz), each word said alone. Pico reports no phone times
+# and takes no pitch contour, so Praat resynthesises every word pitch-synchronously (overlap-add) at a level
+# near the voice's own, keeping a trace of the word's own contour: PICO_KEEP is the power of the word's pitch
+# over its median that is kept (0 holds it flat, 1 leaves it as spoken). A word said alone falls at its end;
+# levelled, it joins any other word without the jump of a new phrase. The German voice falls further at a
+# word's end than the French one, so less of its contour is kept.
+declare -A PICO_LANG=([fr]=fr-FR [de]=de-DE [en]=en-GB)
+declare -A PICO_F0=([fr]=160 [de]=145 [en]=170)
+declare -A PICO_KEEP=([fr]=0.2 [de]=0.1 [en]=0.2)
+# Pico's soft onsets and dying final consonants lie for tens of ms between -60 and -45 dBFS, heard as a gap
+# where one word follows another. An expander lifts that range towards the word's level (it reads the
+# envelope 2 ms ahead, so an onset is not overshot); the loud part of the word is left as it is.
+# Pico lets a word's last consonant die away for up to 0.15 s far under the level of the word, a pause where
+# a phrase goes on; its words end where the lifted sound last passes PICO_TAIL_DB instead of TRIM_DB, which
+# keeps the consonant's release down to about -63 dBFS as Pico said it.
+PICO_TAIL_DB=${PICO_TAIL_DB:--48}
+PICO_LIFT=${PICO_LIFT:-compand 0.002,0.03 -90,-90,-75,-75,-62,-46,-40,-34,-20,-20,0,0 0 -90 0.002}
+# ENGLISH=pico makes the English words with Pico's en-GB voice too (a trial; flite stays the default).
+# ENGLISH=keep takes the English words (flite's rows) as they are in resources/samples with their report lines,
+# to remake the other languages alone: flite's rows come out the same on every run anyway.
+ENGLISH=${ENGLISH:-flite}
 
 WORD_RMS=-22         # dBFS over the whole trimmed sample, the same for every spoken sample
 ENDING_RMS=-32       # a lone consonant (-th, -st, -nd) as loud as a word would hiss; it keeps about its in-word level
 PEAK_CEILING=-1      # dBFS; a limiter holds peaks under this where the RMS gain would push them over
 TRIM_DB=-62          # both ends are cut where the sound first and last exceeds this; quiet consonants lie above it
 
-# The meeting reminders keep the recipe they were first made with (the voices that espeak-ng really used for
-# fr-fr+m3, de+m3 and en-gb+m3, pitch 45, a trim at -48 dBFS), so that they come out as before.
-declare -A SENTENCE_VOICE=([fr]=fr-fr [de]=de+m3 [en]=en-gb)
-SENTENCE_PITCH=45
-SENTENCE_TRIM_DB=-48
+# The meeting reminders are whole sentences that Pico says with its own intonation, in all three languages.
 
 # Same random numbers on every run (dither, noise), so an unchanged row gives an unchanged image.
 export SOX_OPTS=-R
@@ -59,19 +73,58 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 g++ -O2 -std=c++20 "$here/samples_probe.cpp" $(pkg-config --cflags --libs sndfile) -o "$work/probe"
 mkdir -p "$out"
+if [ "$ENGLISH" = keep ]; then
+    mkdir "$work/kept"
+    cp "$here/../resources/samples"/1[3-9][0-9].wav "$here/samples_report.txt" "$work/kept/"
+fi
 rm -f "$out"/[0-9][0-9][0-9].wav "$out/alert.wav"
 
-# espeak-ng finds voice variants only in its data directory, so it gets a copy of that directory's voices
-# with ours added and links to everything else.
-system_data=$(espeak-ng --version | sed -n 's/.*Data at: *//p')
-mkdir -p "$work/espeak/espeak-ng-data"
-for entry in "$system_data"/*; do
-    [ "$(basename "$entry")" = voices ] || ln -s "$entry" "$work/espeak/espeak-ng-data/"
-done
-cp -r "$system_data/voices" "$work/espeak/espeak-ng-data/"
-sed -e 's/^name .*/name kalindor/' -e "s/^pitch .*/pitch $PITCH_BASE $PITCH_TOP/" \
-    "$system_data/voices/!v/m3" >"$work/espeak/espeak-ng-data/voices/!v/kalindor"
-espeak() { espeak-ng --path="$work/espeak" "$@"; }
+"$here/private_debs.sh" "$work/private" "main non-free" libttspico-utils libttspico-data praat
+private=$work/private/root
+export LD_LIBRARY_PATH=$private/usr/lib/x86_64-linux-gnu:$private/lib/x86_64-linux-gnu
+# pico2wave looks for its voices in a folder compiled into it; a copy of it gets the name of a folder of ours
+# of the same length, holding links to the unpacked voices.
+pico_lang=$(mktemp -d /tmp/pico.XXXXXXXXXX)
+trap 'rm -rf "$work" "$pico_lang"' EXIT
+ln -s "$private"/usr/share/pico/lang/* "$pico_lang/"
+python3 - "$private/usr/bin/pico2wave" "$work/pico2wave" "$pico_lang/" <<'EOF'
+import sys
+built_in, ours = b"/usr/share/pico/lang/", sys.argv[3].encode()
+program = open(sys.argv[1], "rb").read()
+if len(ours) != len(built_in) or program.count(built_in) != 1:
+    sys.exit(f"make_samples.sh: cannot point pico2wave at {sys.argv[3]}")
+open(sys.argv[2], "wb").write(program.replace(built_in, ours))
+EOF
+chmod +x "$work/pico2wave"
+pico() { # pico LANG TEXT OUT.wav: Pico's rendering of TEXT (SSML-like markup allowed, <phoneme> in X-SAMPA)
+    "$work/pico2wave" -l "${PICO_LANG[$1]}" -w "$3" "$2"
+}
+# Praat, without its window: resynthesises IN at TARGET Hz, keeping KEEP of the word's own pitch movement.
+cat >"$work/level.praat" <<'EOF'
+form Level
+    sentence In
+    sentence Out
+    real Target 160
+    real Keep 0.2
+endform
+sound = Read from file: in$
+pitch = To Pitch: 0.01, 75, 500
+median = Get quantile: 0, 0, 0.5, "Hertz"
+selectObject: sound
+manipulation = To Manipulation: 0.01, 75, 500
+tier = Extract pitch tier
+if median <> undefined
+    Formula: "target * (self / median) ^ keep"
+endif
+selectObject: manipulation, tier
+Replace pitch tier
+selectObject: manipulation
+Get resynthesis (overlap-add)
+Save as WAV file: out$
+EOF
+level() { # level IN OUT LANG
+    "$private/usr/bin/praat" --run "$work/level.praat" "$1" "$2" "${PICO_F0[$3]}" "${PICO_KEEP[$3]}" >/dev/null
+}
 
 flite_options=(-voice "$FLITE_VOICE" --setf int_f0_target_mean="$F0" --setf int_f0_target_stddev="$F0_SPREAD")
 row_options=()       # flite features of the row being made
@@ -143,10 +196,11 @@ cut_english() { # cut_english "CARRIER WITH [WORDS]"
 }
 
 # Turns $work/raw.wav into $work/speech.wav: 44.1 kHz, trimmed to the speech, at the loudness of its kind.
-shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB
-    local effects=$1 target=$2 trim=$3 rough=$4
-    local extra=()
+shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB [TAIL_TRIM_DB [LIFT]]
+    local effects=$1 target=$2 trim=$3 rough=$4 tail=${5:-$3}
+    local extra=() lift=()
     [ "$effects" != - ] && read -r -a extra <<<"$effects"
+    [ -n "${6:-}" ] && read -r -a lift <<<"$6"
     # A first rough trim so that the level is measured on the word, not on the engine's trailing silence.
     sox "$work/raw.wav" -r 44100 -b 16 "$work/rough.wav" gain -6 highpass 60 "${extra[@]}" \
         silence 1 0.002 "${rough}d" reverse silence 1 0.002 "${rough}d" reverse
@@ -156,8 +210,8 @@ shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB
     gain=$(awk -v t="$target" -v r="$rms" -v c="$PEAK_CEILING" 'BEGIN { printf "%.2f", t - r - c }')
     for pass in 1 2; do
         # gain -l limits whatever would pass full scale; the ceiling is applied after it.
-        sox "$work/rough.wav" "$work/level.wav" gain -l "$gain" gain "$PEAK_CEILING" \
-            silence 1 0.0005 "${trim}d" reverse silence 1 0.0005 "${trim}d" reverse
+        sox "$work/rough.wav" "$work/level.wav" gain -l "$gain" gain "$PEAK_CEILING" "${lift[@]}" \
+            silence 1 0.0005 "${trim}d" reverse silence 1 0.0005 "${tail}d" reverse
         rms=$(stat_db "$work/level.wav" "RMS lev dB")
         gain=$(awk -v g="$gain" -v t="$target" -v r="$rms" 'BEGIN { printf "%.2f", g + t - r }')
     done
@@ -171,10 +225,10 @@ shape() { # shape EFFECTS TARGET_RMS TRIM_DB ROUGH_TRIM_DB
 speak() { # speak KIND LANG TEXT EFFECTS TARGET_RMS
     local kind=$1 lang=$2 text=$3 effects=$4 target=$5
     if [ "$kind" = sentence ]; then
-        espeak-ng -v "${SENTENCE_VOICE[$lang]}" -s "$SPEED" -p "$SENTENCE_PITCH" -w "$work/raw.wav" "$text"
-        shape "$effects" "$target" "$SENTENCE_TRIM_DB" -60
-        echo $(espeak-ng -q -x -v "${SENTENCE_VOICE[$lang]}" "$text")
-    elif [ "$lang" = en ]; then
+        pico "$lang" "$text" "$work/raw.wav"
+        shape "$effects" "$target" "$TRIM_DB" $((TRIM_DB - 12))
+        echo "$text"
+    elif [ "$lang" = en ] && [[ $ENGLISH != pico || $kind == ending || $text != *\]* ]]; then
         # NAME=VALUE among the effects is a flite feature for this row.
         local item sox_effects=()
         row_options=()
@@ -186,9 +240,23 @@ speak() { # speak KIND LANG TEXT EFFECTS TARGET_RMS
         # The cut holds no engine silence; the rough trim only takes what lies far under the final trim.
         shape "${sox_effects[*]}" "$target" "$TRIM_DB" $((TRIM_DB - 12))
     else
-        espeak -v "${VOICE[$lang]}+kalindor" -s "$SPEED" -w "$work/raw.wav" "$text"
-        shape "$effects" "$target" "$TRIM_DB" $((TRIM_DB - 12))
-        echo $(espeak -q -x -v "${VOICE[$lang]}+kalindor" "$text")
+        if [ "$lang" = en ]; then # the trial: the bracketed word alone
+            text=${text#*\[}
+            text=${text%%\]*}
+            text=${text%%:*}
+        fi
+        # The second attempt at a row (see the loop below) only corrects the level: the voice is reused.
+        local levelled=$work/levelled_$row_id.wav
+        if [ ! -f "$levelled" ]; then
+            pico "$lang" "$text" "$work/pico.wav"
+            # Pico holds a stop's closure before a final release for up to 0.15 s, a pause where a phrase
+            # goes on: any stretch under -75 dBFS is shortened to 0.05 s (the release itself lies above that).
+            sox "$work/pico.wav" "$work/closed.wav" silence -l 1 0 -75d -1 0.05 -75d
+            level "$work/closed.wav" "$levelled" "$lang"
+        fi
+        cp "$levelled" "$work/raw.wav"
+        shape "$effects" "$target" "$TRIM_DB" $((TRIM_DB - 12)) "$PICO_TAIL_DB" "$PICO_LIFT"
+        echo "$text"
     fi
 }
 
@@ -234,8 +302,14 @@ synth_alert() {
 declare -A copies=()
 while IFS=$'\t' read -r id kind lang text effects meaning; do
     [[ -z "$id" || "$id" == \#* ]] && continue
+    row_id=$id
     name=$(printf "%s/%03d.wav" "$out" "$id")
     said=-
+    if [ "$ENGLISH" = keep ] && [ "$lang" = en ] && [[ $kind == word || $kind == ending ]]; then
+        cp "$work/kept/$(basename "$name")" "$name"
+        grep "^$(basename "$name" .wav)	" "$work/kept/samples_report.txt" >>"$work/report"
+        continue
+    fi
     case $kind in
     word | ending | sentence)
         target=$WORD_RMS

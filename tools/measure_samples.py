@@ -4,10 +4,19 @@
 - Pitch at the word joins, per language, on a fixed set of times and dates: the median size of the step from the
   end of one word to the start of the next, in semitones, and the share of joins that step up by more than
   2 semitones (a new phrase starting at every word) or down by more than 2.
-- Where PocketSphinx and its US English model are installed: how often the English number words are misheard,
-  heard directly (16 kHz) and through a phone-band channel (8 kHz mu-law), on a fixed set of times and dates;
-  and, as the yardstick, the same times made of Debian saytime's human-recorded words in saytime's own wording.
+- At the same joins: the longest stretch under -45 dBFS that spans a join (a gap), and the largest step
+  between the last sample of one word and the first of the next (a click), in dBFS.
+- How often PocketSphinx (US English model) mishears the English number words, heard directly (16 kHz) and
+  through a phone-band channel (8 kHz mu-law), on a fixed set of times and dates; and, as the yardstick, the
+  same times made of Debian saytime's human-recorded words in saytime's own wording.
+- A rough proxy for French and German: the numbers 0-59 and the twelve months as the program says them inside
+  phrases, cut out at the word boundaries, heard by the same English model with a French or German
+  pronunciation lexicon of our own (English phones standing in for the language's) and a closed grammar of
+  those 72 items. It knows the words but not the voice; its counts compare sample sets, nothing more.
+  --before measures another build the same way, side by side.
 
+PocketSphinx, its model and saytime are used where installed; otherwise they are unpacked for the run by
+private_debs.sh (a sources list of its own, nothing installed; --debs DIR keeps them for the next run).
 Run by hand, like make_samples.sh. The sample images are read only for their lengths, which give the word
 boundaries; the phrases' sample sequences follow the program's phrase rules. Needs python3-numpy and sox.
 """
@@ -25,8 +34,8 @@ try:
 except ImportError:
     sys.exit("measure_samples.py: needs python3-numpy (apt-get install python3-numpy)")
 
-MODEL = "/usr/share/pocketsphinx/model/en-us"
-SAYTIME = "/usr/share/saytime"
+# Where PocketSphinx, its model and saytime's words are; under a private unpacked root when not installed.
+ROOT = "/"
 RATE = 16000  # what the pitch tracker and PocketSphinx's model work at
 
 # ---- the phrases: which samples each one plays, in order ----
@@ -179,6 +188,59 @@ def saytime_words(h, m):
             for f in saytime_files(h, m)]
 
 
+# ---- the French and German proxy: what each sample says, in English phones ----
+
+# Tokens of the French and German samples that the proxy hears, and a pronunciation of each in the phones of the
+# US English model: the nearest English phones, nasal vowels as vowel and nasal, front rounded vowels as their
+# unrounded or back neighbours, the French and German r as R, ach-laut as K.
+PROXY_WORDS = {
+    "fr": {10: ("zero", "Z EY R OW"), 11: ("une", "UW N"), 12: ("deux", "D ER"), 13: ("trois", "T R W AA"),
+           14: ("quatre", "K AE T R"), 15: ("cinq", "S AE NG K"), 16: ("six", "S IY S"), 17: ("sept", "S EH T"),
+           18: ("huit", "W IY T"), 19: ("neuf", "N ER F"), 20: ("dix", "D IY S"), 21: ("onze", "AO N Z"),
+           22: ("douze", "D UW Z"), 23: ("treize", "T R EH Z"), 24: ("quatorze", "K AE T AO R Z"),
+           25: ("quinze", "K AE N Z"), 26: ("seize", "S EH Z"), 27: ("dixsept", "D IY S EH T"),
+           28: ("dixhuit", "D IY Z W IY T"), 29: ("dixneuf", "D IY Z N ER F"), 30: ("vingt", "V AE N"),
+           31: ("trente", "T R AA N T"), 32: ("quarante", "K AE R AA N T"), 33: ("cinquante", "S AE NG K AA N T"),
+           34: ("et", "EY"), 44: ("janvier", "ZH AA N V Y EY"), 45: ("fevrier", "F EY V R IY EY"),
+           46: ("mars", "M AA R S"), 47: ("avril", "AE V R IY L"), 48: ("mai", "M EH"), 49: ("juin", "ZH W AE N"),
+           50: ("juillet", "ZH W IY Y EH"), 51: ("aout", "UW T"), 52: ("septembre", "S EH P T AA M B R"),
+           53: ("octobre", "AO K T AO B R"), 54: ("novembre", "N AO V AA M B R"),
+           55: ("decembre", "D EY S AA M B R")},
+    "de": {70: ("null", "N UH L"), 71: ("ein", "AY N"), 72: ("zwei", "T S V AY"), 73: ("drei", "D R AY"),
+           74: ("vier", "F IY R"), 75: ("fuenf", "F IH N F"), 76: ("sechs", "Z EH K S"), 77: ("sieben", "Z IY B AH N"),
+           78: ("acht", "AA K T"), 79: ("neun", "N OY N"), 80: ("zehn", "T S EY N"), 81: ("elf", "EH L F"),
+           82: ("zwoelf", "T S V ER L F"), 83: ("dreizehn", "D R AY T S EY N"), 84: ("vierzehn", "F IH R T S EY N"),
+           85: ("fuenfzehn", "F IH N F T S EY N"), 86: ("sechzehn", "Z EH K T S EY N"),
+           87: ("siebzehn", "Z IY P T S EY N"), 88: ("achtzehn", "AA K T S EY N"),
+           89: ("neunzehn", "N OY N T S EY N"), 90: ("zwanzig", "T S V AA N T S IH K"),
+           91: ("dreissig", "D R AY S IH K"), 92: ("vierzig", "F IH R T S IH K"),
+           93: ("fuenfzig", "F IH N F T S IH K"), 94: ("und", "UH N T"), 104: ("januar", "Y AA N UW AA R"),
+           105: ("februar", "F EY B R UW AA R"), 106: ("maerz", "M EH R T S"), 107: ("april", "AA P R IH L"),
+           108: ("mai", "M AY"), 109: ("juni", "Y UW N IY"), 110: ("juli", "Y UW L IY"),
+           111: ("august", "AW G UH S T"), 112: ("september", "Z EH P T EH M B ER"),
+           113: ("oktober", "AA K T OW B ER"), 114: ("november", "N OW V EH M B ER"),
+           115: ("dezember", "D EY T S EH M B ER")},
+}
+
+
+def proxy_items(lang):
+    """The 72 items: (name, what the program is asked to say, when, the sample identifiers of the item within the
+    phrase's sequence, where they start in it). Number n is the minutes of 10:n (n = 0: the hour of 00:10);
+    month m is the month of the 15th."""
+    items = []
+    for n in range(60):
+        h, m = (0, 10) if n == 0 else (10, n)
+        ids = time_ids(lang, h, m)
+        first, count = (0, 1) if n == 0 else (2, len(ids) - 2)
+        items.append((f"{lang}_n{n:02d}", "time", f"2024-06-03 {h:02d}:{m:02d}", ids, first, count))
+    for month in range(1, 13):
+        date = datetime.date(2024, month, 15)
+        ids = date_ids(lang, date)
+        first = ids.index({"fr": 43, "de": 103}[lang] + month)
+        items.append((f"{lang}_m{month:02d}", "date", f"{date.isoformat()} 12:00", ids, first, 1))
+    return items
+
+
 # ---- audio ----
 
 def read_wav(path):
@@ -269,16 +331,27 @@ def edit_distance(a, b):
     return row[-1]
 
 
-def recognise(directory, names, work):
-    """PocketSphinx's hypotheses for directory/NAME.wav (16 kHz 16-bit mono with a 44-byte header)."""
-    grammar, ctl, hyp = (os.path.join(work, f) for f in ("clock.gram", "files.ctl", "out.hyp"))
+def model():
+    return os.path.join(ROOT, "usr/share/pocketsphinx/model/en-us")
+
+
+def recognise(directory, names, work, grammar_text=None, lexicon=None):
+    """PocketSphinx's hypotheses for directory/NAME.wav (16 kHz 16-bit mono with a 44-byte header), with the
+    clock grammar and the English dictionary unless others are given."""
+    grammar, ctl, hyp, dictionary = (os.path.join(work, f) for f in ("clock.gram", "files.ctl", "out.hyp", "lex.dict"))
     with open(grammar, "w") as f:
-        f.write(GRAMMAR)
+        f.write(grammar_text or GRAMMAR)
     with open(ctl, "w") as f:
         f.write("".join(f"{n}\n" for n in names))
-    subprocess.run(["pocketsphinx_batch", "-hmm", f"{MODEL}/en-us", "-dict", f"{MODEL}/cmudict-en-us.dict",
-                    "-jsgf", grammar, "-ctl", ctl, "-cepdir", directory, "-cepext", ".wav", "-adcin", "yes",
-                    "-adchdr", "44", "-hyp", hyp, "-logfn", os.devnull], check=True)
+    if lexicon:
+        with open(dictionary, "w") as f:
+            f.write("".join(f"{word} {phones}\n" for word, phones in sorted(lexicon.items())))
+    else:
+        dictionary = f"{model()}/cmudict-en-us.dict"
+    env = dict(os.environ, LD_LIBRARY_PATH=os.path.join(ROOT, "usr/lib/x86_64-linux-gnu"))
+    subprocess.run([os.path.join(ROOT, "usr/bin/pocketsphinx_batch"), "-hmm", f"{model()}/en-us",
+                    "-dict", dictionary, "-jsgf", grammar, "-ctl", ctl, "-cepdir", directory, "-cepext", ".wav",
+                    "-adcin", "yes", "-adchdr", "44", "-hyp", hyp, "-logfn", os.devnull], check=True, env=env)
     found = {}
     with open(hyp) as f:
         for line in f:
@@ -323,7 +396,27 @@ class Phrases:
         if sum(frames) != written:
             sys.exit(f"measure_samples.py: {name} has {written} frames, its samples {ids} {sum(frames)}:"
                      " --samples is not the set the program was built with")
-        return out, [round(b * RATE / 44100) for b in np.cumsum([0] + frames)]
+        return out, [int(b) for b in np.cumsum([0] + frames)]
+
+
+def at_rate(bounds, rate=RATE):
+    return [round(b * rate / 44100) for b in bounds]
+
+
+def join_edges(x, bounds, floor_db=-45.0):
+    """At every inner boundary of x (44.1 kHz): the length in ms of the stretch under floor_db around it, and the
+    step from the word's last sample to the next word's first, in dBFS."""
+    quiet = np.abs(x) < 10 ** (floor_db / 20)
+    gaps, clicks = [], []
+    for b in bounds[1:-1]:
+        lo, hi = b, b
+        while lo > 0 and quiet[lo - 1]:
+            lo -= 1
+        while hi < len(x) and quiet[hi]:
+            hi += 1
+        gaps.append(1000.0 * (hi - lo) / 44100)
+        clicks.append(20 * np.log10(max(abs(x[b] - x[b - 1]), 1e-6)))
+    return gaps, clicks
 
 
 def pitch_report(phrases, times, dates, work):
@@ -333,12 +426,15 @@ def pitch_report(phrases, times, dates, work):
         jobs = [("time", f"2024-06-03 {h:02d}:{m:02d}", time_ids(lang, h, m), f"{lang}_{h:02d}{m:02d}")
                 for h, m in times]
         jobs += [("date", f"{d.isoformat()} 12:00", date_ids(lang, d), f"{lang}_{d:%Y%m%d}") for d in dates]
-        steps, pitch = [], []
+        steps, pitch, gaps, clicks = [], [], [], []
         for what, moment, ids, name in jobs:
             out, bounds = phrases.say(what, lang, moment, ids, name)
+            found = join_edges(read_wav(out)[0], bounds)
+            gaps += found[0]
+            clicks += found[1]
             resampled = os.path.join(work, "pitch.wav")
             sox(out, "-r", str(RATE), "-b", "16", resampled)
-            found, voiced = join_steps(*read_wav(resampled), bounds)
+            found, voiced = join_steps(*read_wav(resampled), at_rate(bounds))
             steps += found
             pitch += list(voiced)
         measured = np.array([s for s in steps if s is not None])
@@ -347,12 +443,12 @@ def pitch_report(phrases, times, dates, work):
                   f"{100 * np.mean(measured > 2):.1f} % of joins step up by more than 2 semitones, "
                   f"{100 * np.mean(measured < -2):.1f} % down; {len(measured)} joins measured, "
                   f"{len(steps) - len(measured)} voiceless; median pitch {np.median(pitch):.0f} Hz")
+        if gaps:
+            print(f"      under -45 dBFS across a join: median {np.median(gaps):.1f} ms, longest {max(gaps):.1f} ms;"
+                  f" largest step at a join {max(clicks):.1f} dBFS")
 
 
 def listening_report(phrases, times, dates, work, show):
-    if not (shutil.which("pocketsphinx_batch") and os.path.isdir(MODEL)):
-        print("English listening test skipped: pocketsphinx and pocketsphinx-en-us are not installed")
-        return
     print("English number words misheard by PocketSphinx (US English model, grammar mode); in brackets the share of"
           " phrases with any other word misheard")
     for label, moments in (("times", [(h, m, None) for h, m in times]), ("dates", [(0, 0, d) for d in dates])):
@@ -376,20 +472,61 @@ def listening_report(phrases, times, dates, work, show):
             print(f"  {len(names)} {label}, {channel}: {score(refs, recognise(os.path.join(work, heard), names, work), show)}")
     if not times:
         return
-    if not os.path.isdir(SAYTIME):
-        print("  saytime is not installed: no comparison")
-        return
+    saytime = os.path.join(ROOT, "usr/share/saytime")
     os.makedirs(os.path.join(work, "saytime"), exist_ok=True)
     names, refs = [], []
     for h, m in times:
         name = f"saytime_{h:02d}{m:02d}"
         # Its files are headerless 8 kHz mu-law: heard directly or through the phone band, they are the same.
-        inputs = [a for f in saytime_files(h, m) for a in ("-t", "ul", "-r", "8000", "-c", "1", f"{SAYTIME}/{f}.au")]
+        inputs = [a for f in saytime_files(h, m) for a in ("-t", "ul", "-r", "8000", "-c", "1", f"{saytime}/{f}.au")]
         sox(*inputs, "-r", str(RATE), "-e", "signed", "-b", "16", os.path.join(work, "saytime", name + ".wav"))
         names.append(name)
         refs.append(saytime_words(h, m))
     result = score(refs, recognise(os.path.join(work, "saytime"), names, work), show)
     print(f"  {len(names)} times in saytime's recorded words and wording (8 kHz mu-law as shipped): {result}")
+
+
+def proxy_report(sets, work):
+    """sets: (label, Phrases) pairs, each heard the same way."""
+    print("French and German proxy: numbers 0-59 and months cut from the program's phrases, heard by the US English"
+          " model with a lexicon of the language's words in English phones and a closed grammar of the 72 items;"
+          " items heard right (a rough proxy: it compares sample sets, it is no French or German listener)")
+    for lang in ("fr", "de"):
+        words = PROXY_WORDS[lang]
+        items = proxy_items(lang)
+        lexicon = dict(words.values())
+        references = [[words[i][0] for i in ids[first:first + count]] for _, _, _, ids, first, count in items]
+        grammar = (f"#JSGF V1.0;\ngrammar items;\npublic <item> = "
+                   + " | ".join(sorted({" ".join(r) for r in references})) + ";\n")
+        row = []
+        for label, phrases in sets:
+            directory = os.path.join(work, f"proxy_{lang}_{len(row)}")
+            os.makedirs(directory, exist_ok=True)
+            names = []
+            for name, what, moment, ids, first, count in items:
+                out, bounds = phrases.say(what, lang, moment, ids, name)
+                # The item alone, with the silence around it that a recogniser expects.
+                start, end = bounds[first], bounds[first + count]
+                sox(out, "-r", str(RATE), "-b", "16", os.path.join(directory, name + ".wav"),
+                    "trim", f"{start}s", f"={end}s", "pad", "0.3", "0.3")
+                names.append(name)
+            heard = recognise(directory, names, work, grammar, lexicon)
+            right = [h == r for h, r in zip(heard, references)]
+            row.append(f"{label} numbers {sum(right[:60])}/60, months {sum(right[60:])}/12")
+        print(f"  {lang}: " + "; ".join(row))
+
+
+def find_listeners(debs, work):
+    """Points ROOT at an installed PocketSphinx with its model and saytime, or unpacks them privately."""
+    global ROOT
+    if (shutil.which("pocketsphinx_batch") == "/usr/bin/pocketsphinx_batch" and os.path.isdir(model())
+            and os.path.isdir("/usr/share/saytime")):
+        return
+    debs = debs or os.path.join(work, "debs")
+    ROOT = os.path.join(os.path.abspath(debs), "root")
+    if not os.path.exists(os.path.join(ROOT, "usr/bin/pocketsphinx_batch")):
+        subprocess.run([os.path.join(os.path.dirname(os.path.abspath(__file__)), "private_debs.sh"), debs, "main",
+                        "pocketsphinx", "pocketsphinx-en-us", "saytime"], check=True)
 
 
 def main():
@@ -404,6 +541,10 @@ def main():
     parser.add_argument("--pitch-dates", type=int, default=20, help="dates per language for the pitch (20)")
     parser.add_argument("--show", action="store_true", help="list every phrase that PocketSphinx misheard")
     parser.add_argument("--keep", metavar="DIR", help="write the phrases into DIR and keep them")
+    parser.add_argument("--before", nargs=2, metavar=("KALINDOR", "SAMPLES"),
+                        help="another build and its sample set, heard by the French and German proxy beside this one")
+    parser.add_argument("--debs", metavar="DIR", help="unpack PocketSphinx and saytime here and reuse them")
+    parser.add_argument("--proxy-only", action="store_true", help="only the French and German proxy")
     args = parser.parse_args()
     if not shutil.which("sox"):
         sys.exit("measure_samples.py: needs sox (apt-get install sox)")
@@ -414,6 +555,15 @@ def main():
     try:
         print(f"program {args.kalindor}, samples {args.samples}")
         phrases = Phrases(args.kalindor, args.samples, work)
+        find_listeners(args.debs, work)
+        sets = [("this", phrases)]
+        if args.before:
+            before = os.path.join(work, "before")
+            os.makedirs(before, exist_ok=True)
+            sets = [("before", Phrases(*args.before, before)), ("after", phrases)]
+        proxy_report(sets, work)
+        if args.proxy_only:
+            return
         times = fixed_times(max(args.times, args.pitch_times))
         pitch_times = times[:: max(1, len(times) // max(args.pitch_times, 1))][: args.pitch_times]
         pitch_report(phrases, pitch_times, fixed_dates(args.pitch_dates), work)
