@@ -555,9 +555,10 @@ def orca(world):
     check(count <= 10, f"{count} accessibility events for one keystroke")
     minute = sum(t >= quiet for t in sent)
     check(minute == 0, f"{minute} accessibility events for a minute that changed nothing")
-    check(sorted(delays)[len(delays) // 2] <= 0.2, f"Tab to speech: {delays}")
-    told = [text for *_, text in spoken() if re.match(r"(notification )?Alarme 1 : .*(00:30|tapez 7)$", text)]
+    # The new state (Orca 43 ends it with a full stop, as both do a box's description when it takes the focus).
+    told = [text for *_, text in spoken() if re.match(r"(notification .*\.|Alarme 1 : .*(00:30|tapez 7))$", text)]
     check(len(told) == 2, f"a row's new state is said once after 0 and once after 7, not: {told}")
+    check(sorted(delays)[len(delays) // 2] <= 0.2, f"Tab to speech: {delays}")
     mixed = [text for *_, text in spoken() if NOT_FRENCH.search(text)]
     check(not mixed, f"not French: {mixed}")
 
