@@ -4,7 +4,6 @@
 #include "FileProblemTexts.h"
 #include "FocusButton.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -15,7 +14,6 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -511,18 +509,8 @@ void Hset::reportStoreFailure(const QList<FileProblem> &problems)
 
 bool Hset::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate) {
+    if (event->type() == QEvent::WindowActivate)
         Form_Activate();
-        // Qt may tell the box's focus before the window's activation (always so without a window manager); a
-        // screen reader then takes the window for the focus and never says the box. Told again once the
-        // activation is out, it is heard; a reader that already holds the box ignores the repeat.
-        QTimer::singleShot(0, this, [this] {
-            if (QWidget *focus = focusWidget(); focus && isActiveWindow()) {
-                QAccessibleEvent focused(focus, QAccessible::Focus);
-                QAccessible::updateAccessibility(&focused);
-            }
-        });
-    }
     // Typing at once replaces the first box's value, as when Tab brings the focus to a box.
     if (event->type() == QEvent::Show && focusWidget() == Text3[0])
         Text3[0]->selectAll();
