@@ -89,8 +89,8 @@ private slots:
         QCOMPARE(names, (QStringList{"French", "Saturday, 5 December 2026", "9:28 AM and 54 seconds", "Space or Enter speaks the time"}));
     }
 
-    // Typing 07 in the hour makes the row's sentence for screen readers, the box's description at once
-    // and the other boxes' when they take the focus; the first box's value is selected as the window opens.
+    // Typing 07 in the hour makes the row's sentence, announced once (not as the typed box's description too:
+    // readers say both), and each box's description as it takes the focus; the first box's value is selected.
     void rowStateHeard()
     {
         Rig rig;
@@ -103,9 +103,11 @@ private slots:
         QTest::keyClick(hour, Qt::Key_7);
         const QString sentence("Alarme 1 : ne sonnera pas, Heure « 07 » : tapez 7");
         QCOMPARE(rig.settings().announcement->text(), sentence);
-        QCOMPARE(of(hour)->text(QAccessible::Description), sentence);
-        minute->setFocus();
-        QCOMPARE(of(minute)->text(QAccessible::Description), sentence);
+        QVERIFY(of(hour)->text(QAccessible::Description) != sentence);
+        for (QLineEdit *box : {minute, hour}) {
+            box->setFocus();
+            QCOMPARE(of(box)->text(QAccessible::Description), sentence);
+        }
     }
 };
 

@@ -395,14 +395,17 @@ void Hset::showRowState(int alarm)
     spoken = state.spoken;
     label->setAccessibleName(spoken);
     bool typedHere = false;
+    for (int index = 0; index < 5; ++index)
+        typedHere = typedHere || dateBox(alarm, index)->hasFocus();
+    // A change where the user types is read out once, in a sentence of its own. A screen reader reads a new
+    // description of the focused box aloud as well, so that box too is told when it next takes the focus.
+    const bool announce = typedHere && isVisible();
     for (int index = 0; index < 5; ++index) {
         QLineEdit *box = dateBox(alarm, index);
-        typedHere = typedHere || box->hasFocus();
-        if (box->hasFocus() || box->accessibleDescription().isEmpty())
+        if (box->hasFocus() ? !announce : box->accessibleDescription().isEmpty())
             box->setAccessibleDescription(spoken);
     }
-    // A change where the user types is read out once, in a sentence of its own.
-    if (typedHere && isVisible()) {
+    if (announce) {
         announcement->setText(spoken);
         QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
