@@ -64,10 +64,11 @@ def sound_late_restart(world):
     # A server that starts after the window, then is killed and started again while the alarm rings:
     # the sound reaches it each time, and its absence is told once at most.
     world.display()
-    k = world.kalindor(at="2026-12-05 07:29:56", alarms=[GONG_0730], output=False)
+    # The server comes 3 s after the window and 5 s before the alarm, even on a busy machine.
+    k = world.kalindor(at="2026-12-05 07:29:52", alarms=[GONG_0730], output=False)
     time.sleep(3)
     world.sound()
-    check(heard(world.record(6)), "the alarm did not reach the server that came late")
+    check(heard(world.record(10)), "the alarm did not reach the server that came late")
     check(k.said() == "", "a normal run wrote on standard error")
     world.sound_stop()
     time.sleep(2)
@@ -487,7 +488,11 @@ def orca(world):
         # The key, then what Orca says of it (a regex), within five seconds; returns that line's delay.
         before = len(spoken())
         keys.append((time.time(), name))
-        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        # Held for a tenth of a second, as a hand does: a press and release back to back lets Alarm-set open
+        # ALARM SET before Orca 48 has handled the press, and it then takes the first box silently.
+        for action in ("keydown", "keyup"):
+            subprocess.run(["xdotool", action, "--clearmodifiers", name], check=True)
+            time.sleep(0.1 if action == "keydown" else 0)
         heard = lambda: [(3600 * int(h) + 60 * int(m) + float(s), text) for h, m, s, text in spoken()[before:]]
         ok = wait_for(5, lambda: any(re.search(expect, text) for _, text in heard()))
         check(ok, f"{name}: no {expect!r} in {heard()}")
