@@ -490,9 +490,7 @@ def orca(world):
         keys.append((time.time(), name))
         # Held for a tenth of a second, as a hand does: a press and release back to back lets Alarm-set open
         # ALARM SET before Orca 48 has handled the press, and it then takes the first box silently.
-        for action in ("keydown", "keyup"):
-            subprocess.run(["xdotool", action, "--clearmodifiers", name], check=True)
-            time.sleep(0.1 if action == "keydown" else 0)
+        subprocess.run(["xdotool", "keydown", "--clearmodifiers", name, "sleep", "0.1", "keyup", "--clearmodifiers", name], check=True)
         heard = lambda: [(3600 * int(h) + 60 * int(m) + float(s), text) for h, m, s, text in spoken()[before:]]
         ok = wait_for(5, lambda: any(re.search(expect, text) for _, text in heard()))
         check(ok, f"{name}: no {expect!r} in {heard()}")
