@@ -532,7 +532,8 @@ def orca(world):
     # The new state (Orca 43 ends it with a full stop, as both do a box's description when it takes the focus).
     told = [text for *_, text in spoken() if re.match(r"(notification .*\.|Alarme 1 : .*(00:30|tapez 7))$", text)]
     check(len(told) == 2, f"a row's new state is said once after 0 and once after 7, not: {told}")
-    check(sorted(delays)[len(delays) // 2] <= 0.2, f"Tab to speech: {delays}")
+    # The checking build runs two to three times slower by design: what Orca says is checked there, its delay is not.
+    check(sorted(delays)[len(delays) // 2] <= 0.2 or "ASAN_OPTIONS" in os.environ, f"Tab to speech: {delays}")
     mixed = [text for *_, text in spoken() if NOT_FRENCH.search(text)]
     check(not mixed, f"not French: {mixed}")
 
