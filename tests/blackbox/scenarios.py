@@ -488,12 +488,15 @@ def orca(world):
         # The key, then what Orca says of it (a regex), within five seconds; returns that line's delay.
         before = len(spoken())
         keys.append((time.time(), name))
-        # Space is held for a tenth of a second, as a hand does: pressed and released back to back, Alarm-set
-        # opens ALARM SET before Orca 48 has handled the press, and it then takes the first box silently.
-        # Other keys go at once, so that Orca 43, which speaks the new focus only after the release, is timed
-        # from the keystroke.
-        held = "0.1" if name == "space" else "0"
-        subprocess.run(["xdotool", "keydown", "--clearmodifiers", name, "sleep", held, "keyup", "--clearmodifiers", name], check=True)
+        # Space is released only once Orca has echoed its press, as a hand holds a key: released at once,
+        # Alarm-set may open ALARM SET before a busy Orca 48 has handled the press, and it then takes the
+        # first box as its focus without saying it.
+        if name == "space":
+            subprocess.run(["xdotool", "keydown", name], check=True)
+            wait_for(2, lambda: any(text.strip() == "space" for *_, text in spoken()[before:]))
+            subprocess.run(["xdotool", "keyup", name], check=True)
+        else:
+            subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
         heard = lambda: [(3600 * int(h) + 60 * int(m) + float(s), text) for h, m, s, text in spoken()[before:]]
         ok = wait_for(5, lambda: any(re.search(expect, text) for _, text in heard()))
         check(ok, f"{name}: no {expect!r} in {heard()}")
