@@ -42,7 +42,9 @@ F0_SPREAD=5          # Hz, flite's spread of pitch around F0: level, with a trac
 # near the voice's own, keeping a trace of the word's own contour: PICO_KEEP is the power of the word's pitch
 # over its median that is kept (0 holds it flat, 1 leaves it as spoken). A word said alone falls at its end;
 # levelled, it joins any other word without the jump of a new phrase. The German voice falls further at a
-# word's end than the French one, so less of its contour is kept.
+# word's end than the French one, so less of its contour is kept. keep=POWER in a row's effects sets it for that
+# row alone (the French months: heard alone by a listener, they want their own contour more than the joins
+# want it flat; see samples_measured.txt).
 declare -A PICO_LANG=([fr]=fr-FR [de]=de-DE [en]=en-GB)
 declare -A PICO_F0=([fr]=160 [de]=145 [en]=170)
 declare -A PICO_KEEP=([fr]=0.2 [de]=0.1 [en]=0.2)
@@ -58,6 +60,9 @@ PICO_LIFT=${PICO_LIFT:-compand 0.002,0.03 -90,-90,-75,-75,-62,-46,-40,-34,-20,-2
 # ENGLISH=keep takes the English words (flite's rows) as they are in resources/samples with their report lines,
 # to remake the other languages alone: flite's rows come out the same on every run anyway.
 ENGLISH=${ENGLISH:-flite}
+# ROWS="44-55 92" remakes only those rows (identifiers or ranges); every other image and its report line are
+# taken as they are in resources/samples. Rows that are not changed come out the same on every run anyway.
+ROWS=${ROWS:-}
 
 WORD_RMS=-22         # dBFS over the whole trimmed sample, the same for every spoken sample
 ENDING_RMS=-32       # a lone consonant (-th, -st, -nd) as loud as a word would hiss; it keeps about its in-word level
@@ -73,10 +78,19 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 g++ -O2 -std=c++20 "$here/samples_probe.cpp" $(pkg-config --cflags --libs sndfile) -o "$work/probe"
 mkdir -p "$out"
-if [ "$ENGLISH" = keep ]; then
+if [ "$ENGLISH" = keep ] || [ -n "$ROWS" ]; then
     mkdir "$work/kept"
-    cp "$here/../resources/samples"/1[3-9][0-9].wav "$here/samples_report.txt" "$work/kept/"
+    cp "$here/../resources/samples"/[0-9][0-9][0-9].wav "$here/../resources/samples/alert.wav" \
+        "$here/samples_report.txt" "$work/kept/"
 fi
+remade() { # remade ID: whether ROWS asks for the row (any row when ROWS is empty)
+    [ -z "$ROWS" ] && return 0
+    local range
+    for range in $ROWS; do
+        ((10#$1 >= 10#${range%-*} && 10#$1 <= 10#${range#*-})) && return 0
+    done
+    return 1
+}
 rm -f "$out"/[0-9][0-9][0-9].wav "$out/alert.wav"
 
 "$here/private_debs.sh" "$work/private" "main non-free" libttspico-utils libttspico-data praat
@@ -122,8 +136,8 @@ selectObject: manipulation
 Get resynthesis (overlap-add)
 Save as WAV file: out$
 EOF
-level() { # level IN OUT LANG
-    "$private/usr/bin/praat" --run "$work/level.praat" "$1" "$2" "${PICO_F0[$3]}" "${PICO_KEEP[$3]}" >/dev/null
+level() { # level IN OUT LANG KEEP
+    "$private/usr/bin/praat" --run "$work/level.praat" "$1" "$2" "${PICO_F0[$3]}" "$4" >/dev/null
 }
 
 flite_options=(-voice "$FLITE_VOICE" --setf int_f0_target_mean="$F0" --setf int_f0_target_stddev="$F0_SPREAD")
@@ -245,6 +259,13 @@ speak() { # speak KIND LANG TEXT EFFECTS TARGET_RMS
             text=${text%%\]*}
             text=${text%%:*}
         fi
+        # keep=POWER among the effects is the share of the word's own pitch movement kept for this row.
+        local item keep=${PICO_KEEP[$lang]} sox_effects=()
+        for item in $effects; do
+            [[ $item == keep=* ]] && keep=${item#keep=} || sox_effects+=("$item")
+        done
+        [ ${#sox_effects[@]} -eq 0 ] && sox_effects=(-)
+        effects=${sox_effects[*]}
         # The second attempt at a row (see the loop below) only corrects the level: the voice is reused.
         local levelled=$work/levelled_$row_id.wav
         if [ ! -f "$levelled" ]; then
@@ -252,7 +273,7 @@ speak() { # speak KIND LANG TEXT EFFECTS TARGET_RMS
             # Pico holds a stop's closure before a final release for up to 0.15 s, a pause where a phrase
             # goes on: any stretch under -75 dBFS is shortened to 0.05 s (the release itself lies above that).
             sox "$work/pico.wav" "$work/closed.wav" silence -l 1 0 -75d -1 0.05 -75d
-            level "$work/closed.wav" "$levelled" "$lang"
+            level "$work/closed.wav" "$levelled" "$lang" "$keep"
         fi
         cp "$levelled" "$work/raw.wav"
         shape "$effects" "$target" "$TRIM_DB" $((TRIM_DB - 12)) "$PICO_TAIL_DB" "$PICO_LIFT"
@@ -305,7 +326,8 @@ while IFS=$'\t' read -r id kind lang text effects meaning; do
     row_id=$id
     name=$(printf "%s/%03d.wav" "$out" "$id")
     said=-
-    if [ "$ENGLISH" = keep ] && [ "$lang" = en ] && [[ $kind == word || $kind == ending ]]; then
+    # A copy row always follows its source, remade or not.
+    if [ "$kind" != same ] && { ! remade "$id" || { [ "$ENGLISH" = keep ] && [ "$lang" = en ] && [[ $kind == word || $kind == ending ]]; }; }; then
         cp "$work/kept/$(basename "$name")" "$name"
         grep "^$(basename "$name" .wav)	" "$work/kept/samples_report.txt" >>"$work/report"
         continue
@@ -343,8 +365,12 @@ for id in "${!copies[@]}"; do
     cp "$(printf "%s/%03d.wav" "$out" "${copies[$id]}")" "$(printf "%s/%03d.wav" "$out" "$id")"
 done
 
-synth_alert
-encode "$work/alert.wav" "$out/alert.wav"
+if [ -n "$ROWS" ]; then
+    cp "$work/kept/alert.wav" "$out/alert.wav"
+else
+    synth_alert
+    encode "$work/alert.wav" "$out/alert.wav"
+fi
 
 # What was made and how it decodes, for review: text, the engine's phones, then the decoded measurements.
 {
