@@ -9,6 +9,7 @@ import pathlib
 import re
 import shutil
 import signal
+import socket as sockets
 import subprocess
 import sys
 import tempfile
@@ -21,6 +22,15 @@ HERE = pathlib.Path(__file__).resolve().parent
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 # The checking build's sanitizer settings are the only thing taken from outside, besides PATH.
 PASSED_THROUGH = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")
+
+
+def listening(path):
+    with sockets.socket(sockets.AF_UNIX) as probe:
+        try:
+            probe.connect(str(path))
+            return True
+        except OSError:
+            return False
 
 
 class Failed(Exception):
@@ -170,7 +180,9 @@ class World:
 <allow eavesdrop="true"/><allow own="*"/></policy></busconfig>""")
         process = self.start(["dbus-daemon", f"--config-file={config}", "--nofork", "--nopidfile"],
                              stderr=subprocess.DEVNULL)
-        check(wait_for(10, socket.exists), "the private bus did not start")
+        # The socket's file is there a moment before the daemon listens on it: a bus stopped in between
+        # would refuse rather than freeze, which is another case.
+        check(wait_for(10, lambda: listening(socket)), "the private bus did not start")
         address = f"unix:path={socket}"
         if frozen:
             os.kill(process.pid, signal.SIGSTOP)
