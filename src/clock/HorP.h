@@ -145,7 +145,7 @@ private:
     int sounding = 0; // the alarm whose sound plays now, 0 for none
     QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
     std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
-    // A tick or an alarm check fell due while a sound played: one of each runs when it ends.
-    bool tickOwed = false;
+    // As the speaker last said: while a sound plays, the ticks and alarm checks wait for its end.
+    bool soundPlays = false;
     bool ending = false;
 };
