@@ -1,16 +1,14 @@
 // The speakers: the desktop's sound server (PulseAudio, or PipeWire's PulseAudio service) through libpulse.
 #pragma once
 
+#include "Interruption.h"
 #include "SoundDevice.h"
 
 #include <QDeadlineTimer>
 #include <QTimer>
 
-#include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 struct pa_context;
 struct pa_stream;
@@ -75,10 +73,8 @@ private:
     int streamChannels = 0;
     bool drained = false;
     QDeadlineTimer retryAt;
-    std::atomic<bool> interrupted{false};
-    // Without a server a sound keeps its time here, unless interrupted.
-    std::mutex silenceMutex;
-    std::condition_variable silenceEnds;
+    // Ends the waits for the server, and without one the time a sound keeps silently.
+    Interruption interruption;
     // Starts a stream that holds less than its pre-buffer once the caller is back in its event loop,
     // so a short sound with nothing after it is heard at once. Made at the first sound, so that they
     // belong to the thread that plays.
