@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -240,6 +241,7 @@ bool PulseDevice::openStream(int sampleRate, int channels)
     }
     streamRate = sampleRate;
     streamChannels = channels;
+    askQuestions();
     return true;
 }
 
@@ -351,4 +353,29 @@ void PulseDevice::dropServer(bool retryLater)
     }
     if (retryLater)
         retryAt = QDeadlineTimer(RetryMs);
+    askQuestions();
+}
+
+void PulseDevice::askOutput(std::function<void(OutputLevel)> answer)
+{
+    if (!loop) {
+        answer(OutputLevel::Unknown);
+        return;
+    }
+    Locked lock(loop);
+    questions.push_back({std::move(answer), QDeadlineTimer(OutputCheckMs)});
+    if (streamGood())
+        askQuestions();
+}
+
+// With the loop locked: the questions still in time are asked about the stream; the others are
+// answered now, with nothing known.
+void PulseDevice::askQuestions()
+{
+    for (Question &question : std::exchange(questions, {})) {
+        if (streamGood() && !question.expires.hasExpired())
+            askStreamOutput(context, stream, std::move(question.answer));
+        else
+            question.answer(OutputLevel::Unknown);
+    }
 }

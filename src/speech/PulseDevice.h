@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 struct pa_context;
 struct pa_stream;
@@ -47,6 +48,10 @@ public:
     void interrupt() override;
     // Drops what the server holds and closes the stream, without waiting for the server.
     void cut() override;
+    // Asks about the stream that plays, or about the next one to open within OutputCheckMs, on the
+    // connection it plays through. The answer comes on libpulse's thread, or at once on this one; it
+    // comes late when no stream opens in time, which SoundQueue::askOutput bounds.
+    void askOutput(std::function<void(OutputLevel)> answer) override;
 
 private:
     bool writeSound(const Pcm &pcm);
@@ -62,6 +67,7 @@ private:
     void dropStream();
     void releaseStream();
     void dropServer(bool retryLater);
+    void askQuestions();
 
     std::function<void(bool)> report;
     pa_threaded_mainloop *loop; // made with the device, started at the first sound
@@ -75,6 +81,12 @@ private:
     QDeadlineTimer retryAt;
     // Ends the waits for the server, and without one the time a sound keeps silently.
     Interruption interruption;
+    struct Question
+    {
+        std::function<void(OutputLevel)> answer;
+        QDeadlineTimer expires;
+    };
+    std::vector<Question> questions; // waiting for a stream, with the loop locked
     // Starts a stream that holds less than its pre-buffer once the caller is back in its event loop,
     // so a short sound with nothing after it is heard at once. Made at the first sound, so that they
     // belong to the thread that plays.

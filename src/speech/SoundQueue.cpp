@@ -1,6 +1,9 @@
 #include "SoundQueue.h"
 
+#include <QTimer>
+
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 SoundQueue::SoundQueue(std::unique_ptr<SoundDevice> device, SampleCatalogue catalogue)
@@ -62,6 +65,20 @@ void SoundQueue::cutSound()
         scheduleLocked(); // the device is cut on its own thread, even when nothing plays
     }
     output->interrupt();
+}
+
+void SoundQueue::askOutput(std::function<void(OutputLevel)> answer)
+{
+    // Only ever touched on the owner's thread: the first of the device's answer and the limit is given.
+    const auto pending = std::make_shared<std::function<void(OutputLevel)>>(std::move(answer));
+    const auto give = [pending](OutputLevel level) {
+        if (const auto answer = std::exchange(*pending, {}))
+            answer(level);
+    };
+    QTimer::singleShot(OutputCheckMs, this, [give] { give(OutputLevel::Unknown); });
+    output->askOutput([this, give](OutputLevel level) {
+        QMetaObject::invokeMethod(this, [give, level] { give(level); }, Qt::QueuedConnection);
+    });
 }
 
 void SoundQueue::append(Item item)

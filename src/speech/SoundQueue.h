@@ -36,6 +36,9 @@ public:
     // The next sound starts once `call` has run; the queue's thread does not wait for it meanwhile.
     void whenHeard(std::function<void()> call) override;
     void whenSounding(std::function<void(bool)> call) override { soundingCall = std::move(call); }
+    // Asks the device whether what it plays can be heard; `answer` runs on the owner's thread, once,
+    // within OutputCheckMs (Unknown when the device has not answered by then).
+    void askOutput(std::function<void(OutputLevel)> answer);
 
 private:
     struct Item
