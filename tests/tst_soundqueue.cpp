@@ -11,14 +11,15 @@
 Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
-// A queue over a recording device, and how often it has said it is idle.
+// A queue over a recording device, and how often it has said its sounds ended.
 struct Queue
 {
     RecordingDevice *device = new RecordingDevice;
     SoundQueue queue{std::unique_ptr<SoundDevice>(device)};
+    bool sounding = false;
     int idles = 0;
-    Queue() { queue.whenIdle([this] { ++idles; }); }
-    bool waitIdle(int count = 1) { return QTest::qWaitFor([&] { return idles >= count; }, 10000) && !queue.busy(); }
+    Queue() { queue.whenSounding([this](bool now) { idles += sounding && !now; sounding = now; }); }
+    bool waitIdle(int count = 1) { return QTest::qWaitFor([&] { return idles >= count; }, 10000) && !sounding; }
 };
 } // namespace
 
@@ -39,7 +40,7 @@ private slots:
         q.queue.whenHeard([&] { seen << q.device->log.join(u' '); });
         announcements.speakDate();
         q.queue.whenHeard([&] { seen << QString::number(q.device->log.size()); });
-        QVERIFY(q.queue.busy() && q.waitIdle());
+        QVERIFY(q.sounding && q.waitIdle());
         QCOMPARE(seen, (QStringList{"sample 24 sample 36 sample 15 stop", "11"}));
         QCOMPARE(q.device->log.join(u' '), QString("sample 24 sample 36 sample 15 stop sample 43 sample 200 sample 15 "
                                                     "sample 55 sample 59 sample 30 sample 16"));
@@ -93,7 +94,7 @@ private slots:
         rig.shared.AlarmTable[0].gong = "1";
         rig.window->tick(); // the alarm's sound begins
         rig.speaker.clear();
-        rig.speaker.held = true;
+        rig.speaker.sounding(true);
         for (QTime t(7, 30, 1); t <= soundEnds; t = t.addSecs(1)) {
             rig.clock.set(t.hour(), t.minute(), t.second());
             rig.window->tick();
@@ -101,8 +102,7 @@ private slots:
         QVERIFY(rig.speaker.ids.empty() && rig.speaker.stops == 0);
         QCOMPARE(rig.window->Label1->text(), QString("07:30"));
         QCOMPARE(rig.window->Image3[1]->glyph(), soundEnds.second() % 10);
-        rig.speaker.held = false;
-        rig.speaker.ended();
+        rig.speaker.sounding(false);
         QTEST(rig.speaker.ids, "after");
     }
 };

@@ -7,7 +7,6 @@
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
-#include "OutputCheck.h"
 #include "SessionBus.h"
 #include "SingleInstance.h"
 #include "SoundNotice.h"
@@ -127,11 +126,9 @@ int main(int argc, char *argv[])
         if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}) && complain)
             complain(text);
     };
-    // Ended before the notifier, so that no answer is sent through it once it is gone. A WAV file is not
-    // the speakers: their volume is nothing to tell of then.
-    OutputCheck outputCheck;
+    // A WAV file is not the speakers: their volume is nothing to tell of then.
     if (options->output.isEmpty())
-        services.askOutput = [&outputCheck](std::function<void(OutputLevel)> answer) { outputCheck.ask(std::move(answer)); };
+        services.askOutput = [&sounds](std::function<void(OutputLevel)> answer) { sounds.askOutput(std::move(answer)); };
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     HorP mainWindow(shared, clock, sounds, std::move(services));

@@ -193,8 +193,8 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     Timer3.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &HorP::tick);
     connect(&Timer3, &QTimer::timeout, this, &HorP::alarmTick);
-    speaker.whenIdle([self = QPointer<HorP>(this)] {
-        if (self)
+    speaker.whenSounding([self = QPointer<HorP>(this)](bool sounding) {
+        if (self && !(self->soundPlays = sounding))
             self->soundsEnded();
     });
     this->services.settings.rowState = [this](int alarm, const AlarmBoxes &boxes) {
@@ -237,10 +237,9 @@ void HorP::aimTimer1()
 // The seconds first, so they are drawn on time even when the minute's announcement follows.
 void HorP::tick()
 {
-    if (speaker.busy()) {
+    if (soundPlays) {
         cutLateRepetition(clock.now());
         keepTimeShown();
-        tickOwed = true;
     } else {
         Timer2_Timer();
         Timer1_Timer();
@@ -252,20 +251,17 @@ void HorP::tick()
 // A ringing alarm sounds again when its sound has ended, not into it.
 void HorP::alarmTick()
 {
-    if (!speaker.busy()) {
+    if (!soundPlays) {
         Timer3_Timer();
         return;
     }
-    tickOwed = true;
     Timer3.stop();
 }
 
 // Whatever fell due during the sound, once: a minute that turned meanwhile is announced now, a ringing
-// alarm rings again.
+// alarm rings again. Harmless after a sound too short for any of it to fall due.
 void HorP::soundsEnded()
 {
-    if (!std::exchange(tickOwed, false))
-        return;
     Timer2_Timer();
     Timer1_Timer();
     Timer3_Timer();

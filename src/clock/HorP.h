@@ -37,8 +37,8 @@ struct HorPServices
     std::function<void(QWidget *parent, const QString &title, const QString &text)> inform;
     // Qt's own texts (standard buttons, the file dialog) follow the language; may be empty.
     std::function<void(Language)> followLanguage;
-    // Asks the sound server whether the output is muted or at zero, and gives the answer on a thread of
-    // its own within a short limit; may be empty (the answer is then unknown).
+    // Asks the sound server whether the output is muted or at zero, and gives the answer on the window's
+    // thread within a short limit; may be empty (the answer is then unknown).
     std::function<void(std::function<void(OutputLevel)> answer)> askOutput;
     // The last word as the program ends: a notification if a server takes it within a short limit,
     // otherwise a line on standard error; may be empty.
@@ -145,7 +145,7 @@ private:
     int sounding = 0; // the alarm whose sound plays now, 0 for none
     QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
     std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
-    // A tick or an alarm check fell due while a sound played: one of each runs when it ends.
-    bool tickOwed = false;
+    // As the speaker last said: while a sound plays, the ticks and alarm checks wait for its end.
+    bool soundPlays = false;
     bool ending = false;
 };

@@ -1,17 +1,14 @@
 #include "Notifier.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QMetaObject>
 #include <QPointer>
-#include <QSemaphore>
 #include <QVariantMap>
 
-#include <atomic>
 #include <map>
-#include <memory>
 
 namespace {
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
@@ -22,13 +19,13 @@ constexpr int CapabilitiesMs = 2000;
 constexpr size_t MaxOpenNotices = 64;
 } // namespace
 
-// The bus thread's side: sends notices and hears of the actions taken on them.
+// Sends notices and hears of the actions taken on them, on the caller's thread.
 class NoticeBus final : public QObject
 {
     Q_OBJECT
 public:
-    NoticeBus(QString appName, QString iconName, QObject *caller)
-        : appName(std::move(appName)), iconName(std::move(iconName)), caller(caller)
+    NoticeBus(QString appName, QString iconName, QObject *parent)
+        : QObject(parent), appName(std::move(appName)), iconName(std::move(iconName))
     {
     }
 
@@ -39,25 +36,37 @@ public:
             closeTagged(bus, notice.tag);
             return;
         }
-        if (!bus.isConnected()) {
-            unseen(notice);
+        // Counted now, so that a close or a later notice of the tag that goes out first is known.
+        Tagged *tagged = notice.tag.isEmpty() ? nullptr : &tags[notice.tag];
+        if (tagged) {
+            ++tagged->sent;
+            tagged->closed = false;
+        }
+        const quint64 sent = tagged ? tagged->sent : 0;
+        // Only actions, and a body that markup would misread, need the server's capabilities: a notice
+        // without them costs one call.
+        if (!bus.isConnected() || (notice.actions.isEmpty() && !notice.body.contains(u'<') && !notice.body.contains(u'&'))) {
+            post(notice, {}, sent);
             return;
         }
-        if (!listening) {
+        const QDBusMessage asked = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("GetCapabilities"));
+        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(asked, CapabilitiesMs), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, notice, sent](QDBusPendingCallWatcher *reply) {
+            reply->deleteLater();
+            post(notice, reply->reply().arguments().value(0).toStringList(), sent);
+        });
+    }
+
+    // Sends the notice itself; the server has `limitMs` to take it (-1: the bus's own limit). An error
+    // in the call, the limit among them, makes it unseen.
+    QDBusPendingCall post(const Notice &notice, const QStringList &capabilities, quint64 sent, int limitMs = -1)
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (bus.isConnected() && !listening) {
             listening = true;
-            bus.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this,
-                        SLOT(actionInvoked(uint,QString)));
-            bus.connect(Service, Path, Service, QStringLiteral("NotificationClosed"), this,
-                        SLOT(notificationClosed(uint,uint)));
-        }
-        // Only actions, and a body that markup would misread, need the server's capabilities: a notice
-        // without them costs one call, which does not wait when the server is stopped.
-        QStringList capabilities;
-        if (!notice.actions.isEmpty() || notice.body.contains(u'<') || notice.body.contains(u'&')) {
-            const QDBusMessage asked = bus.call(QDBusMessage::createMethodCall(Service, Path, Service,
-                                                                               QStringLiteral("GetCapabilities")),
-                                                QDBus::Block, CapabilitiesMs);
-            capabilities = asked.arguments().value(0).toStringList();
+            // Any sender: naming the service would have the bus library look up its owner, and wait for it.
+            bus.connect(QString(), Path, Service, QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint,QString)));
+            bus.connect(QString(), Path, Service, QStringLiteral("NotificationClosed"), this, SLOT(notificationClosed(uint,uint)));
         }
         QStringList actions;
         if (capabilities.contains(QStringLiteral("actions"))) {
@@ -67,21 +76,20 @@ public:
         // A server that reads markup would take a "<" typed into a box for the start of a tag.
         const QString body = capabilities.contains(QStringLiteral("body-markup")) ? notice.body.toHtmlEscaped() : notice.body;
         QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
-        Tagged *tagged = notice.tag.isEmpty() ? nullptr : &tags[notice.tag];
-        const uint replaces = tagged ? tagged->id : 0u;
-        if (tagged) {
-            ++tagged->sent;
-            tagged->closed = false;
-        }
+        const auto tagged = tags.find(notice.tag);
+        const uint replaces = tagged != tags.end() ? tagged->second.id : 0u;
         // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout (-1: the server's choice)
         call << appName << replaces << iconName << notice.summary << body << actions << QVariantMap() << notice.timeoutMs;
-        auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                [this, notice, sent = tagged ? tagged->sent : 0](QDBusPendingCallWatcher *reply) {
+        // Without a bus the call fails as one to a missing server would, on the same path.
+        const QDBusPendingCall pending = bus.isConnected() ? bus.asyncCall(call, limitMs)
+            : QDBusPendingCall::fromError(QDBusError(QDBusError::Disconnected, QStringLiteral("no session bus")));
+        auto *watcher = new QDBusPendingCallWatcher(pending, this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, notice, sent](QDBusPendingCallWatcher *reply) {
             reply->deleteLater();
             const QDBusPendingReply<uint> id = *reply;
             if (id.isError()) {
-                unseen(notice);
+                if (const auto unseen = notice.unseen)
+                    unseen();
                 return;
             }
             if (!notice.tag.isEmpty()) {
@@ -93,14 +101,13 @@ public:
                 else
                     tagged.id = id.value();
             }
-            if (notice.answered)
-                notice.answered(true);
             if (!notice.acted)
                 return;
             if (open.size() >= MaxOpenNotices)
                 open.erase(open.begin());
             open[id.value()] = notice;
         });
+        return pending;
     }
 
 private slots:
@@ -110,7 +117,7 @@ private slots:
         if (found == open.end())
             return;
         if (const auto acted = found->second.acted)
-            QMetaObject::invokeMethod(caller, [acted, key] { acted(key); }, Qt::QueuedConnection);
+            acted(key);
     }
     void notificationClosed(uint id, uint)
     {
@@ -139,16 +146,7 @@ private:
         found->second.id = 0;
     }
 
-    void unseen(const Notice &notice)
-    {
-        if (notice.answered)
-            notice.answered(false);
-        if (const auto unseen = notice.unseen)
-            QMetaObject::invokeMethod(caller, unseen, Qt::QueuedConnection);
-    }
-
     QString appName, iconName;
-    QObject *caller; // lives on the caller's thread and outlives this thread
     bool listening = false;
     std::map<uint, Notice> open;
     // The notice each tag has on the desktop, and how many of the tag were sent, to tell the last.
@@ -162,50 +160,25 @@ private:
 };
 
 DesktopNotifier::DesktopNotifier(QString appName, QString iconName, QObject *parent)
-    : QObject(parent), busThread(new QThread), bus(new NoticeBus(std::move(appName), std::move(iconName), this))
+    : QObject(parent), bus(new NoticeBus(std::move(appName), std::move(iconName), this))
 {
-    busThread->setObjectName(QStringLiteral("notifications"));
-    bus->moveToThread(busThread);
-    connect(busThread, &QThread::finished, bus, &QObject::deleteLater);
-    busThread->start();
 }
 
-DesktopNotifier::~DesktopNotifier()
-{
-    busThread->quit();
-    // A thread stuck on a frozen bus is left to the end of the process rather than holding up the exit.
-    // It stays reachable from here, so that a leak checker does not report what was left on purpose.
-    static QThread *volatile leftRunning = nullptr;
-    if (busThread->wait(endBy.isForever() ? QDeadlineTimer(EndWaitMs) : endBy))
-        delete busThread;
-    else
-        leftRunning = busThread;
-}
+DesktopNotifier::~DesktopNotifier() = default;
 
 void DesktopNotifier::notify(const Notice &notice)
 {
-    QMetaObject::invokeMethod(bus, [bus = bus, notice] { bus->send(notice); });
+    bus->send(notice);
 }
 
 bool DesktopNotifier::notifyBeforeEnd(const Notice &notice)
 {
-    endBy = QDeadlineTimer(EndWaitMs);
-    // What is left of the limit afterwards lets an idle bus thread end before the process does.
-    const QDeadlineTimer answerBy(EndWaitMs - 100);
-    // A semaphore rather than a condition variable, whose timed wait libfaketime's clock upsets.
-    struct Answer
-    {
-        QSemaphore given;
-        std::atomic<bool> taken{false};
-    };
-    const auto answer = std::make_shared<Answer>();
     Notice last = notice;
-    last.answered = [answer](bool taken) {
-        answer->taken = taken;
-        answer->given.release();
-    };
-    notify(last);
-    return answer->given.tryAcquire(1, int(answerBy.remainingTime())) && answer->taken;
+    last.actions.clear();
+    QDBusPendingCall call = bus->post(last, {}, 0, EndWaitMs);
+    // QtDBus ends the call at its limit with an error, also when the server is stopped.
+    call.waitForFinished();
+    return !call.isError();
 }
 
 Notify DesktopNotifier::function()

@@ -2,11 +2,9 @@
 #pragma once
 
 #include <QList>
-#include <QDeadlineTimer>
 #include <QObject>
 #include <QPair>
 #include <QString>
-#include <QThread>
 
 #include <functional>
 
@@ -19,8 +17,6 @@ struct Notice
     std::function<void(const QString &key)> acted;
     // On the caller's thread, when no notification server took the notice.
     std::function<void()> unseen;
-    // At once, on the bus thread, when a server has taken the notice (true) or none did (false).
-    std::function<void(bool taken)> answered;
     // Notices of one tag take each other's place on the desktop rather than stacking up.
     QString tag;
     // How long the server shows it: -1 as long as it likes, 0 until it is replaced or closed.
@@ -34,8 +30,9 @@ using Notify = std::function<void(const Notice &notice)>;
 
 class NoticeBus;
 
-// Talks to the bus from a thread of its own: connecting to a session bus that is frozen (a stopped
-// daemon) blocks for the bus library's own timeout, which the clock's thread must never sit through.
+// Talks to the bus by asynchronous calls, each with its time limit, so that a frozen notification server
+// never holds up the clock. A session bus that does not answer at all is left out before the first
+// connection (doWithoutSessionBus), since connecting to one blocks for the bus library's own timeout.
 class DesktopNotifier final : public QObject
 {
     Q_OBJECT
@@ -44,19 +41,18 @@ public:
     explicit DesktopNotifier(QString appName, QString iconName, QObject *parent = nullptr);
     ~DesktopNotifier() override;
 
+    // Returns at once.
     void notify(const Notice &notice);
     // A Notify bound to this object, for the windows' services.
     Notify function();
 
-    // The end of the program waits for the notification server no longer than this in all, also when
-    // the server is stopped: the notice below, then the bus thread.
-    static constexpr int EndWaitMs = 500;
+    // The end of the program waits for the notification server no longer than this, also when the
+    // server is stopped.
+    static constexpr int EndWaitMs = 400;
     // The last notice, as the program ends: sent, then waited for until a server has taken it, within
-    // most of EndWaitMs. False when none took it in that time.
+    // EndWaitMs. False when none took it in that time. Without actions: nobody is left to take them.
     bool notifyBeforeEnd(const Notice &notice);
 
 private:
-    QThread *busThread; // deleted with this object unless stuck on the bus
-    NoticeBus *bus;     // lives in busThread
-    QDeadlineTimer endBy{QDeadlineTimer::Forever}; // set by notifyBeforeEnd
+    NoticeBus *bus;
 };

@@ -1,13 +1,11 @@
 // The sound devices a user can have: the speakers through the sound server, a WAV file, or silence.
 #pragma once
 
+#include "Interruption.h"
 #include "SoundDevice.h"
 
-#include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 // The desktop's sound server, connected at the first sound. Without one, sounds keep their time
 // silently; `report` learns after every sound whether it reached the server.
@@ -22,12 +20,10 @@ public:
     explicit SilentDevice(bool keepTime = true) : keepTime(keepTime) {}
     void play(const Pcm &pcm) override;
     void stop() override {}
-    void interrupt() override;
-    void cut() override { interrupted = false; }
+    void interrupt() override { interruption.raise(); }
+    void cut() override { interruption.clear(); }
 
 private:
     bool keepTime;
-    std::atomic<bool> interrupted{false};
-    std::mutex mutex;
-    std::condition_variable woken;
+    Interruption interruption;
 };

@@ -1,11 +1,12 @@
-// Whether what Kalindor plays can be heard: the sound server is asked, on a short-lived connection of
-// its own, whether Kalindor's stream or the output it plays to is muted or turned down to nothing. It
+// Whether what Kalindor plays can be heard: the sound server is asked, on the connection Kalindor plays
+// through, whether Kalindor's stream or the output it plays to is muted or turned down to nothing. It
 // only reads: the user's volume is the user's.
 #pragma once
 
-#include <QThreadPool>
-
 #include <functional>
+
+struct pa_context;
+struct pa_stream;
 
 enum class OutputLevel {
     Unknown, // no server, or none that answered in time
@@ -14,22 +15,9 @@ enum class OutputLevel {
     Zero,    // the stream or its output is at a volume of zero
 };
 
-// Asks the server and returns within `limitMs`. It waits a little for a stream of this process to show,
-// since the sound it is asked about usually starts just after; without one, the default output is what
-// a new stream plays to. Blocks: for a thread of its own.
-OutputLevel askOutputLevel(int limitMs);
+// How long a question waits in all: for the stream it is about, then for the server's answer.
+constexpr int OutputCheckMs = 300;
 
-class OutputCheck
-{
-public:
-    static constexpr int LimitMs = 300;
-    OutputCheck();
-    // Waits for the questions still out, each bounded by LimitMs.
-    ~OutputCheck();
-
-    // Asks on a thread of its own and gives `answer` the level there, once, within LimitMs.
-    void ask(std::function<void(OutputLevel)> answer);
-
-private:
-    QThreadPool threads;
-};
+// Asks about `stream`, which is ready on `context`, with libpulse's loop locked. `answer` runs once:
+// on the loop's thread when the server answers or the connection ends, at once if nothing could be asked.
+void askStreamOutput(pa_context *context, pa_stream *stream, std::function<void(OutputLevel)> answer);

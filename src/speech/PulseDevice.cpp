@@ -7,8 +7,8 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -62,17 +62,16 @@ PulseDevice::~PulseDevice()
 
 void PulseDevice::play(const Pcm &pcm)
 {
-    if (pcm.frames() == 0 || interrupted)
+    if (pcm.frames() == 0 || interruption.isRaised())
         return;
     const QDeadlineTimer soundEnd = after(pcm.seconds());
     stopTimers();
     const bool heard = writeSound(pcm);
-    if (interrupted)
+    if (interruption.isRaised())
         return; // cut short: that says nothing of the server
     if (!heard) {
         // Keep the phrase's timing, as if the sound had been heard.
-        std::unique_lock lock(silenceMutex);
-        silenceEnds.wait_for(lock, std::chrono::milliseconds(soundEnd.remainingTime()), [this] { return interrupted.load(); });
+        interruption.wait(soundEnd);
     } else if (QAbstractEventDispatcher::instance()) {
         // Without an event loop (a tool, --say) the stream waits for the next sound, stop() or the destructor.
         startTimers();
@@ -113,22 +112,18 @@ void PulseDevice::stopTimers()
 
 void PulseDevice::interrupt()
 {
-    {
-        std::lock_guard lock(silenceMutex); // a silent play() about to wait cannot miss it
-        interrupted = true;
-    }
-    silenceEnds.notify_all();
+    interruption.raise();
     if (!loop)
         return;
     // A wait for the server holds the loop's lock except while it sleeps, so the signal cannot come
-    // between its look at `interrupted` and its sleep.
+    // between its look at the interruption and its sleep.
     Locked lock(loop);
     pa_threaded_mainloop_signal(loop, 0);
 }
 
 void PulseDevice::cut()
 {
-    interrupted = false;
+    interruption.clear();
     stopTimers();
     if (!stream)
         return;
@@ -175,7 +170,7 @@ bool PulseDevice::waitUntil(Done done, const QDeadlineTimer &deadline)
 {
     while (!done()) {
         const qint64 ms = deadline.remainingTime();
-        if (ms == 0 || interrupted)
+        if (ms == 0 || interruption.isRaised())
             return false;
         pa_context_rttime_restart(context, wakeUp, pa_rtclock_now() + pa_usec_t(ms) * PA_USEC_PER_MSEC);
         pa_threaded_mainloop_wait(loop);
@@ -218,7 +213,7 @@ bool PulseDevice::connectServer()
                      QDeadlineTimer(AnswerMs));
     if (answered && pa_context_get_state(context) == PA_CONTEXT_READY)
         return true;
-    dropServer(!interrupted);
+    dropServer(!interruption.isRaised());
     return false;
 }
 
@@ -238,7 +233,7 @@ bool PulseDevice::openStream(int sampleRate, int channels)
         && waitUntil([this] { return pa_stream_get_state(stream) != PA_STREAM_CREATING; }, QDeadlineTimer(AnswerMs))
         && pa_stream_get_state(stream) == PA_STREAM_READY;
     if (!ready) {
-        if (interrupted)
+        if (interruption.isRaised())
             releaseStream();
         else
             dropServer(true);
@@ -246,6 +241,7 @@ bool PulseDevice::openStream(int sampleRate, int channels)
     }
     streamRate = sampleRate;
     streamChannels = channels;
+    askQuestions();
     return true;
 }
 
@@ -265,7 +261,7 @@ bool PulseDevice::writeAll(const Pcm &pcm)
             room = pa_stream_writable_size(stream);
             return room > 0 && room != size_t(-1);
         }, giveUpAt);
-        if (interrupted)
+        if (interruption.isRaised())
             return false; // the stream stays for cut() to drop
         if (!asked || !streamGood()) {
             // A stalled server is left alone for a while; one that went away may be back at the next sound.
@@ -299,7 +295,7 @@ void PulseDevice::closeStream()
     if (!stream)
         return;
     Locked lock(loop);
-    if (streamGood() && !interrupted) {
+    if (streamGood() && !interruption.isRaised()) {
         // Draining also starts a stream that holds less than its pre-buffer.
         drained = false;
         pa_operation *op = pa_stream_drain(stream, [](pa_stream *, int, void *self) {
@@ -314,7 +310,7 @@ void PulseDevice::closeStream()
                 pa_operation_cancel(op);
             pa_operation_unref(op);
         }
-        if (op && !done && interrupted) {
+        if (op && !done && interruption.isRaised()) {
             dropStream();
             return;
         }
@@ -357,4 +353,29 @@ void PulseDevice::dropServer(bool retryLater)
     }
     if (retryLater)
         retryAt = QDeadlineTimer(RetryMs);
+    askQuestions();
+}
+
+void PulseDevice::askOutput(std::function<void(OutputLevel)> answer)
+{
+    if (!loop) {
+        answer(OutputLevel::Unknown);
+        return;
+    }
+    Locked lock(loop);
+    questions.push_back({std::move(answer), QDeadlineTimer(OutputCheckMs)});
+    if (streamGood())
+        askQuestions();
+}
+
+// With the loop locked: the questions still in time are asked about the stream; the others are
+// answered now, with nothing known.
+void PulseDevice::askQuestions()
+{
+    for (Question &question : std::exchange(questions, {})) {
+        if (streamGood() && !question.expires.hasExpired())
+            askStreamOutput(context, stream, std::move(question.answer));
+        else
+            question.answer(OutputLevel::Unknown);
+    }
 }

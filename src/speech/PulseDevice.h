@@ -1,16 +1,15 @@
 // The speakers: the desktop's sound server (PulseAudio, or PipeWire's PulseAudio service) through libpulse.
 #pragma once
 
+#include "Interruption.h"
 #include "SoundDevice.h"
 
 #include <QDeadlineTimer>
 #include <QTimer>
 
-#include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
+#include <vector>
 
 struct pa_context;
 struct pa_stream;
@@ -49,6 +48,10 @@ public:
     void interrupt() override;
     // Drops what the server holds and closes the stream, without waiting for the server.
     void cut() override;
+    // Asks about the stream that plays, or about the next one to open within OutputCheckMs, on the
+    // connection it plays through. The answer comes on libpulse's thread, or at once on this one; it
+    // comes late when no stream opens in time, which SoundQueue::askOutput bounds.
+    void askOutput(std::function<void(OutputLevel)> answer) override;
 
 private:
     bool writeSound(const Pcm &pcm);
@@ -64,6 +67,7 @@ private:
     void dropStream();
     void releaseStream();
     void dropServer(bool retryLater);
+    void askQuestions();
 
     std::function<void(bool)> report;
     pa_threaded_mainloop *loop; // made with the device, started at the first sound
@@ -75,10 +79,14 @@ private:
     int streamChannels = 0;
     bool drained = false;
     QDeadlineTimer retryAt;
-    std::atomic<bool> interrupted{false};
-    // Without a server a sound keeps its time here, unless interrupted.
-    std::mutex silenceMutex;
-    std::condition_variable silenceEnds;
+    // Ends the waits for the server, and without one the time a sound keeps silently.
+    Interruption interruption;
+    struct Question
+    {
+        std::function<void(OutputLevel)> answer;
+        QDeadlineTimer expires;
+    };
+    std::vector<Question> questions; // waiting for a stream, with the loop locked
     // Starts a stream that holds less than its pre-buffer once the caller is back in its event loop,
     // so a short sound with nothing after it is heard at once. Made at the first sound, so that they
     // belong to the thread that plays.

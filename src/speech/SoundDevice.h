@@ -1,6 +1,7 @@
 // Where decoded sound goes: the speakers, a WAV file, nowhere, or a test's log.
 #pragma once
 
+#include "OutputCheck.h"
 #include "Sound.h"
 
 class SoundDevice
@@ -11,9 +12,12 @@ public:
     virtual void play(const Pcm &pcm) = 0;
     // Lets what is still sounding end, then silences the device; harmless when nothing sounds.
     virtual void stop() = 0;
-    // The one call that may come from another thread: the play() or stop() under way returns as soon as
-    // it can, and so does every play() until cut().
+    // May come from another thread, as askOutput() may: the play() or stop() under way returns as soon
+    // as it can, and so does every play() until cut().
     virtual void interrupt() {}
     // Silences at once, dropping what is still buffered to be heard, and ends an interrupt().
     virtual void cut() { stop(); }
+    // Any thread: whether what it plays can be heard. `answer` runs once, on a thread of the device's
+    // choosing; a device that is not the speakers has nothing to tell.
+    virtual void askOutput(std::function<void(OutputLevel)> answer) { answer(OutputLevel::Unknown); }
 };

@@ -1,6 +1,10 @@
 #include "SoundQueue.h"
 
+#include <QTimer>
+
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 SoundQueue::SoundQueue(std::unique_ptr<SoundDevice> device, SampleCatalogue catalogue)
     : device(std::move(device)), output(this->device.get()), player(*output, std::move(catalogue)),
@@ -21,7 +25,6 @@ SoundQueue::~SoundQueue()
         ending = true;
         ++cuts;
     }
-    callDone.notify_all();
     output->interrupt();
     QMetaObject::invokeMethod(worker, [this] {
         device->cut();
@@ -64,19 +67,31 @@ void SoundQueue::cutSound()
     output->interrupt();
 }
 
-bool SoundQueue::busy() const
+void SoundQueue::askOutput(std::function<void(OutputLevel)> answer)
 {
-    std::lock_guard lock(mutex);
-    return playing || !items.empty();
+    // Only ever touched on the owner's thread: the first of the device's answer and the limit is given.
+    const auto pending = std::make_shared<std::function<void(OutputLevel)>>(std::move(answer));
+    const auto give = [pending](OutputLevel level) {
+        if (const auto answer = std::exchange(*pending, {}))
+            answer(level);
+    };
+    QTimer::singleShot(OutputCheckMs, this, [give] { give(OutputLevel::Unknown); });
+    output->askOutput([this, give](OutputLevel level) {
+        QMetaObject::invokeMethod(this, [give, level] { give(level); }, Qt::QueuedConnection);
+    });
 }
 
 void SoundQueue::append(Item item)
 {
-    std::lock_guard lock(mutex);
-    if (ending)
-        return;
-    items.push_back(std::move(item));
-    scheduleLocked();
+    {
+        std::lock_guard lock(mutex);
+        if (ending)
+            return;
+        items.push_back(std::move(item));
+        scheduleLocked();
+    }
+    if (!std::exchange(toldSounding, true) && soundingCall)
+        soundingCall(true);
 }
 
 void SoundQueue::scheduleLocked()
@@ -102,44 +117,52 @@ void SoundQueue::playQueued()
                 cutsHandled = cut;
                 continue;
             }
-            if (items.empty()) {
+            if (items.empty() || callOut) {
                 scheduled = false;
                 break;
             }
             item = std::move(items.front());
             items.pop_front();
+            if (item.kind == Item::Kind::Call) {
+                // The rest waits for the call to run on the owner's thread, which then schedules it again.
+                callOut = true;
+                QMetaObject::invokeMethod(this, [this, call = std::move(item.call)] { callBack(call); },
+                                          Qt::QueuedConnection);
+                continue;
+            }
             playing = true;
         }
         switch (item.kind) {
         case Item::Kind::Sample: player.PlaySample(item.id); break;
         case Item::Kind::File: player.PlaySoundFile(item.path); break;
         case Item::Kind::Stop: player.StopSound(); break;
-        case Item::Kind::Call: callBack(std::move(item.call)); break;
+        case Item::Kind::Call: break;
         }
     }
     // Back in this thread's event loop the device's own timers run: a short last sound starts, the
     // stream closes after a while.
-    QMetaObject::invokeMethod(this, [this] {
-        if (idleCall && !busy())
-            idleCall();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { tellIfSilent(); }, Qt::QueuedConnection);
 }
 
-void SoundQueue::callBack(std::function<void()> call)
+void SoundQueue::callBack(const std::function<void()> &call)
 {
-    unsigned sent = 0;
+    call();
     {
         std::lock_guard lock(mutex);
-        sent = ++callsSent;
+        callOut = false;
+        if (!items.empty())
+            scheduleLocked();
     }
-    QMetaObject::invokeMethod(this, [this, call = std::move(call)] {
-        call();
-        {
-            std::lock_guard lock(mutex);
-            ++callsRun;
-        }
-        callDone.notify_all();
-    }, Qt::QueuedConnection);
-    std::unique_lock lock(mutex);
-    callDone.wait(lock, [&] { return callsRun >= sent || ending; });
+    tellIfSilent();
+}
+
+void SoundQueue::tellIfSilent()
+{
+    {
+        std::lock_guard lock(mutex);
+        if (playing || callOut || scheduled || !items.empty())
+            return;
+    }
+    if (std::exchange(toldSounding, false) && soundingCall)
+        soundingCall(false);
 }

@@ -10,7 +10,6 @@
 #include <QThread>
 
 #include <atomic>
-#include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -34,10 +33,12 @@ public:
     void StopSound() override;
     // The sound that plays ends within one piece of about 93 ms, and the device drops what it holds.
     void cutSound() override;
-    // The queue's thread waits until `call` has run, so the next sound starts after it.
+    // The next sound starts once `call` has run; the queue's thread does not wait for it meanwhile.
     void whenHeard(std::function<void()> call) override;
-    bool busy() const override;
-    void whenIdle(std::function<void()> call) override { idleCall = std::move(call); }
+    void whenSounding(std::function<void(bool)> call) override { soundingCall = std::move(call); }
+    // Asks the device whether what it plays can be heard; `answer` runs on the owner's thread, once,
+    // within OutputCheckMs (Unknown when the device has not answered by then).
+    void askOutput(std::function<void(OutputLevel)> answer);
 
 private:
     struct Item
@@ -51,7 +52,9 @@ private:
     void scheduleLocked();
     // On the queue's thread.
     void playQueued();
-    void callBack(std::function<void()> call);
+    // On the thread that owns the queue.
+    void callBack(const std::function<void()> &call);
+    void tellIfSilent();
 
     std::unique_ptr<SoundDevice> device;
     SoundDevice *const output; // the same device, for interrupt(), which any thread may call
@@ -59,15 +62,16 @@ private:
     QThread thread;
     QObject *worker; // lives on `thread`: what is posted to it runs there
 
-    mutable std::mutex mutex; // guards what follows, up to `cuts`
-    std::condition_variable callDone;
+    std::mutex mutex; // guards what follows, up to `cuts`
     std::deque<Item> items;
     bool playing = false;   // an item taken from `items` is under way
     bool scheduled = false; // playQueued() is posted or running
+    bool callOut = false;   // a whenHeard() call is posted and has not run: nothing plays until it has
     bool ending = false;
-    unsigned callsSent = 0, callsRun = 0;
     std::atomic<unsigned> cuts{0}; // written with the mutex held, read by the player between pieces
 
     unsigned cutsHandled = 0; // on the queue's thread: the device has been cut for these
-    std::function<void()> idleCall;
+    // On the owner's thread: what soundingCall was last told.
+    bool toldSounding = false;
+    std::function<void(bool)> soundingCall;
 };

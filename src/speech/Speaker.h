@@ -25,8 +25,7 @@ public:
     // Runs `call` on the caller's thread once every sound asked for before it has been played, and
     // before any asked for after it starts. A cut drops sounds, never calls.
     virtual void whenHeard(std::function<void()> call) { call(); }
-    // True while a sound plays or waits to be played.
-    virtual bool busy() const { return false; }
-    // `call` runs on the caller's thread each time the last sound asked for has been played.
-    virtual void whenIdle(std::function<void()> call) { (void)call; }
+    // Registered once: `call` runs on the caller's thread with true as a sound is asked for while none
+    // plays or waits, and with false once the last sound asked for has been played.
+    virtual void whenSounding(std::function<void(bool sounding)> call) { (void)call; }
 };

@@ -25,8 +25,8 @@ public:
 };
 
 // Logs PlaySample identifiers, stops and file paths without decoding anything. With a clock, a
-// file moves it on by `fileSeconds`, so a long sound is testable without waiting. While `held`, a
-// sound plays until the test calls `ended`.
+// file moves it on by `fileSeconds`, so a long sound is testable without waiting. The test tells
+// the window through `sounding` when a sound begins and ends.
 class RecordingSpeaker final : public Speaker
 {
 public:
@@ -39,16 +39,14 @@ public:
             clock->advanceMs(qint64(fileSeconds) * 1000);
     }
     void clear() { ids.clear(); files.clear(); stops = 0; }
-    bool busy() const override { return held; }
-    void whenIdle(std::function<void()> call) override { ended = std::move(call); }
+    void whenSounding(std::function<void(bool)> call) override { sounding = std::move(call); }
 
     std::vector<int> ids;
     QStringList files;
     int stops = 0;
     FakeClock *clock = nullptr;
     int fileSeconds = 0;
-    bool held = false;
-    std::function<void()> ended;
+    std::function<void(bool)> sounding;
 };
 
 // "30 34 11" -> {30, 34, 11}, so test tables can hold identifier lists as text.
