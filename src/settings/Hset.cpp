@@ -1,5 +1,6 @@
 #include "Hset.h"
 
+#include "AccessibleAs.h"
 #include "AlarmFiles.h"
 #include "FileProblemTexts.h"
 #include "FocusButton.h"
@@ -180,6 +181,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     : QWidget(parent, Qt::Window), shared(shared), services(std::move(services))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    AccessibleAs::mark(this, AccessibleAs::Dialog);
     setWindowTitle(QStringLiteral("ALARM SET"));
     // Escape closes it as its close button does: nothing is saved.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -199,6 +201,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
 
     Picture2 = makeLabel(this, QRect(113, 12, 33, 33));
     Picture2->setAlignment(Qt::AlignCenter);
+    AccessibleAs::mark(Picture2, AccessibleAs::Silent);
     if (const QPixmap icon(QStringLiteral(":/pictures/icon.png")); !icon.isNull())
         Picture2->setPixmap(icon.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
@@ -215,6 +218,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
 
     // The grid's controls keep their places in the window: their container only shifts them by its top.
     grid = new QWidget(this);
+    AccessibleAs::mark(grid, AccessibleAs::Table);
     grid->setGeometry(0, GridTop, ClientWidth, GridBottom - GridTop);
     for (int i = 0; i < int(Label2.size()); ++i) {
         const int top = (i >= 2 && i <= 4) ? 81 : 82;
@@ -256,6 +260,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Label15->setBuddy(Text1);
     stateHeading = makeLabel(grid, QRect(StateLeft, 82 - GridTop, StateWidth, 17));
     announcement = new QLabel(this, Qt::Tool);
+    AccessibleAs::mark(announcement, AccessibleAs::Notification);
 
     blinkTime = QApplication::cursorFlashTime();
     cursorRest.setSingleShot(true);
