@@ -31,7 +31,7 @@ private slots:
             }
         }
         // A pattern that no longer matches how the code asks would leave nothing to check.
-        QVERIFY2(seen.size() > 80, QByteArray::number(seen.size()));
+        QVERIFY2(seen.size() > 100, QByteArray::number(seen.size()));
     }
     void everyLanguage()
     {

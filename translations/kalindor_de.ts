@@ -301,6 +301,109 @@
     </message>
 </context>
 <context>
+    <name>Hset</name>
+    <message>
+        <source>N° Set</source>
+        <translation>N° Set</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Klingel</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Termin</translation>
+    </message>
+    <message>
+        <source>Personnel wave files</source>
+        <translation>Persönliche wave dateien</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Announce time every : </source>
+        <translation>Zeitansage alle : </translation>
+    </message>
+    <message>
+        <source>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</source>
+        <translation>minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</translation>
+    </message>
+    <message>
+        <source>Next ring</source>
+        <translation>Nächster Alarm</translation>
+    </message>
+    <message>
+        <source>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</source>
+        <translation>Tag des Monats (5), * für jeden Tag oder Wochentage: Mo-Fr, Sa,So</translation>
+    </message>
+    <message>
+        <source>Month 1 to 12, or * for every month</source>
+        <translation>Monat 1 bis 12 oder * für jeden Monat</translation>
+    </message>
+    <message>
+        <source>Year in four digits (2026), or * for every year</source>
+        <translation>Jahr vierstellig (2026) oder * für jedes Jahr</translation>
+    </message>
+    <message>
+        <source>Hour 0 to 23 without a leading zero, or * for every hour</source>
+        <translation>Stunde 0 bis 23 ohne führende Null oder * für jede Stunde</translation>
+    </message>
+    <message>
+        <source>Minute 0 to 59 without a leading zero, or * for every minute</source>
+        <translation>Minute 0 bis 59 ohne führende Null oder * für jede Minute</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Space chooses this sound</source>
+        <translation>Leertaste wählt diesen Klang</translation>
+    </message>
+    <message>
+        <source>Space chooses a wave file</source>
+        <translation>Leertaste wählt eine Wave-Datei</translation>
+    </message>
+    <message>
+        <source>Save the alarms and the interval, then close the window</source>
+        <translation>Alarme und Intervall speichern, dann das Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>
+        <translation>Beispiel: Tag %1, Monat %2, Jahr %3, Stunde %4, Minute %5, Datei %6</translation>
+    </message>
+    <message>
+        <source>The ten alarms</source>
+        <translation>Die zehn Alarme</translation>
+    </message>
+</context>
+<context>
     <name>SoundNotice</name>
     <message>
         <source>No sound output: alarms cannot be heard</source>

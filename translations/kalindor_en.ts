@@ -301,6 +301,109 @@
     </message>
 </context>
 <context>
+    <name>Hset</name>
+    <message>
+        <source>N° Set</source>
+        <translation>N° Set</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Meeting</translation>
+    </message>
+    <message>
+        <source>Personnel wave files</source>
+        <translation>Personnel wave files</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Announce time every : </source>
+        <translation>Announce time every : </translation>
+    </message>
+    <message>
+        <source>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</source>
+        <translation>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</translation>
+    </message>
+    <message>
+        <source>Next ring</source>
+        <translation>Next ring</translation>
+    </message>
+    <message>
+        <source>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</source>
+        <translation>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</translation>
+    </message>
+    <message>
+        <source>Month 1 to 12, or * for every month</source>
+        <translation>Month 1 to 12, or * for every month</translation>
+    </message>
+    <message>
+        <source>Year in four digits (2026), or * for every year</source>
+        <translation>Year in four digits (2026), or * for every year</translation>
+    </message>
+    <message>
+        <source>Hour 0 to 23 without a leading zero, or * for every hour</source>
+        <translation>Hour 0 to 23 without a leading zero, or * for every hour</translation>
+    </message>
+    <message>
+        <source>Minute 0 to 59 without a leading zero, or * for every minute</source>
+        <translation>Minute 0 to 59 without a leading zero, or * for every minute</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Space chooses this sound</source>
+        <translation>Space chooses this sound</translation>
+    </message>
+    <message>
+        <source>Space chooses a wave file</source>
+        <translation>Space chooses a wave file</translation>
+    </message>
+    <message>
+        <source>Save the alarms and the interval, then close the window</source>
+        <translation>Save the alarms and the interval, then close the window</translation>
+    </message>
+    <message>
+        <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>
+        <translation>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</translation>
+    </message>
+    <message>
+        <source>The ten alarms</source>
+        <translation>The ten alarms</translation>
+    </message>
+</context>
+<context>
     <name>SoundNotice</name>
     <message>
         <source>No sound output: alarms cannot be heard</source>

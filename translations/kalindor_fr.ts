@@ -301,6 +301,109 @@
     </message>
 </context>
 <context>
+    <name>Hset</name>
+    <message>
+        <source>N° Set</source>
+        <translation>N° Set</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Sonnerie</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Rendez-vous</translation>
+    </message>
+    <message>
+        <source>Personnel wave files</source>
+        <translation>Fichiers wave personnel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>Announce time every : </source>
+        <translation>Annoncer l'heure toutes les : </translation>
+    </message>
+    <message>
+        <source>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</source>
+        <translation>minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</translation>
+    </message>
+    <message>
+        <source>Next ring</source>
+        <translation>Prochaine alarme</translation>
+    </message>
+    <message>
+        <source>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</source>
+        <translation>Jour du mois (5), * pour tous les jours, ou des jours de la semaine : Lun-Ven, Sam,Dim</translation>
+    </message>
+    <message>
+        <source>Month 1 to 12, or * for every month</source>
+        <translation>Mois de 1 à 12, ou * pour tous les mois</translation>
+    </message>
+    <message>
+        <source>Year in four digits (2026), or * for every year</source>
+        <translation>Année en quatre chiffres (2026), ou * pour toutes les années</translation>
+    </message>
+    <message>
+        <source>Hour 0 to 23 without a leading zero, or * for every hour</source>
+        <translation>Heure de 0 à 23 sans zéro devant, ou * pour toutes les heures</translation>
+    </message>
+    <message>
+        <source>Minute 0 to 59 without a leading zero, or * for every minute</source>
+        <translation>Minute de 0 à 59 sans zéro devant, ou * pour toutes les minutes</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Space chooses this sound</source>
+        <translation>Espace choisit ce son</translation>
+    </message>
+    <message>
+        <source>Space chooses a wave file</source>
+        <translation>Espace choisit un fichier wave</translation>
+    </message>
+    <message>
+        <source>Save the alarms and the interval, then close the window</source>
+        <translation>Enregistrer les alarmes et l'intervalle, puis fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>
+        <translation>Exemple : jour %1, mois %2, année %3, heure %4, minute %5, fichier %6</translation>
+    </message>
+    <message>
+        <source>The ten alarms</source>
+        <translation>Les dix alarmes</translation>
+    </message>
+</context>
+<context>
     <name>SoundNotice</name>
     <message>
         <source>No sound output: alarms cannot be heard</source>
