@@ -178,6 +178,11 @@
         <source>Alarm %1 snoozed until %2</source>
         <translation>Alarm %1 snoozed until %2</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a day and a month's name</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>AnnouncementSchedule</name>
@@ -275,6 +280,11 @@
     <message>
         <source>END</source>
         <translation>END</translation>
+    </message>
+    <message>
+        <source>%1 %3 %2  %4</source>
+        <comment>weekday, day, month, year</comment>
+        <translation>%1 %3 %2  %4</translation>
     </message>
 </context>
 <context>
@@ -488,6 +498,11 @@
     <message>
         <source>%1 seconds</source>
         <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>the clock's format</comment>
+        <translation>h:mm AP</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,7 @@ struct Words
     QString silentNotice;             // what the notice of such a row adds
     QString oneDay;                   // "%1 Tag" where the count needs the singular
     QString snoozed;                  // "Alarme 1 reportée à 03:01"
+    QString dayMonth;                 // "31. April"
 };
 
 Words wordsIn(Language language)
@@ -82,6 +83,7 @@ Words wordsIn(Language language)
     words.silentNotice = texts.translate("AlarmTexts", "no sound chosen");
     words.oneDay = texts.translate("AlarmTexts", "%1 d", "one day");
     words.snoozed = texts.translate("AlarmTexts", "Alarm %1 snoozed until %2");
+    words.dayMonth = texts.translate("AlarmTexts", "%1 %2", "a day and a month's name");
     return words;
 }
 
@@ -93,11 +95,10 @@ const Words &wordsFor(Language language)
 }
 
 // A date that does not exist cannot be a QDate: "31 avril", "31. April", "29 February 2027".
-QString impossibleDateText(const AlarmBoxes &boxes, const QLocale &locale, Language language)
+QString impossibleDateText(const AlarmBoxes &boxes, const Words &words)
 {
     const int month = boxes[1].toInt();
-    QString text = boxes[0] + (language == German ? QStringLiteral(". ") : QStringLiteral(" "))
-        + locale.standaloneMonthName(month, QLocale::LongFormat);
+    QString text = words.dayMonth.arg(boxes[0], words.locale.standaloneMonthName(month, QLocale::LongFormat));
     if (boxes[2] != QLatin1String("*"))
         text += u' ' + boxes[2];
     return text;
@@ -116,7 +117,7 @@ QString untilText(qint64 ms, const Words &words, const QLocale &locale)
     return parts.join(u' ');
 }
 
-QString reasonText(const AlarmState &state, const Words &words, const QLocale &locale, Language language)
+QString reasonText(const AlarmState &state, const Words &words)
 {
     switch (state.kind) {
     case AlarmState::BadBox: {
@@ -128,7 +129,7 @@ QString reasonText(const AlarmState &state, const Words &words, const QLocale &l
                                           : words.typeInstead.arg(box, quoted, state.suggestion);
     }
     case AlarmState::NoSuchDate:
-        return words.noSuchDate.arg(impossibleDateText(state.boxes, locale, language));
+        return words.noSuchDate.arg(impossibleDateText(state.boxes, words));
     case AlarmState::Past:
         return words.past;
     case AlarmState::Silent:
@@ -152,7 +153,7 @@ QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Langu
     const Words &words = wordsFor(language);
     const QLocale &locale = words.locale;
     if (state.kind != AlarmState::Rings)
-        return reasonText(state, words, locale, language);
+        return reasonText(state, words);
     const QDateTime next = zone.at(state.next);
     return locale.toString(next, next.date().year() == zone.at(nowMs).date().year() ? words.rowDate : words.rowDateYear);
 }
@@ -180,7 +181,7 @@ QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone
         return words.spoken.arg(name, words.off);
     if (state.kind == AlarmState::Silent)
         return words.spoken.arg(name, words.silent);
-    return words.neverRings.arg(name, reasonText(state, words, locale, language));
+    return words.neverRings.arg(name, reasonText(state, words));
 }
 
 QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
@@ -197,7 +198,7 @@ QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, L
         else if (state.kind == AlarmState::Silent)
             lines << words.row.arg(alarm, words.silent);
         else if (state.kind != AlarmState::Off)
-            lines << words.neverRings.arg(alarm, reasonText(state, words, locale, language));
+            lines << words.neverRings.arg(alarm, reasonText(state, words));
     }
     return lines.isEmpty() ? words.noneSet : lines.join(u'\n');
 }

@@ -27,13 +27,9 @@ QString calendarLine(const QDate &date, Language language)
     if (language < French || language > English || !date.isValid())
         return {};
     const Texts texts(language);
-    const QString weekday = texts.translate("CalendarText", Weekdays[size_t(date.dayOfWeek() % 7)]);
-    const QString month = texts.translate("CalendarText", Months[size_t(date.month() - 1)]);
-    const QString dayPiece = u' ' + QString::number(date.day()) + u' ';
-    const QString year = QString::number(date.year());
-    if (language == English)
-        return weekday + u' ' + month + dayPiece + u' ' + year;
-    return weekday + dayPiece + month + u' ' + year;
+    return texts.translate("CalendarText", "%1 %3 %2  %4", "weekday, day, month, year")
+        .arg(texts.translate("CalendarText", Weekdays[size_t(date.dayOfWeek() % 7)]), QString::number(date.day()),
+             texts.translate("CalendarText", Months[size_t(date.month() - 1)]), QString::number(date.year()));
 }
 
 QString exitCaption(Language language)

@@ -34,7 +34,7 @@ QString spokenTime(const QTime &time, Language language)
 {
     const Texts texts(language);
     // English speaks the twelve-hour clock, as its flag does; French counts 0 and 1 as singular.
-    const QString clock = language == English ? time.toString(QStringLiteral("h:mm AP")) : time.toString(QStringLiteral("HH:mm"));
+    const QString clock = time.toString(texts.translate("SpokenTexts", "h:mm AP", "the clock's format"));
     const int s = time.second();
     const bool singular = language == French ? s <= 1 : s == 1;
     const QString seconds = singular ? texts.translate("SpokenTexts", "%1 second") : texts.translate("SpokenTexts", "%1 seconds");
