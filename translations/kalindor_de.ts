@@ -71,12 +71,12 @@
         <translation>ddd d. MMM yyyy HH:mm</translation>
     </message>
     <message>
-        <source>dddd d MMMM 'at' HH:mm</source>
-        <translation>dddd, d. MMMM 'um' HH:mm</translation>
+        <source>dddd d MMMM &apos;at&apos; HH:mm</source>
+        <translation>dddd, d. MMMM &apos;um&apos; HH:mm</translation>
     </message>
     <message>
-        <source>dddd d MMMM yyyy 'at' HH:mm</source>
-        <translation>dddd, d. MMMM yyyy 'um' HH:mm</translation>
+        <source>dddd d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>dddd, d. MMMM yyyy &apos;um&apos; HH:mm</translation>
     </message>
     <message>
         <source>dddd HH:mm</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <comment>a day and a month's name</comment>
+        <comment>a day and a month&apos;s name</comment>
         <translation>%1. %2</translation>
     </message>
 </context>
@@ -459,7 +459,7 @@
         <translation>Info</translation>
     </message>
     <message>
-        <source>Kalindor's version and a system-information button</source>
+        <source>Kalindor&apos;s version and a system-information button</source>
         <translation>Die Version von Kalindor und eine Schaltfläche für Systeminformationen</translation>
     </message>
     <message>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>h:mm AP</source>
-        <comment>the clock's format</comment>
+        <comment>the clock&apos;s format</comment>
         <translation>HH:mm</translation>
     </message>
 </context>
@@ -509,7 +509,7 @@
     <name>Texts</name>
     <message>
         <source>en_GB</source>
-        <comment>the locale of the language's dates and numbers</comment>
+        <comment>the locale of the language&apos;s dates and numbers</comment>
         <translation>de_DE</translation>
     </message>
 </context>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>%1 does not exist</source>
-        <translation>le %1 n'existe pas</translation>
+        <translation>le %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>date has passed</source>
@@ -71,12 +71,12 @@
         <translation>ddd d MMM yyyy HH:mm</translation>
     </message>
     <message>
-        <source>dddd d MMMM 'at' HH:mm</source>
-        <translation>dddd d MMMM 'à' HH:mm</translation>
+        <source>dddd d MMMM &apos;at&apos; HH:mm</source>
+        <translation>dddd d MMMM &apos;à&apos; HH:mm</translation>
     </message>
     <message>
-        <source>dddd d MMMM yyyy 'at' HH:mm</source>
-        <translation>dddd d MMMM yyyy 'à' HH:mm</translation>
+        <source>dddd d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>dddd d MMMM yyyy &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>dddd HH:mm</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>No alarm is set.</source>
-        <translation>Aucune alarme n'est réglée.</translation>
+        <translation>Aucune alarme n&apos;est réglée.</translation>
     </message>
     <message>
         <source>Alarms saved</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Kalindor is closed: alarm %1 will not ring</source>
-        <translation>Kalindor est fermé : l'alarme %1 ne sonnera pas</translation>
+        <translation>Kalindor est fermé : l&apos;alarme %1 ne sonnera pas</translation>
     </message>
     <message>
         <source>Kalindor is closed: alarms %1 will not ring</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <comment>a day and a month's name</comment>
+        <comment>a day and a month&apos;s name</comment>
         <translation>%1 %2</translation>
     </message>
 </context>
@@ -188,15 +188,15 @@
     <name>AnnouncementSchedule</name>
     <message>
         <source>Time announcement: every %1 minutes</source>
-        <translation>Annonce de l'heure : toutes les %1 minutes</translation>
+        <translation>Annonce de l&apos;heure : toutes les %1 minutes</translation>
     </message>
     <message>
         <source>Time announcement: every minute</source>
-        <translation>Annonce de l'heure : chaque minute</translation>
+        <translation>Annonce de l&apos;heure : chaque minute</translation>
     </message>
     <message>
         <source>Time announcement: never</source>
-        <translation>Annonce de l'heure : jamais</translation>
+        <translation>Annonce de l&apos;heure : jamais</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@
     <name>FileProblemTexts</name>
     <message>
         <source>not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>permission denied</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation>Les réglages n'ont pas pu être enregistrés.</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>Announce time every : </source>
-        <translation>Annoncer l'heure toutes les : </translation>
+        <translation>Annoncer l&apos;heure toutes les : </translation>
     </message>
     <message>
         <source>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>Save the alarms and the interval, then close the window</source>
-        <translation>Enregistrer les alarmes et l'intervalle, puis fermer la fenêtre</translation>
+        <translation>Enregistrer les alarmes et l&apos;intervalle, puis fermer la fenêtre</translation>
     </message>
     <message>
         <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>
@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>Speak the time in French</source>
-        <translation>Dire l'heure en français</translation>
+        <translation>Dire l&apos;heure en français</translation>
     </message>
     <message>
         <source>German</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Speak the time in German</source>
-        <translation>Dire l'heure en allemand</translation>
+        <translation>Dire l&apos;heure en allemand</translation>
     </message>
     <message>
         <source>English</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Speak the time in English</source>
-        <translation>Dire l'heure en anglais</translation>
+        <translation>Dire l&apos;heure en anglais</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -452,15 +452,15 @@
     </message>
     <message>
         <source>Silence the alarm sound</source>
-        <translation>Faire taire l'alarme</translation>
+        <translation>Faire taire l&apos;alarme</translation>
     </message>
     <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <source>Kalindor's version and a system-information button</source>
-        <translation>La version de Kalindor et un bouton d'informations système</translation>
+        <source>Kalindor&apos;s version and a system-information button</source>
+        <translation>La version de Kalindor et un bouton d&apos;informations système</translation>
     </message>
     <message>
         <source>End Kalindor</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Space or Enter speaks the time</source>
-        <translation>Espace ou Entrée dit l'heure</translation>
+        <translation>Espace ou Entrée dit l&apos;heure</translation>
     </message>
     <message>
         <source>Space or Enter speaks the date</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Set the alarms and the announcement interval</source>
-        <translation>Régler les alarmes et l'intervalle des annonces</translation>
+        <translation>Régler les alarmes et l&apos;intervalle des annonces</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>h:mm AP</source>
-        <comment>the clock's format</comment>
+        <comment>the clock&apos;s format</comment>
         <translation>HH:mm</translation>
     </message>
 </context>
@@ -509,7 +509,7 @@
     <name>Texts</name>
     <message>
         <source>en_GB</source>
-        <comment>the locale of the language's dates and numbers</comment>
+        <comment>the locale of the language&apos;s dates and numbers</comment>
         <translation>fr_FR</translation>
     </message>
 </context>
