@@ -8,8 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # qt6-wayland: the window opens natively on a Wayland desktop, not through XWayland.
+# qt6-tools-dev and qt6-l10n-tools: the build compiles Kalindor's translation files.
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev libpulse-dev libsoxr-dev fonts-dejavu-core
-    qt6-translations-l10n qt6-wayland)
+    qt6-translations-l10n qt6-wayland qt6-tools-dev qt6-l10n-tools)
 # The black-box tests (Debian's python3) start the real program under a virtual display and a private
 # session bus at a chosen time, with a private sound server whose output they record; the packaging test
 # checks the desktop files and builds and inspects the Debian package. They answer notifications with a

@@ -2,6 +2,7 @@
 #include "info.h"
 
 #include "AboutText.h"
+#include "AccessibleAs.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -114,7 +115,9 @@ info::info(InfoServices services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
+    AccessibleAs::mark(this, AccessibleAs::Dialog);
     picIcon = new QLabel(this);
+    AccessibleAs::mark(picIcon, AccessibleAs::Silent);
     picIcon->setFixedSize(64, 64);
     // QIcon picks icon@2x.png on a scaled desktop, which a plain QPixmap would not.
     picIcon->setPixmap(QIcon(QStringLiteral(":/pictures/icon.png")).pixmap(QSize(64, 64), devicePixelRatioF()));

@@ -69,7 +69,3 @@ bool playsNothing(const AlarmRecord &record);
 
 // Gong, then ring, then the meeting reminder (gong, ring, phrase of the language), as selected.
 std::vector<SampleId> optionSamples(const AlarmRecord &record, Language language);
-
-// The sound that stands in for alarm 1's empty wave-file caption.
-inline const QString DefaultAlarmFile = QStringLiteral("C:\\WINDOWS\\MEDIA\\The Microsoft Sound.wav");
-inline const QString NoWaveFile = QStringLiteral("Browse");

@@ -1,5 +1,7 @@
 #include "AlarmScheduler.h"
 
+#include "Texts.h"
+
 std::array<AlarmBoxes, 10> readBoxes(const AlarmRows &rows)
 {
     std::array<AlarmBoxes, 10> boxes;
@@ -30,12 +32,5 @@ void soundAlarms(AlarmRows &rows, const AlarmRecords &table, std::bitset<10> rin
 
 QString stopMessage(Language language)
 {
-    switch (language) {
-    case German:
-        return QStringLiteral("Sie müssen tun was Sie vor hatten, also werde ich 1 minute weiter machen");
-    case English:
-        return QStringLiteral("You must do what do you want, then I  continue during 1 minute");
-    default:
-        return QStringLiteral("Vous devez faire ce que vous avez a faire,Donc je vais continuer pendant 1 minute");
-    }
+    return Texts(language).translate("AlarmScheduler", "You must do what do you want, then I  continue during 1 minute");
 }

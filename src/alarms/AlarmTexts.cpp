@@ -1,15 +1,17 @@
 #include "AlarmTexts.h"
 
+#include "Texts.h"
+
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-// One column per language: sentences here, names of days, months and numbers from the locale.
+// The sentences of one language; names of days, months and numbers come from its locale.
 struct Words
 {
-    const char *locale;
+    QLocale locale;
     QString alarm;          // "Alarme %1"
     std::array<QString, 5> boxes;
     QString quote;          // a box's text quoted
@@ -32,74 +34,71 @@ struct Words
     QString silentNotice;             // what the notice of such a row adds
     QString oneDay;                   // "%1 Tag" where the count needs the singular
     QString snoozed;                  // "Alarme 1 reportée à 03:01"
+    QString dayMonth;                 // "31. April"
 };
 
-const std::array<Words, 3> WordsByLanguage = {{
-    {"fr_FR", QStringLiteral("Alarme %1"),
-     {QStringLiteral("Jour"), QStringLiteral("Mois"), QStringLiteral("Année"), QStringLiteral("Heure"),
-      QStringLiteral("Minute")},
-     QStringLiteral("« %1 »"), QStringLiteral("%1 %2 : tapez %3"), QStringLiteral("%1 %2 : ne sonne jamais"),
-     QStringLiteral("%1 vide : ne sonne jamais"), QStringLiteral("arrêtée"),
-     QStringLiteral("le %1 n'existe pas"), QStringLiteral("date passée"), QStringLiteral("ddd d MMM HH:mm"),
-     QStringLiteral("ddd d MMM yyyy HH:mm"), QStringLiteral("dddd d MMMM 'à' HH:mm"),
-     QStringLiteral("dddd d MMMM yyyy 'à' HH:mm"), QStringLiteral("dddd HH:mm"), QStringLiteral("%1 : %2, dans %3"), QStringLiteral("%1 : ne sonnera pas, %2"),
-     QStringLiteral("Aucune alarme n'est réglée."), QStringLiteral("Alarmes enregistrées"), QStringLiteral("%1 j"),
-     QStringLiteral("%1 h"), QStringLiteral("%1 min"), QStringLiteral("Prochaine alarme : %1"),
-     QStringLiteral("Aucune alarme à venir"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — manquée"),
-     QStringLiteral("Répéter dans 10 min"), QStringLiteral("son coupé"), QStringLiteral("volume à zéro"),
-     QStringLiteral("Kalindor est fermé : l'alarme %1 ne sonnera pas"),
-     QStringLiteral("Kalindor est fermé : les alarmes %1 ne sonneront pas"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1 : %2"), QStringLiteral("%1 : %2"),
-     QStringLiteral("aucun son choisi : cliquez sur Gong, Sonnerie, Rendez-vous ou Browse"),
-     QStringLiteral("aucun son choisi"), QStringLiteral("%1 j"), QStringLiteral("Alarme %1 reportée à %2")},
-    {"de_DE", QStringLiteral("Alarm %1"),
-     {QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"), QStringLiteral("Stunde"),
-      QStringLiteral("Minute")},
-     QStringLiteral("„%1“"), QStringLiteral("%1 %2: %3 eingeben"), QStringLiteral("%1 %2: klingelt nie"),
-     QStringLiteral("%1 leer: klingelt nie"), QStringLiteral("aus"), QStringLiteral("Den %1 gibt es nicht"),
-     QStringLiteral("Datum schon vergangen"), QStringLiteral("ddd d. MMM HH:mm"), QStringLiteral("ddd d. MMM yyyy HH:mm"),
-     QStringLiteral("dddd, d. MMMM 'um' HH:mm"),
-     QStringLiteral("dddd, d. MMMM yyyy 'um' HH:mm"), QStringLiteral("dddd HH:mm"),
-     QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: klingelt nicht. %2"),
-     QStringLiteral("Kein Alarm ist gestellt."), QStringLiteral("Alarme gespeichert"), QStringLiteral("%1 Tagen"),
-     QStringLiteral("%1 Std."), QStringLiteral("%1 Min."), QStringLiteral("Nächster Alarm: %1"),
-     QStringLiteral("Kein Alarm steht an"), QStringLiteral("%1 — %2"), QStringLiteral("%1 — %2 — verpasst"),
-     QStringLiteral("In 10 Min. wiederholen"), QStringLiteral("Ton stummgeschaltet"), QStringLiteral("Lautstärke auf null"),
-     QStringLiteral("Kalindor ist beendet: Alarm %1 klingelt nicht"),
-     QStringLiteral("Kalindor ist beendet: die Alarme %1 klingeln nicht"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1: %2"), QStringLiteral("%1: %2"),
-     QStringLiteral("Kein Ton gewählt: Gong, Klingel, Termin oder Browse anklicken"),
-     QStringLiteral("kein Ton gewählt"), QStringLiteral("%1 Tag"), QStringLiteral("Alarm %1 pausiert bis %2")},
-    {"en_GB", QStringLiteral("Alarm %1"),
-     {QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"), QStringLiteral("Hour"),
-      QStringLiteral("Minute")},
-     QStringLiteral("‘%1’"), QStringLiteral("%1 %2: type %3"), QStringLiteral("%1 %2: never rings"),
-     QStringLiteral("%1 empty: never rings"), QStringLiteral("off"), QStringLiteral("%1 does not exist"),
-     QStringLiteral("date has passed"), QStringLiteral("ddd d MMM HH:mm"), QStringLiteral("ddd d MMM yyyy HH:mm"),
-     QStringLiteral("dddd d MMMM 'at' HH:mm"),
-     QStringLiteral("dddd d MMMM yyyy 'at' HH:mm"), QStringLiteral("dddd HH:mm"),
-     QStringLiteral("%1: %2, in %3"), QStringLiteral("%1: will not ring, %2"), QStringLiteral("No alarm is set."),
-     QStringLiteral("Alarms saved"), QStringLiteral("%1 d"), QStringLiteral("%1 h"), QStringLiteral("%1 min"),
-     QStringLiteral("Next alarm: %1"), QStringLiteral("No upcoming alarm"), QStringLiteral("%1 — %2"),
-     QStringLiteral("%1 — %2 — missed"), QStringLiteral("Snooze 10 min"), QStringLiteral("sound muted"),
-     QStringLiteral("volume at zero"), QStringLiteral("Kalindor is closed: alarm %1 will not ring"),
-     QStringLiteral("Kalindor is closed: alarms %1 will not ring"), QStringLiteral("%1 (%2)"),
-     QStringLiteral("%1: %2"), QStringLiteral("%1: %2"),
-     QStringLiteral("no sound chosen: click Gong, Ring, Meeting or Browse"), QStringLiteral("no sound chosen"),
-     QStringLiteral("%1 d"), QStringLiteral("Alarm %1 snoozed until %2")},
-}};
+Words wordsIn(Language language)
+{
+    const Texts texts(language);
+    Words words;
+    words.locale = texts.locale();
+    words.alarm = texts.translate("AlarmTexts", "Alarm %1");
+    words.boxes[0] = texts.translate("AlarmTexts", "Day");
+    words.boxes[1] = texts.translate("AlarmTexts", "Month");
+    words.boxes[2] = texts.translate("AlarmTexts", "Year");
+    words.boxes[3] = texts.translate("AlarmTexts", "Hour");
+    words.boxes[4] = texts.translate("AlarmTexts", "Minute");
+    words.quote = texts.translate("AlarmTexts", "‘%1’");
+    words.typeInstead = texts.translate("AlarmTexts", "%1 %2: type %3");
+    words.neverMatches = texts.translate("AlarmTexts", "%1 %2: never rings");
+    words.empty = texts.translate("AlarmTexts", "%1 empty: never rings");
+    words.off = texts.translate("AlarmTexts", "off");
+    words.noSuchDate = texts.translate("AlarmTexts", "%1 does not exist");
+    words.past = texts.translate("AlarmTexts", "date has passed");
+    words.rowDate = texts.translate("AlarmTexts", "ddd d MMM HH:mm");
+    words.rowDateYear = texts.translate("AlarmTexts", "ddd d MMM yyyy HH:mm");
+    words.summaryDate = texts.translate("AlarmTexts", "dddd d MMMM 'at' HH:mm");
+    words.summaryDateYear = texts.translate("AlarmTexts", "dddd d MMMM yyyy 'at' HH:mm");
+    words.soonDate = texts.translate("AlarmTexts", "dddd HH:mm");
+    words.rings = texts.translate("AlarmTexts", "%1: %2, in %3");
+    words.neverRings = texts.translate("AlarmTexts", "%1: will not ring, %2");
+    words.noneSet = texts.translate("AlarmTexts", "No alarm is set.");
+    words.summaryTitle = texts.translate("AlarmTexts", "Alarms saved");
+    words.days = texts.translate("AlarmTexts", "%1 d", "days");
+    words.hours = texts.translate("AlarmTexts", "%1 h");
+    words.minutes = texts.translate("AlarmTexts", "%1 min");
+    words.next = texts.translate("AlarmTexts", "Next alarm: %1");
+    words.noNext = texts.translate("AlarmTexts", "No upcoming alarm");
+    words.ringing = texts.translate("AlarmTexts", "%1 — %2");
+    words.missed = texts.translate("AlarmTexts", "%1 — %2 — missed");
+    words.snooze = texts.translate("AlarmTexts", "Snooze 10 min");
+    words.muted = texts.translate("AlarmTexts", "sound muted");
+    words.zero = texts.translate("AlarmTexts", "volume at zero");
+    words.closingOne = texts.translate("AlarmTexts", "Kalindor is closed: alarm %1 will not ring");
+    words.closingMany = texts.translate("AlarmTexts", "Kalindor is closed: alarms %1 will not ring");
+    words.closingItem = texts.translate("AlarmTexts", "%1 (%2)");
+    words.row = texts.translate("AlarmTexts", "%1: %2", "a row and its state");
+    words.spoken = texts.translate("AlarmTexts", "%1: %2", "an alarm and when it rings, for screen readers");
+    words.silent = texts.translate("AlarmTexts", "no sound chosen: click Gong, Ring, Meeting or Browse");
+    words.silentNotice = texts.translate("AlarmTexts", "no sound chosen");
+    words.oneDay = texts.translate("AlarmTexts", "%1 d", "one day");
+    words.snoozed = texts.translate("AlarmTexts", "Alarm %1 snoozed until %2");
+    words.dayMonth = texts.translate("AlarmTexts", "%1 %2", "a day and a month's name");
+    return words;
+}
 
+// Asked for at every keystroke in ALARM SET, ten rows at a time: each language is read once.
 const Words &wordsFor(Language language)
 {
-    return WordsByLanguage[size_t(std::clamp<int>(language, French, English))];
+    static const std::array<Words, 3> all = {wordsIn(French), wordsIn(German), wordsIn(English)};
+    return all[size_t(std::clamp<int>(language, French, English))];
 }
 
 // A date that does not exist cannot be a QDate: "31 avril", "31. April", "29 February 2027".
-QString impossibleDateText(const AlarmBoxes &boxes, const QLocale &locale, Language language)
+QString impossibleDateText(const AlarmBoxes &boxes, const Words &words)
 {
     const int month = boxes[1].toInt();
-    QString text = boxes[0] + (language == German ? QStringLiteral(". ") : QStringLiteral(" "))
-        + locale.standaloneMonthName(month, QLocale::LongFormat);
+    QString text = words.dayMonth.arg(boxes[0], words.locale.standaloneMonthName(month, QLocale::LongFormat));
     if (boxes[2] != QLatin1String("*"))
         text += u' ' + boxes[2];
     return text;
@@ -118,7 +117,7 @@ QString untilText(qint64 ms, const Words &words, const QLocale &locale)
     return parts.join(u' ');
 }
 
-QString reasonText(const AlarmState &state, const Words &words, const QLocale &locale, Language language)
+QString reasonText(const AlarmState &state, const Words &words)
 {
     switch (state.kind) {
     case AlarmState::BadBox: {
@@ -130,7 +129,7 @@ QString reasonText(const AlarmState &state, const Words &words, const QLocale &l
                                           : words.typeInstead.arg(box, quoted, state.suggestion);
     }
     case AlarmState::NoSuchDate:
-        return words.noSuchDate.arg(impossibleDateText(state.boxes, locale, language));
+        return words.noSuchDate.arg(impossibleDateText(state.boxes, words));
     case AlarmState::Past:
         return words.past;
     case AlarmState::Silent:
@@ -152,9 +151,9 @@ AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, const AlarmRecor
 QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
 {
     const Words &words = wordsFor(language);
-    const QLocale locale(QLatin1String(words.locale));
+    const QLocale &locale = words.locale;
     if (state.kind != AlarmState::Rings)
-        return reasonText(state, words, locale, language);
+        return reasonText(state, words);
     const QDateTime next = zone.at(state.next);
     return locale.toString(next, next.date().year() == zone.at(nowMs).date().year() ? words.rowDate : words.rowDateYear);
 }
@@ -173,7 +172,7 @@ QString ringDate(qint64 ms, qint64 nowMs, const Zone &zone, const Words &words, 
 QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
 {
     const Words &words = wordsFor(language);
-    const QLocale locale(QLatin1String(words.locale));
+    const QLocale &locale = words.locale;
     const QString name = words.alarm.arg(alarm);
     // The same words as the save summary's, where it says why a row never rings.
     if (state.kind == AlarmState::Rings)
@@ -182,13 +181,13 @@ QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone
         return words.spoken.arg(name, words.off);
     if (state.kind == AlarmState::Silent)
         return words.spoken.arg(name, words.silent);
-    return words.neverRings.arg(name, reasonText(state, words, locale, language));
+    return words.neverRings.arg(name, reasonText(state, words));
 }
 
 QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
 {
     const Words &words = wordsFor(language);
-    const QLocale locale(QLatin1String(words.locale));
+    const QLocale &locale = words.locale;
     QStringList lines;
     for (size_t k = 0; k < states.size(); ++k) {
         const AlarmState &state = states[k];
@@ -199,7 +198,7 @@ QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, L
         else if (state.kind == AlarmState::Silent)
             lines << words.row.arg(alarm, words.silent);
         else if (state.kind != AlarmState::Off)
-            lines << words.neverRings.arg(alarm, reasonText(state, words, locale, language));
+            lines << words.neverRings.arg(alarm, reasonText(state, words));
     }
     return lines.isEmpty() ? words.noneSet : lines.join(u'\n');
 }
@@ -219,7 +218,7 @@ QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone,
     }
     if (!next)
         return words.noNext;
-    return words.next.arg(ringDate(*next, nowMs, zone, words, QLocale(QLatin1String(words.locale)), true));
+    return words.next.arg(ringDate(*next, nowMs, zone, words, words.locale, true));
 }
 
 QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output, bool silent)
@@ -238,7 +237,7 @@ QString ringingNotice(int alarm, const QString &clockText, Language language, Ou
 QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64 nowMs, const Zone &zone, Language language)
 {
     const Words &words = wordsFor(language);
-    const QLocale locale(QLatin1String(words.locale));
+    const QLocale &locale = words.locale;
     QStringList ahead;
     for (size_t k = 0; k < rings.size(); ++k) {
         if (!rings[k] || *rings[k] <= nowMs || *rings[k] - nowMs > 24 * 60 * MinuteMs)
@@ -265,7 +264,7 @@ QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Lan
     const QDateTime at = zone.at(atMs);
     const QString when = at.date() == zone.at(nowMs).date()
         ? at.toString(QStringLiteral("HH:mm"))
-        : QLocale(QLatin1String(words.locale)).toString(at, words.rowDate);
+        : words.locale.toString(at, words.rowDate);
     return words.missed.arg(words.alarm.arg(alarm), when);
 }
 

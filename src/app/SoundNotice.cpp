@@ -1,14 +1,12 @@
 #include "SoundNotice.h"
 
+#include "Texts.h"
+
 #include <QTextStream>
 
 QString noSoundText(Language language)
 {
-    switch (language) {
-    case German: return QStringLiteral("Keine Tonausgabe: Alarme sind nicht zu hören");
-    case English: return QStringLiteral("No sound output: alarms cannot be heard");
-    default: return QStringLiteral("Aucune sortie son : les alarmes ne peuvent pas être entendues");
-    }
+    return Texts(language).translate("SoundNotice", "No sound output: alarms cannot be heard");
 }
 
 void SoundNotice::soundPlayed(bool heard)

@@ -1,9 +1,7 @@
 #include "AnnouncementSchedule.h"
 
 #include "TextNumber.h"
-
-#include <algorithm>
-#include <array>
+#include "Texts.h"
 
 bool announcementDue(double interval, QStringView minutes)
 {
@@ -25,26 +23,13 @@ bool announcementDue(double interval, QStringView minutes)
     return false;
 }
 
-namespace {
-struct IntervalWords
-{
-    QString every, everyMinute, never;
-};
-const std::array<IntervalWords, 3> IntervalWordsByLanguage = {{
-    {QStringLiteral("Annonce de l'heure : toutes les %1 minutes"), QStringLiteral("Annonce de l'heure : chaque minute"),
-     QStringLiteral("Annonce de l'heure : jamais")},
-    {QStringLiteral("Zeitansage: alle %1 Minuten"), QStringLiteral("Zeitansage: jede Minute"), QStringLiteral("Zeitansage: nie")},
-    {QStringLiteral("Time announcement: every %1 minutes"), QStringLiteral("Time announcement: every minute"),
-     QStringLiteral("Time announcement: never")},
-}};
-} // namespace
-
 QString intervalText(const QString &interval, Language language)
 {
-    const IntervalWords &words = IntervalWordsByLanguage[size_t(std::clamp<int>(language, French, English))];
+    const Texts texts(language);
     const double minutes = leadingNumber(interval);
     // Minute "00" is due at every interval that announces at all.
     if (!announcementDue(minutes, u"00"))
-        return words.never;
-    return minutes == 1 ? words.everyMinute : words.every.arg(minutes);
+        return texts.translate("AnnouncementSchedule", "Time announcement: never");
+    return minutes == 1 ? texts.translate("AnnouncementSchedule", "Time announcement: every minute")
+                        : texts.translate("AnnouncementSchedule", "Time announcement: every %1 minutes").arg(minutes);
 }

@@ -1,5 +1,6 @@
 #include "HorP.h"
 
+#include "AccessibleAs.h"
 #include "AlarmScheduler.h"
 #include "AlarmTexts.h"
 #include "AnnouncementSchedule.h"
@@ -98,6 +99,7 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
       announcements(shared, speaker, clock)
 {
     installWindowAccessibility(); // before anything asks how this window looks to a screen reader
+    AccessibleAs::mark(this, AccessibleAs::Window);
     setFixedSize(359, 95);
     QIcon icon(QStringLiteral(":/pictures/icon.png"));
     icon.addFile(QStringLiteral(":/pictures/icon_32.png"));
@@ -118,6 +120,8 @@ HorP::HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices ser
     Label1 = clockBox<NotifyingLabel>(this, {5, 4, 107, 34});
     Label4 = clockBox<QLabel>(this, {117, 4, 48, 35});
     Label2 = clockBox<NotifyingLabel>(this, {169, 4, 163, 35});
+    for (QLabel *box : {static_cast<QLabel *>(Label1), Label4, static_cast<QLabel *>(Label2)})
+        AccessibleAs::mark(box, AccessibleAs::Silent); // the clock stop reads the time they hold
     const int lefts2[] = {11, 30, 49, 68, 86};
     for (size_t i = 0; i < Image2.size(); ++i) {
         Image2[i] = new GlyphSlot(glyphs, this);

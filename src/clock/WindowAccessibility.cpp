@@ -1,11 +1,9 @@
 #include "WindowAccessibility.h"
 
+#include "AccessibleAs.h"
 #include "ClickableLabel.h"
 #include "ClockStop.h"
 #include "GlyphSlot.h"
-#include "HorP.h"
-#include "Hset.h"
-#include "info.h"
 
 #include <QAccessibleWidget>
 #include <QDialogButtonBox>
@@ -226,8 +224,11 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
         return nullptr;
     QWidget *widget = static_cast<QWidget *>(object);
     // Classes without their own meta-object are asked for under their base's name.
-    // ALARM SET's boxes only: Qt's own dialogs keep Qt's own interface.
-    if (className == QLatin1String("QLineEdit") && qobject_cast<Hset *>(widget->window()))
+    // The boxes of Kalindor's own windows only: Qt's own dialogs keep Qt's own interface.
+    const auto ownWindow = [](const QWidget *window) {
+        return AccessibleAs::is(window, AccessibleAs::Window) || AccessibleAs::is(window, AccessibleAs::Dialog);
+    };
+    if (className == QLatin1String("QLineEdit") && ownWindow(widget->window()))
         return new AccessibleBox(static_cast<QLineEdit *>(widget));
     if (auto *label = dynamic_cast<ClickableLabel *>(widget); label && className == QLatin1String("QLabel")) {
         return new AccessiblePressable(
@@ -249,29 +250,18 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
             },
             [] { return std::nullopt; });
     }
-    if (auto *settings = qobject_cast<Hset *>(widget->parentWidget()); settings && widget == settings->grid)
+    if (AccessibleAs::is(widget, AccessibleAs::Table))
         return new AccessibleGrid(widget);
-    if (auto *settings = qobject_cast<Hset *>(widget->parentWidget()); settings && widget == settings->announcement)
-        return new AccessibleAnnouncement(settings->announcement);
-    // Called for each class from the most derived up; a window is matched by its own class only.
-    if (className == QLatin1String(HorP::staticMetaObject.className())) {
-        // The clock boxes too: the clock stop reads the time they hold.
-        auto *clock = static_cast<HorP *>(object);
-        return new AccessibleWindow(clock, QAccessible::Window, [clock](const QWidget *child) {
-            return dynamic_cast<const GlyphSlot *>(child) != nullptr || child == clock->Label1 || child == clock->Label2
-                || child == clock->Label4;
-        });
-    }
-    if (className == QLatin1String(Hset::staticMetaObject.className())) {
-        auto *settings = static_cast<Hset *>(object);
-        return new AccessibleWindow(settings, QAccessible::Dialog,
-                                    [settings](const QWidget *child) { return child == settings->Picture2; });
-    }
-    if (className == QLatin1String(info::staticMetaObject.className())) {
-        // Its icon, and the plain frames that draw its separating lines.
-        auto *about = static_cast<info *>(object);
-        return new AccessibleWindow(about, QAccessible::Dialog, [about](const QWidget *child) {
-            return child == about->picIcon || child->metaObject() == &QFrame::staticMetaObject;
+    if (auto *label = qobject_cast<QLabel *>(widget); label && AccessibleAs::is(label, AccessibleAs::Notification))
+        return new AccessibleAnnouncement(label);
+    // Called for each class from the most derived up; a window is matched by its own class only. Left out:
+    // the digit pictures (the clock boxes carry the time they draw, and the clock stop reads it), the
+    // pictures a window marks as saying nothing, and the plain frames that draw separating lines.
+    if (className == QLatin1String(object->metaObject()->className()) && ownWindow(widget)) {
+        const auto role = AccessibleAs::is(widget, AccessibleAs::Window) ? QAccessible::Window : QAccessible::Dialog;
+        return new AccessibleWindow(widget, role, [](const QWidget *child) {
+            return dynamic_cast<const GlyphSlot *>(child) != nullptr || AccessibleAs::is(child, AccessibleAs::Silent)
+                || child->metaObject() == &QFrame::staticMetaObject;
         });
     }
     if (className == QLatin1String(QMessageBox::staticMetaObject.className())) {

@@ -21,7 +21,6 @@ constexpr qsizetype ZoneWidth = 14;
 constexpr int OptionFields = 8; // fields 1-8 take zones; field 9 is the rest of the line
 // Ten lines of paths and numbers never come near this; a larger file is not ours, so its head is enough.
 constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
-const QString Browse = QStringLiteral("Browse");
 
 // Files of this program are UTF-8; a line that is not valid UTF-8 was written by the Windows original
 // in a Western code page, where accented paths are Windows-1252. Lines are decided one by one because
@@ -223,7 +222,7 @@ AlarmRecord defaultAlarmRecord()
     AlarmRecord record;
     for (int i = 0; i < OptionFields; ++i)
         record.field(i) = QStringLiteral("0");
-    record.waveFile = Browse;
+    record.waveFile = NoWaveFile;
     return record;
 }
 
@@ -267,7 +266,7 @@ AlarmRecord readAlarmTableLine(QStringView line)
     for (int i = 0; i < count; ++i)
         record.field(i) = trimSpaces(fields[i]).toString();
     if (record.waveFile.isEmpty())
-        record.waveFile = Browse;
+        record.waveFile = NoWaveFile;
     return record;
 }
 

@@ -1,36 +1,22 @@
 #include "FileProblemTexts.h"
 
-#include <algorithm>
+#include "Texts.h"
+
 #include <array>
 
 namespace {
-const std::array<QString, 3> StoreFailedByLanguage = {
-    QStringLiteral("Les réglages n'ont pas pu être enregistrés."),
-    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
-    QStringLiteral("The settings could not be saved."),
-};
-const std::array<QString, 3> LoadFailedByLanguage = {
-    QStringLiteral("Un fichier de réglages ne peut pas être lu. Kalindor ne le modifiera pas avant son prochain "
-                   "démarrage."),
-    QStringLiteral("Eine Einstellungsdatei kann nicht gelesen werden. Kalindor ändert sie bis zum nächsten Start "
-                   "nicht."),
-    QStringLiteral("A settings file cannot be read. Kalindor will not change it until it is started again."),
-};
-
 // "path: reason". Reasons the system gives (a full disk, an I/O error) come in its own words.
 QString describe(const FileProblem &problem, Language language)
 {
-    static const std::array<std::array<QString, 3>, 3> reasons = {{
-        {QStringLiteral("ce n'est pas un fichier ordinaire"), QStringLiteral("keine gewöhnliche Datei"),
-         QStringLiteral("not a regular file")},
-        {QStringLiteral("accès refusé"), QStringLiteral("Zugriff verweigert"), QStringLiteral("permission denied")},
-        {QStringLiteral("illisible au chargement, laissé tel quel"),
-         QStringLiteral("beim Laden unlesbar, bleibt unverändert"),
-         QStringLiteral("unreadable when loaded, left as it is")},
-    }};
+    // In the order of FileProblem's kinds.
+    static const std::array<const char *, 3> reasons = {
+        QT_TRANSLATE_NOOP("FileProblemTexts", "not a regular file"),
+        QT_TRANSLATE_NOOP("FileProblemTexts", "permission denied"),
+        QT_TRANSLATE_NOOP("FileProblemTexts", "unreadable when loaded, left as it is"),
+    };
     const QString reason = problem.kind == FileProblem::System
         ? problem.detail
-        : reasons[problem.kind][std::clamp<int>(language, French, English)];
+        : Texts(language).translate("FileProblemTexts", reasons[problem.kind]);
     return problem.path + QStringLiteral(": ") + reason;
 }
 
@@ -44,10 +30,13 @@ QString withFiles(QString text, const QList<FileProblem> &problems, Language lan
 
 QString loadFailureText(const QList<FileProblem> &problems, Language language)
 {
-    return withFiles(LoadFailedByLanguage[std::clamp<int>(language, French, English)], problems, language);
+    return withFiles(
+        Texts(language).translate("FileProblemTexts",
+                                  "A settings file cannot be read. Kalindor will not change it until it is started again."),
+        problems, language);
 }
 
 QString storeFailureText(const QList<FileProblem> &problems, Language language)
 {
-    return withFiles(StoreFailedByLanguage[std::clamp<int>(language, French, English)], problems, language);
+    return withFiles(Texts(language).translate("FileProblemTexts", "The settings could not be saved."), problems, language);
 }

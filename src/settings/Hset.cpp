@@ -1,8 +1,10 @@
 #include "Hset.h"
 
+#include "AccessibleAs.h"
 #include "AlarmFiles.h"
 #include "FileProblemTexts.h"
 #include "FocusButton.h"
+#include "Texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +50,6 @@ constexpr int ClientWidth = StateLeft + StateWidth + 4;
 constexpr int ClientHeight = 336;
 constexpr int OptionFields = 3;
 constexpr int WaveColumn = 3;
-const QString Browse = QStringLiteral("Browse");
 const QColor Grey(192, 192, 192);
 
 struct Captions
@@ -58,39 +59,32 @@ struct Captions
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
-// Indexed by CurrentLanguage: French, German, English.
-const std::array<Captions, 3> CaptionsByLanguage = {{
-    {{QStringLiteral("N° Set"), QStringLiteral("Jour"), QStringLiteral("Mois"), QStringLiteral("Année"),
-      QStringLiteral("Heure"), QStringLiteral("Minutes"), QStringLiteral("Gong"), QStringLiteral("Sonnerie"),
-      QStringLiteral("Rendez-vous"), QStringLiteral("Fichiers wave personnel")},
-     QStringLiteral("Sauver"), QStringLiteral("Annoncer l'heure toutes les : "),
-     QStringLiteral("minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"), QStringLiteral("Prochaine alarme"),
-     {QStringLiteral("Jour du mois (5), * pour tous les jours, ou des jours de la semaine : Lun-Ven, Sam,Dim"),
-      QStringLiteral("Mois de 1 à 12, ou * pour tous les mois"),
-      QStringLiteral("Année en quatre chiffres (2026), ou * pour toutes les années"),
-      QStringLiteral("Heure de 0 à 23 sans zéro devant, ou * pour toutes les heures"),
-      QStringLiteral("Minute de 0 à 59 sans zéro devant, ou * pour toutes les minutes")}},
-    {{QStringLiteral("N° Set"), QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr"),
-      QStringLiteral("Stunden"), QStringLiteral("Minuten"), QStringLiteral("Gong"), QStringLiteral("Klingel"),
-      QStringLiteral("Termin"), QStringLiteral("Persönliche wave dateien")},
-     QStringLiteral("Sichern"), QStringLiteral("Zeitansage alle : "),
-     QStringLiteral("minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"), QStringLiteral("Nächster Alarm"),
-     {QStringLiteral("Tag des Monats (5), * für jeden Tag oder Wochentage: Mo-Fr, Sa,So"),
-      QStringLiteral("Monat 1 bis 12 oder * für jeden Monat"),
-      QStringLiteral("Jahr vierstellig (2026) oder * für jedes Jahr"),
-      QStringLiteral("Stunde 0 bis 23 ohne führende Null oder * für jede Stunde"),
-      QStringLiteral("Minute 0 bis 59 ohne führende Null oder * für jede Minute")}},
-    {{QStringLiteral("N° Set"), QStringLiteral("Day"), QStringLiteral("Month"), QStringLiteral("Year"),
-      QStringLiteral("Hour"), QStringLiteral("Minute"), QStringLiteral("Gong"), QStringLiteral("Ring"),
-      QStringLiteral("Meeting"), QStringLiteral("Personnel wave files")},
-     QStringLiteral("Save"), QStringLiteral("Announce time every : "),
-     QStringLiteral("minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60"), QStringLiteral("Next ring"),
-     {QStringLiteral("Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun"),
-      QStringLiteral("Month 1 to 12, or * for every month"),
-      QStringLiteral("Year in four digits (2026), or * for every year"),
-      QStringLiteral("Hour 0 to 23 without a leading zero, or * for every hour"),
-      QStringLiteral("Minute 0 to 59 without a leading zero, or * for every minute")}},
-}};
+Captions captionsIn(Language language)
+{
+    const Texts texts(language);
+    Captions captions;
+    captions.headings[0] = texts.translate("Hset", "N° Set");
+    captions.headings[1] = texts.translate("Hset", "Day");
+    captions.headings[2] = texts.translate("Hset", "Month");
+    captions.headings[3] = texts.translate("Hset", "Year");
+    captions.headings[4] = texts.translate("Hset", "Hour");
+    captions.headings[5] = texts.translate("Hset", "Minute");
+    captions.headings[6] = texts.translate("Hset", "Gong");
+    captions.headings[7] = texts.translate("Hset", "Ring");
+    captions.headings[8] = texts.translate("Hset", "Meeting");
+    captions.headings[9] = texts.translate("Hset", "Personnel wave files");
+    captions.save = texts.translate("Hset", "Save");
+    captions.intervalCaption = texts.translate("Hset", "Announce time every : ");
+    captions.intervalHint = texts.translate("Hset", "minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60");
+    captions.state = texts.translate("Hset", "Next ring");
+    captions.dateBoxTips[0] =
+        texts.translate("Hset", "Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun");
+    captions.dateBoxTips[1] = texts.translate("Hset", "Month 1 to 12, or * for every month");
+    captions.dateBoxTips[2] = texts.translate("Hset", "Year in four digits (2026), or * for every year");
+    captions.dateBoxTips[3] = texts.translate("Hset", "Hour 0 to 23 without a leading zero, or * for every hour");
+    captions.dateBoxTips[4] = texts.translate("Hset", "Minute 0 to 59 without a leading zero, or * for every minute");
+    return captions;
+}
 
 // What assistive technology says of the grid: "Alarm 3, Day", what each kind of cell does, and the
 // example line read as an example.
@@ -98,31 +92,31 @@ struct Descriptions
 {
     QString alarm, option, waveFile, save, example, grid;
 };
-const std::array<Descriptions, 3> DescriptionsByLanguage = {{
-    {QStringLiteral("Alarme"), QStringLiteral("Espace choisit ce son"),
-     QStringLiteral("Espace choisit un fichier wave"),
-     QStringLiteral("Enregistrer les alarmes et l'intervalle, puis fermer la fenêtre"),
-     QStringLiteral("Exemple : jour %1, mois %2, année %3, heure %4, minute %5, fichier %6"),
-     QStringLiteral("Les dix alarmes")},
-    {QStringLiteral("Alarm"), QStringLiteral("Leertaste wählt diesen Klang"),
-     QStringLiteral("Leertaste wählt eine Wave-Datei"),
-     QStringLiteral("Alarme und Intervall speichern, dann das Fenster schließen"),
-     QStringLiteral("Beispiel: Tag %1, Monat %2, Jahr %3, Stunde %4, Minute %5, Datei %6"),
-     QStringLiteral("Die zehn Alarme")},
-    {QStringLiteral("Alarm"), QStringLiteral("Space chooses this sound"), QStringLiteral("Space chooses a wave file"),
-     QStringLiteral("Save the alarms and the interval, then close the window"),
-     QStringLiteral("Example: day %1, month %2, year %3, hour %4, minute %5, file %6"),
-     QStringLiteral("The ten alarms")},
-}};
 
+Descriptions descriptionsIn(Language language)
+{
+    const Texts texts(language);
+    Descriptions descriptions;
+    descriptions.alarm = texts.translate("Hset", "Alarm");
+    descriptions.option = texts.translate("Hset", "Space chooses this sound");
+    descriptions.waveFile = texts.translate("Hset", "Space chooses a wave file");
+    descriptions.save = texts.translate("Hset", "Save the alarms and the interval, then close the window");
+    descriptions.example = texts.translate("Hset", "Example: day %1, month %2, year %3, hour %4, minute %5, file %6");
+    descriptions.grid = texts.translate("Hset", "The ten alarms");
+    return descriptions;
+}
+
+// Read at every keystroke: each language once.
 const Descriptions &descriptionsFor(Language language)
 {
-    return DescriptionsByLanguage[std::clamp<int>(language, French, English)];
+    static const std::array<Descriptions, 3> all = {descriptionsIn(French), descriptionsIn(German), descriptionsIn(English)};
+    return all[size_t(std::clamp<int>(language, French, English))];
 }
 
 const Captions &captionsFor(Language language)
 {
-    return CaptionsByLanguage[std::clamp<int>(language, French, English)];
+    static const std::array<Captions, 3> all = {captionsIn(French), captionsIn(German), captionsIn(English)};
+    return all[size_t(std::clamp<int>(language, French, English))];
 }
 
 QLabel *makeLabel(QWidget *parent, QRect geometry)
@@ -180,6 +174,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     : QWidget(parent, Qt::Window), shared(shared), services(std::move(services))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    AccessibleAs::mark(this, AccessibleAs::Dialog);
     setWindowTitle(QStringLiteral("ALARM SET"));
     // Escape closes it as its close button does: nothing is saved.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -199,6 +194,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
 
     Picture2 = makeLabel(this, QRect(113, 12, 33, 33));
     Picture2->setAlignment(Qt::AlignCenter);
+    AccessibleAs::mark(Picture2, AccessibleAs::Silent);
     if (const QPixmap icon(QStringLiteral(":/pictures/icon.png")); !icon.isNull())
         Picture2->setPixmap(icon.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
@@ -215,6 +211,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
 
     // The grid's controls keep their places in the window: their container only shifts them by its top.
     grid = new QWidget(this);
+    AccessibleAs::mark(grid, AccessibleAs::Table);
     grid->setGeometry(0, GridTop, ClientWidth, GridBottom - GridTop);
     for (int i = 0; i < int(Label2.size()); ++i) {
         const int top = (i >= 2 && i <= 4) ? 81 : 82;
@@ -256,6 +253,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Label15->setBuddy(Text1);
     stateHeading = makeLabel(grid, QRect(StateLeft, 82 - GridTop, StateWidth, 17));
     announcement = new QLabel(this, Qt::Tool);
+    AccessibleAs::mark(announcement, AccessibleAs::Notification);
 
     blinkTime = QApplication::cursorFlashTime();
     cursorRest.setSingleShot(true);
@@ -427,7 +425,7 @@ void Hset::optionClicked(int alarm, int option)
 {
     for (int other = 0; other < OptionFields; ++other)
         optionLabel(alarm, other)->setCaption(other == option ? QStringLiteral("1") : QStringLiteral("0"));
-    waveFileLabel(alarm)->setText(Browse);
+    waveFileLabel(alarm)->setText(NoWaveFile);
     takeSoundChoice(alarm);
 }
 

@@ -26,6 +26,11 @@ struct AlarmRecord
 
 using AlarmRecords = std::array<AlarmRecord, 10>;
 
+// The wave-file caption of a row without a file of its own, in every language and in the files.
+inline const QString NoWaveFile = QStringLiteral("Browse");
+// The sound that stands in for alarm 1's empty wave-file caption.
+inline const QString DefaultAlarmFile = QStringLiteral("C:\\WINDOWS\\MEDIA\\The Microsoft Sound.wav");
+
 struct HPMOD
 {
     Language CurrentLanguage = French; // never saved: every run starts in French

@@ -1,0 +1,43 @@
+#include "Texts.h"
+
+#include <QTranslator>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace {
+// The files' language codes, in the order of Language.
+constexpr std::array<const char *, 3> Codes = {"fr", "de", "en"};
+
+// One translator per language, loaded at first use and never installed in the application: each text is
+// asked for in the language it is needed in (the window's, or --lang's), and Qt's own texts follow the
+// window's language by a translator of their own.
+const QTranslator &translator(int index)
+{
+    static const auto translators = [] {
+        std::array<std::unique_ptr<QTranslator>, Codes.size()> loaded;
+        for (size_t i = 0; i < Codes.size(); ++i) {
+            loaded[i] = std::make_unique<QTranslator>();
+            if (!loaded[i]->load(QStringLiteral(":/i18n/kalindor_%1.qm").arg(QLatin1String(Codes[i]))))
+                qWarning("kalindor: the %s texts are missing from this build", Codes[i]);
+        }
+        return loaded;
+    }();
+    return *translators[size_t(index)];
+}
+} // namespace
+
+Texts::Texts(Language language) : index(std::clamp<int>(language, French, English)) {}
+
+QString Texts::translate(const char *context, const char *source, const char *comment) const
+{
+    const QString text = translator(index).translate(context, source, comment);
+    // A text the files lack is said in English rather than not at all; the catalogue test fails on it.
+    return text.isNull() ? QString::fromUtf8(source) : text;
+}
+
+QLocale Texts::locale() const
+{
+    return QLocale(translate("Texts", "en_GB", "the locale of the language's dates and numbers"));
+}

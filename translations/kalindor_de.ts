@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_GB">
+<context>
+    <name>AlarmScheduler</name>
+    <message>
+        <source>You must do what do you want, then I  continue during 1 minute</source>
+        <translation>Sie müssen tun was Sie vor hatten, also werde ich 1 minute weiter machen</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmTexts</name>
+    <message>
+        <source>Alarm %1</source>
+        <translation>Alarm %1</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>‘%1’</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 %2: type %3</source>
+        <translation>%1 %2: %3 eingeben</translation>
+    </message>
+    <message>
+        <source>%1 %2: never rings</source>
+        <translation>%1 %2: klingelt nie</translation>
+    </message>
+    <message>
+        <source>%1 empty: never rings</source>
+        <translation>%1 leer: klingelt nie</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>Den %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>date has passed</source>
+        <translation>Datum schon vergangen</translation>
+    </message>
+    <message>
+        <source>ddd d MMM HH:mm</source>
+        <translation>ddd d. MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM yyyy HH:mm</source>
+        <translation>ddd d. MMM yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM &apos;at&apos; HH:mm</source>
+        <translation>dddd, d. MMMM &apos;um&apos; HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>dddd, d. MMMM yyyy &apos;um&apos; HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd HH:mm</source>
+        <translation>dddd HH:mm</translation>
+    </message>
+    <message>
+        <source>%1: %2, in %3</source>
+        <translation>%1: %2, in %3</translation>
+    </message>
+    <message>
+        <source>%1: will not ring, %2</source>
+        <translation>%1: klingelt nicht. %2</translation>
+    </message>
+    <message>
+        <source>No alarm is set.</source>
+        <translation>Kein Alarm ist gestellt.</translation>
+    </message>
+    <message>
+        <source>Alarms saved</source>
+        <translation>Alarme gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <comment>days</comment>
+        <translation>%1 Tagen</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>Next alarm: %1</source>
+        <translation>Nächster Alarm: %1</translation>
+    </message>
+    <message>
+        <source>No upcoming alarm</source>
+        <translation>Kein Alarm steht an</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — missed</source>
+        <translation>%1 — %2 — verpasst</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <translation>In 10 Min. wiederholen</translation>
+    </message>
+    <message>
+        <source>sound muted</source>
+        <translation>Ton stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>volume at zero</source>
+        <translation>Lautstärke auf null</translation>
+    </message>
+    <message>
+        <source>Kalindor is closed: alarm %1 will not ring</source>
+        <translation>Kalindor ist beendet: Alarm %1 klingelt nicht</translation>
+    </message>
+    <message>
+        <source>Kalindor is closed: alarms %1 will not ring</source>
+        <translation>Kalindor ist beendet: die Alarme %1 klingeln nicht</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row and its state</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an alarm and when it rings, for screen readers</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no sound chosen: click Gong, Ring, Meeting or Browse</source>
+        <translation>Kein Ton gewählt: Gong, Klingel, Termin oder Browse anklicken</translation>
+    </message>
+    <message>
+        <source>no sound chosen</source>
+        <translation>kein Ton gewählt</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <comment>one day</comment>
+        <translation>%1 Tag</translation>
+    </message>
+    <message>
+        <source>Alarm %1 snoozed until %2</source>
+        <translation>Alarm %1 pausiert bis %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a day and a month&apos;s name</comment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>AnnouncementSchedule</name>
+    <message>
+        <source>Time announcement: every %1 minutes</source>
+        <translation>Zeitansage: alle %1 Minuten</translation>
+    </message>
+    <message>
+        <source>Time announcement: every minute</source>
+        <translation>Zeitansage: jede Minute</translation>
+    </message>
+    <message>
+        <source>Time announcement: never</source>
+        <translation>Zeitansage: nie</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarText</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sontag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>%1 %3 %2  %4</source>
+        <comment>weekday, day, month, year</comment>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblemTexts</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>unreadable when loaded, left as it is</source>
+        <translation>beim Laden unlesbar, bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>A settings file cannot be read. Kalindor will not change it until it is started again.</source>
+        <translation>Eine Einstellungsdatei kann nicht gelesen werden. Kalindor ändert sie bis zum nächsten Start nicht.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Hset</name>
+    <message>
+        <source>N° Set</source>
+        <translation>N° Set</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Klingel</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Termin</translation>
+    </message>
+    <message>
+        <source>Personnel wave files</source>
+        <translation>Persönliche wave dateien</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Announce time every : </source>
+        <translation>Zeitansage alle : </translation>
+    </message>
+    <message>
+        <source>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</source>
+        <translation>minuten  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</translation>
+    </message>
+    <message>
+        <source>Next ring</source>
+        <translation>Nächster Alarm</translation>
+    </message>
+    <message>
+        <source>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</source>
+        <translation>Tag des Monats (5), * für jeden Tag oder Wochentage: Mo-Fr, Sa,So</translation>
+    </message>
+    <message>
+        <source>Month 1 to 12, or * for every month</source>
+        <translation>Monat 1 bis 12 oder * für jeden Monat</translation>
+    </message>
+    <message>
+        <source>Year in four digits (2026), or * for every year</source>
+        <translation>Jahr vierstellig (2026) oder * für jedes Jahr</translation>
+    </message>
+    <message>
+        <source>Hour 0 to 23 without a leading zero, or * for every hour</source>
+        <translation>Stunde 0 bis 23 ohne führende Null oder * für jede Stunde</translation>
+    </message>
+    <message>
+        <source>Minute 0 to 59 without a leading zero, or * for every minute</source>
+        <translation>Minute 0 bis 59 ohne führende Null oder * für jede Minute</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Space chooses this sound</source>
+        <translation>Leertaste wählt diesen Klang</translation>
+    </message>
+    <message>
+        <source>Space chooses a wave file</source>
+        <translation>Leertaste wählt eine Wave-Datei</translation>
+    </message>
+    <message>
+        <source>Save the alarms and the interval, then close the window</source>
+        <translation>Alarme und Intervall speichern, dann das Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>
+        <translation>Beispiel: Tag %1, Monat %2, Jahr %3, Stunde %4, Minute %5, Datei %6</translation>
+    </message>
+    <message>
+        <source>The ten alarms</source>
+        <translation>Die zehn Alarme</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNotice</name>
+    <message>
+        <source>No sound output: alarms cannot be heard</source>
+        <translation>Keine Tonausgabe: Alarme sind nicht zu hören</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenTexts</name>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Speak the time in French</source>
+        <translation>Die Uhrzeit auf Französisch sagen</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Speak the time in German</source>
+        <translation>Die Uhrzeit auf Deutsch sagen</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Speak the time in English</source>
+        <translation>Die Uhrzeit auf Englisch sagen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Silence the alarm sound</source>
+        <translation>Den Alarmton abschalten</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Kalindor&apos;s version and a system-information button</source>
+        <translation>Die Version von Kalindor und eine Schaltfläche für Systeminformationen</translation>
+    </message>
+    <message>
+        <source>End Kalindor</source>
+        <translation>Kalindor beenden</translation>
+    </message>
+    <message>
+        <source>Space or Enter speaks the time</source>
+        <translation>Leertaste oder Eingabetaste sagt die Uhrzeit an</translation>
+    </message>
+    <message>
+        <source>Space or Enter speaks the date</source>
+        <translation>Leertaste oder Eingabetaste sagt das Datum an</translation>
+    </message>
+    <message>
+        <source>Close this box</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Start a program that describes this computer</source>
+        <translation>Ein Programm starten, das diesen Computer beschreibt</translation>
+    </message>
+    <message>
+        <source>Set the alarms and the announcement interval</source>
+        <translation>Die Alarme und das Intervall der Ansagen einstellen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the time, then the seconds</comment>
+        <translation>%1 Uhr, %2</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>the clock&apos;s format</comment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale of the language&apos;s dates and numbers</comment>
+        <translation>de_DE</translation>
+    </message>
+</context>
+</TS>

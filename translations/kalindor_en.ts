@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="en_GB">
+<context>
+    <name>AlarmScheduler</name>
+    <message>
+        <source>You must do what do you want, then I  continue during 1 minute</source>
+        <translation>You must do what do you want, then I  continue during 1 minute</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmTexts</name>
+    <message>
+        <source>Alarm %1</source>
+        <translation>Alarm %1</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>‘%1’</source>
+        <translation>‘%1’</translation>
+    </message>
+    <message>
+        <source>%1 %2: type %3</source>
+        <translation>%1 %2: type %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: never rings</source>
+        <translation>%1 %2: never rings</translation>
+    </message>
+    <message>
+        <source>%1 empty: never rings</source>
+        <translation>%1 empty: never rings</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>date has passed</source>
+        <translation>date has passed</translation>
+    </message>
+    <message>
+        <source>ddd d MMM HH:mm</source>
+        <translation>ddd d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM yyyy HH:mm</source>
+        <translation>ddd d MMM yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM &apos;at&apos; HH:mm</source>
+        <translation>dddd d MMMM &apos;at&apos; HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>dddd d MMMM yyyy &apos;at&apos; HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd HH:mm</source>
+        <translation>dddd HH:mm</translation>
+    </message>
+    <message>
+        <source>%1: %2, in %3</source>
+        <translation>%1: %2, in %3</translation>
+    </message>
+    <message>
+        <source>%1: will not ring, %2</source>
+        <translation>%1: will not ring, %2</translation>
+    </message>
+    <message>
+        <source>No alarm is set.</source>
+        <translation>No alarm is set.</translation>
+    </message>
+    <message>
+        <source>Alarms saved</source>
+        <translation>Alarms saved</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <comment>days</comment>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Next alarm: %1</source>
+        <translation>Next alarm: %1</translation>
+    </message>
+    <message>
+        <source>No upcoming alarm</source>
+        <translation>No upcoming alarm</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — missed</source>
+        <translation>%1 — %2 — missed</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <translation>Snooze 10 min</translation>
+    </message>
+    <message>
+        <source>sound muted</source>
+        <translation>sound muted</translation>
+    </message>
+    <message>
+        <source>volume at zero</source>
+        <translation>volume at zero</translation>
+    </message>
+    <message>
+        <source>Kalindor is closed: alarm %1 will not ring</source>
+        <translation>Kalindor is closed: alarm %1 will not ring</translation>
+    </message>
+    <message>
+        <source>Kalindor is closed: alarms %1 will not ring</source>
+        <translation>Kalindor is closed: alarms %1 will not ring</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row and its state</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an alarm and when it rings, for screen readers</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no sound chosen: click Gong, Ring, Meeting or Browse</source>
+        <translation>no sound chosen: click Gong, Ring, Meeting or Browse</translation>
+    </message>
+    <message>
+        <source>no sound chosen</source>
+        <translation>no sound chosen</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <comment>one day</comment>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>Alarm %1 snoozed until %2</source>
+        <translation>Alarm %1 snoozed until %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a day and a month&apos;s name</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>AnnouncementSchedule</name>
+    <message>
+        <source>Time announcement: every %1 minutes</source>
+        <translation>Time announcement: every %1 minutes</translation>
+    </message>
+    <message>
+        <source>Time announcement: every minute</source>
+        <translation>Time announcement: every minute</translation>
+    </message>
+    <message>
+        <source>Time announcement: never</source>
+        <translation>Time announcement: never</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarText</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>END</translation>
+    </message>
+    <message>
+        <source>%1 %3 %2  %4</source>
+        <comment>weekday, day, month, year</comment>
+        <translation>%1 %3 %2  %4</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblemTexts</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>unreadable when loaded, left as it is</source>
+        <translation>unreadable when loaded, left as it is</translation>
+    </message>
+    <message>
+        <source>A settings file cannot be read. Kalindor will not change it until it is started again.</source>
+        <translation>A settings file cannot be read. Kalindor will not change it until it is started again.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>Hset</name>
+    <message>
+        <source>N° Set</source>
+        <translation>N° Set</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Meeting</translation>
+    </message>
+    <message>
+        <source>Personnel wave files</source>
+        <translation>Personnel wave files</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Announce time every : </source>
+        <translation>Announce time every : </translation>
+    </message>
+    <message>
+        <source>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</source>
+        <translation>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</translation>
+    </message>
+    <message>
+        <source>Next ring</source>
+        <translation>Next ring</translation>
+    </message>
+    <message>
+        <source>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</source>
+        <translation>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</translation>
+    </message>
+    <message>
+        <source>Month 1 to 12, or * for every month</source>
+        <translation>Month 1 to 12, or * for every month</translation>
+    </message>
+    <message>
+        <source>Year in four digits (2026), or * for every year</source>
+        <translation>Year in four digits (2026), or * for every year</translation>
+    </message>
+    <message>
+        <source>Hour 0 to 23 without a leading zero, or * for every hour</source>
+        <translation>Hour 0 to 23 without a leading zero, or * for every hour</translation>
+    </message>
+    <message>
+        <source>Minute 0 to 59 without a leading zero, or * for every minute</source>
+        <translation>Minute 0 to 59 without a leading zero, or * for every minute</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Space chooses this sound</source>
+        <translation>Space chooses this sound</translation>
+    </message>
+    <message>
+        <source>Space chooses a wave file</source>
+        <translation>Space chooses a wave file</translation>
+    </message>
+    <message>
+        <source>Save the alarms and the interval, then close the window</source>
+        <translation>Save the alarms and the interval, then close the window</translation>
+    </message>
+    <message>
+        <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>
+        <translation>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</translation>
+    </message>
+    <message>
+        <source>The ten alarms</source>
+        <translation>The ten alarms</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNotice</name>
+    <message>
+        <source>No sound output: alarms cannot be heard</source>
+        <translation>No sound output: alarms cannot be heard</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenTexts</name>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Speak the time in French</source>
+        <translation>Speak the time in French</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Speak the time in German</source>
+        <translation>Speak the time in German</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Speak the time in English</source>
+        <translation>Speak the time in English</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Silence the alarm sound</source>
+        <translation>Silence the alarm sound</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Kalindor&apos;s version and a system-information button</source>
+        <translation>Kalindor&apos;s version and a system-information button</translation>
+    </message>
+    <message>
+        <source>End Kalindor</source>
+        <translation>End Kalindor</translation>
+    </message>
+    <message>
+        <source>Space or Enter speaks the time</source>
+        <translation>Space or Enter speaks the time</translation>
+    </message>
+    <message>
+        <source>Space or Enter speaks the date</source>
+        <translation>Space or Enter speaks the date</translation>
+    </message>
+    <message>
+        <source>Close this box</source>
+        <translation>Close this box</translation>
+    </message>
+    <message>
+        <source>Start a program that describes this computer</source>
+        <translation>Start a program that describes this computer</translation>
+    </message>
+    <message>
+        <source>Set the alarms and the announcement interval</source>
+        <translation>Set the alarms and the announcement interval</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the time, then the seconds</comment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 second</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>the clock&apos;s format</comment>
+        <translation>h:mm AP</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale of the language&apos;s dates and numbers</comment>
+        <translation>en_GB</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_GB">
+<context>
+    <name>AlarmScheduler</name>
+    <message>
+        <source>You must do what do you want, then I  continue during 1 minute</source>
+        <translation>Vous devez faire ce que vous avez a faire,Donc je vais continuer pendant 1 minute</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmTexts</name>
+    <message>
+        <source>Alarm %1</source>
+        <translation>Alarme %1</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>‘%1’</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>%1 %2: type %3</source>
+        <translation>%1 %2 : tapez %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: never rings</source>
+        <translation>%1 %2 : ne sonne jamais</translation>
+    </message>
+    <message>
+        <source>%1 empty: never rings</source>
+        <translation>%1 vide : ne sonne jamais</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>arrêtée</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>le %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>date has passed</source>
+        <translation>date passée</translation>
+    </message>
+    <message>
+        <source>ddd d MMM HH:mm</source>
+        <translation>ddd d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM yyyy HH:mm</source>
+        <translation>ddd d MMM yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM &apos;at&apos; HH:mm</source>
+        <translation>dddd d MMMM &apos;à&apos; HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>dddd d MMMM yyyy &apos;à&apos; HH:mm</translation>
+    </message>
+    <message>
+        <source>dddd HH:mm</source>
+        <translation>dddd HH:mm</translation>
+    </message>
+    <message>
+        <source>%1: %2, in %3</source>
+        <translation>%1 : %2, dans %3</translation>
+    </message>
+    <message>
+        <source>%1: will not ring, %2</source>
+        <translation>%1 : ne sonnera pas, %2</translation>
+    </message>
+    <message>
+        <source>No alarm is set.</source>
+        <translation>Aucune alarme n&apos;est réglée.</translation>
+    </message>
+    <message>
+        <source>Alarms saved</source>
+        <translation>Alarmes enregistrées</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <comment>days</comment>
+        <translation>%1 j</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Next alarm: %1</source>
+        <translation>Prochaine alarme : %1</translation>
+    </message>
+    <message>
+        <source>No upcoming alarm</source>
+        <translation>Aucune alarme à venir</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — missed</source>
+        <translation>%1 — %2 — manquée</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <translation>Répéter dans 10 min</translation>
+    </message>
+    <message>
+        <source>sound muted</source>
+        <translation>son coupé</translation>
+    </message>
+    <message>
+        <source>volume at zero</source>
+        <translation>volume à zéro</translation>
+    </message>
+    <message>
+        <source>Kalindor is closed: alarm %1 will not ring</source>
+        <translation>Kalindor est fermé : l&apos;alarme %1 ne sonnera pas</translation>
+    </message>
+    <message>
+        <source>Kalindor is closed: alarms %1 will not ring</source>
+        <translation>Kalindor est fermé : les alarmes %1 ne sonneront pas</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a row and its state</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an alarm and when it rings, for screen readers</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>no sound chosen: click Gong, Ring, Meeting or Browse</source>
+        <translation>aucun son choisi : cliquez sur Gong, Sonnerie, Rendez-vous ou Browse</translation>
+    </message>
+    <message>
+        <source>no sound chosen</source>
+        <translation>aucun son choisi</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <comment>one day</comment>
+        <translation>%1 j</translation>
+    </message>
+    <message>
+        <source>Alarm %1 snoozed until %2</source>
+        <translation>Alarme %1 reportée à %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a day and a month&apos;s name</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>AnnouncementSchedule</name>
+    <message>
+        <source>Time announcement: every %1 minutes</source>
+        <translation>Annonce de l&apos;heure : toutes les %1 minutes</translation>
+    </message>
+    <message>
+        <source>Time announcement: every minute</source>
+        <translation>Annonce de l&apos;heure : chaque minute</translation>
+    </message>
+    <message>
+        <source>Time announcement: never</source>
+        <translation>Annonce de l&apos;heure : jamais</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarText</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Fevrier</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Aout</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Decembre</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>FIN</translation>
+    </message>
+    <message>
+        <source>%1 %3 %2  %4</source>
+        <comment>weekday, day, month, year</comment>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>FileProblemTexts</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>unreadable when loaded, left as it is</source>
+        <translation>illisible au chargement, laissé tel quel</translation>
+    </message>
+    <message>
+        <source>A settings file cannot be read. Kalindor will not change it until it is started again.</source>
+        <translation>Un fichier de réglages ne peut pas être lu. Kalindor ne le modifiera pas avant son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>Hset</name>
+    <message>
+        <source>N° Set</source>
+        <translation>N° Set</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Sonnerie</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Rendez-vous</translation>
+    </message>
+    <message>
+        <source>Personnel wave files</source>
+        <translation>Fichiers wave personnel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>Announce time every : </source>
+        <translation>Annoncer l&apos;heure toutes les : </translation>
+    </message>
+    <message>
+        <source>minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</source>
+        <translation>minutes   ex: 0 - 1 - 5 - 10 - 15 - 30 - 60</translation>
+    </message>
+    <message>
+        <source>Next ring</source>
+        <translation>Prochaine alarme</translation>
+    </message>
+    <message>
+        <source>Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun</source>
+        <translation>Jour du mois (5), * pour tous les jours, ou des jours de la semaine : Lun-Ven, Sam,Dim</translation>
+    </message>
+    <message>
+        <source>Month 1 to 12, or * for every month</source>
+        <translation>Mois de 1 à 12, ou * pour tous les mois</translation>
+    </message>
+    <message>
+        <source>Year in four digits (2026), or * for every year</source>
+        <translation>Année en quatre chiffres (2026), ou * pour toutes les années</translation>
+    </message>
+    <message>
+        <source>Hour 0 to 23 without a leading zero, or * for every hour</source>
+        <translation>Heure de 0 à 23 sans zéro devant, ou * pour toutes les heures</translation>
+    </message>
+    <message>
+        <source>Minute 0 to 59 without a leading zero, or * for every minute</source>
+        <translation>Minute de 0 à 59 sans zéro devant, ou * pour toutes les minutes</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Space chooses this sound</source>
+        <translation>Espace choisit ce son</translation>
+    </message>
+    <message>
+        <source>Space chooses a wave file</source>
+        <translation>Espace choisit un fichier wave</translation>
+    </message>
+    <message>
+        <source>Save the alarms and the interval, then close the window</source>
+        <translation>Enregistrer les alarmes et l&apos;intervalle, puis fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>
+        <translation>Exemple : jour %1, mois %2, année %3, heure %4, minute %5, fichier %6</translation>
+    </message>
+    <message>
+        <source>The ten alarms</source>
+        <translation>Les dix alarmes</translation>
+    </message>
+</context>
+<context>
+    <name>SoundNotice</name>
+    <message>
+        <source>No sound output: alarms cannot be heard</source>
+        <translation>Aucune sortie son : les alarmes ne peuvent pas être entendues</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenTexts</name>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Speak the time in French</source>
+        <translation>Dire l&apos;heure en français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Speak the time in German</source>
+        <translation>Dire l&apos;heure en allemand</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Speak the time in English</source>
+        <translation>Dire l&apos;heure en anglais</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Silence the alarm sound</source>
+        <translation>Faire taire l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Kalindor&apos;s version and a system-information button</source>
+        <translation>La version de Kalindor et un bouton d&apos;informations système</translation>
+    </message>
+    <message>
+        <source>End Kalindor</source>
+        <translation>Quitter Kalindor</translation>
+    </message>
+    <message>
+        <source>Space or Enter speaks the time</source>
+        <translation>Espace ou Entrée dit l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Space or Enter speaks the date</source>
+        <translation>Espace ou Entrée dit la date</translation>
+    </message>
+    <message>
+        <source>Close this box</source>
+        <translation>Fermer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Start a program that describes this computer</source>
+        <translation>Lancer un programme qui décrit cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Set the alarms and the announcement interval</source>
+        <translation>Régler les alarmes et l&apos;intervalle des annonces</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the time, then the seconds</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>h:mm AP</source>
+        <comment>the clock&apos;s format</comment>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale of the language&apos;s dates and numbers</comment>
+        <translation>fr_FR</translation>
+    </message>
+</context>
+</TS>
