@@ -1,6 +1,6 @@
 // The settings files: exact bytes, reading hand-made, damaged and hostile files, and stores that fail.
 // Round trips of any table read from any bytes are the alarm-table fuzz target's property.
-#include "AlarmFiles.h"
+#include "AlarmBook.h"
 #include "Rows.h"
 
 #include <QBuffer>
@@ -96,9 +96,9 @@ private slots:
         const QString configDir = dir.filePath("config dir/kalindor");
         AlarmRecords before, after;
         before.fill(Example);
-        HPMOD shared;
-        QVERIFY(!storeAlarmTable(before, configDir, {}) && loadSettings(shared, configDir).isEmpty());
-        QCOMPARE(shared.AlarmTable, before);
+        AlarmBook book(configDir);
+        QVERIFY(!storeAlarmTable(before, configDir, {}) && book.load().isEmpty());
+        QCOMPARE(book.rows(), before);
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         const rlimit limited{500, saved.rlim_max};
@@ -108,8 +108,8 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
         QVERIFY(problem && problem->path.endsWith("kalind.dta") && !problem->detail.isEmpty());
-        QVERIFY(loadSettings(shared, configDir).isEmpty());
-        QCOMPARE(shared.AlarmTable, before);
+        QVERIFY(book.load().isEmpty());
+        QCOMPARE(book.rows(), before);
         QCOMPARE(QDir(configDir).entryList(QDir::Files), QStringList{"kalind.dta"});
     }
 };
