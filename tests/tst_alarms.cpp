@@ -188,11 +188,9 @@ private slots:
         QStringList next, notices;
         connect(&ringer, &AlarmRinger::nextAlarm, [&](const QString &text) { next << text; });
         connect(&ringer, &AlarmRinger::notice, [&](const AlarmNotice &notice) { notices << notice.summary; });
-        const std::pair<int, QString> rows[] = {{1, "Mon-Fri * * 6 45"}, {3, "5 12 2026 07 30"}, {10, "5 12 2026 7 13"}};
-        for (const auto &[alarm, boxes] : rows) {
+        for (const auto &[alarm, boxes] : {std::pair{1, "Mon-Fri * * 6 45"}, {3, "5 12 2026 07 30"}, {10, "5 12 2026 7 13"}})
             for (int i = 0; i < 5; ++i)
-                book.setField(alarm, i, boxes.section(u' ', i, i));
-        }
+                book.setField(alarm, i, QString(boxes).section(u' ', i, i));
         ringer.check(clock.now(), "07:00");
         const QString silent = "aucun son choisi : cliquez sur Gong, Sonnerie, Rendez-vous ou Browse";
         QCOMPARE(ringer.rowState(1, boxesOf("Mon-Fri * * 6 45")).text, silent);

@@ -3,6 +3,7 @@
 #include "AlarmScheduler.h"
 #include "AlarmTexts.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -86,15 +87,18 @@ void AlarmRinger::started(int alarm, const QString &minute)
     if (playsNothing(book.row(alarm))) {
         emit notice({alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, true), true});
     } else {
+        // The answer may come on another thread: the notice is given on the application's.
         auto send = [self = QPointer<AlarmRinger>(this), alarm, minute, language](OutputLevel output) {
-            if (!self)
-                return;
-            AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language), true, true};
-            if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
-                ringing.summary = ringingNotice(alarm, minute, language, output);
-                emit self->complaint(ringing.summary);
-            }
-            emit self->notice(ringing);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, alarm, minute, language, output] {
+                if (!self)
+                    return;
+                AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language), true, true};
+                if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
+                    ringing.summary = ringingNotice(alarm, minute, language, output);
+                    emit self->complaint(ringing.summary);
+                }
+                emit self->notice(ringing);
+            });
         };
         if (askOutput)
             askOutput(std::move(send));

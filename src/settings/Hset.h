@@ -19,7 +19,7 @@ struct HsetServices
     // The open-file dialog, opened in `folder`; returns the chosen path, or an empty text when the user cancels.
     std::function<QString(QWidget *parent, const QString &title, const QString &filter, const QString &folder)> openFile;
     // Tells the user something went wrong (a file that cannot be read, a store that failed); must not
-    // wait for the user, since it is also called from the main window's timer tick.
+    // wait for the user, so that the clock and the alarms go on behind it.
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
     // The state of alarm k's row of day, month, year, hour and minute boxes, in the current language; may be empty.
     std::function<RowState(int alarm, const std::array<QString, 5> &boxes)> rowState;

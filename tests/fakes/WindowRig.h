@@ -37,11 +37,7 @@ struct WindowRig
         window->Timer3.stop();
     }
     // ALARM SET, opened as its button does.
-    Hset &settings()
-    {
-        window->Command6_Click();
-        return *window->settingsWindow();
-    }
+    Hset &settings() { return window->Command6_Click(), *window->settingsWindow(); }
     void tickAt(int h, int m, int s = 0)
     {
         clock.set(h, m, s);
