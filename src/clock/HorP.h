@@ -82,7 +82,7 @@ public:
     ClockStop *clockStop = nullptr;   // the clock display as one stop of the keyboard
     NotifyingLabel *Label1 = nullptr; // "HH:mm", the time the whole program reads
     NotifyingLabel *Label2 = nullptr; // "hh:mm AM"
-    DateLine *Label3 = nullptr;
+    DateLine *Label3 = nullptr;       // date line
     QLabel *Label4 = nullptr;         // seconds
     std::array<GlyphSlot *, 5> Image2{};
     std::array<GlyphSlot *, 2> Image3{};
