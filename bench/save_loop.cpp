@@ -69,22 +69,23 @@ int main(int argc, char *argv[])
         return 0;
     }
     HPMOD shared;
-    const HsetServices services{dir, {}, [](QWidget *, const QString &, const QString &text) {
-                                    std::fprintf(stderr, "%s\n", qPrintable(text));
-                                    std::exit(3);
-                                }};
+    AlarmBook book(dir);
+    const auto fail = [](QWidget *, const QString &, const QString &text) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        std::exit(3);
+    };
+    if (const QList<FileProblem> problems = book.load(); !problems.isEmpty())
+        fail(nullptr, {}, problems.first().path);
+    const HsetServices services{{}, fail};
     for (int round = 0;; ++round) {
         const Settings &next = round % 2 ? b : a;
-        auto *window = new Hset(shared, services);
+        auto *window = new Hset(shared, book, services);
         for (int k = 0; k < 10; ++k) {
             for (int i = 0; i < AlarmRecord::FieldCount; ++i) {
-                const QString &text = next.table[k].field(i);
                 if (i < 5)
-                    window->dateBox(k + 1, i)->setText(text);
-                else if (i < 8)
-                    window->optionLabel(k + 1, i - 5)->setText(text);
+                    window->dateBox(k + 1, i)->setText(next.table[k].field(i));
                 else
-                    window->waveFileLabel(k + 1)->setText(text);
+                    book.setField(k + 1, i, next.table[k].field(i));
             }
         }
         window->Text1->setText(next.interval);

@@ -1,6 +1,6 @@
 // The settings files: exact bytes, reading hand-made, damaged and hostile files, and stores that fail.
 // Round trips of any table read from any bytes are the alarm-table fuzz target's property.
-#include "AlarmFiles.h"
+#include "AlarmBook.h"
 #include "Rows.h"
 
 #include <QBuffer>
@@ -88,29 +88,33 @@ private slots:
         QTEST(readInterval(in), "interval");
     }
 
-    // A store into a folder still to be made reads back, then one that a per-process file size limit
-    // (standing in for a full disk) cuts short fails and leaves the first file as it was.
+    // A store into a folder still to be made reads back, then a save that a per-process file size limit
+    // (standing in for a full disk) cuts short fails, leaves the first file as it was, and is not what
+    // a revert goes back to.
     void storeRoundTripAndCutShortStore()
     {
         QTemporaryDir dir;
         const QString configDir = dir.filePath("config dir/kalindor");
-        AlarmRecords before, after;
+        AlarmRecords before;
         before.fill(Example);
-        HPMOD shared;
-        QVERIFY(!storeAlarmTable(before, configDir, {}) && loadSettings(shared, configDir).isEmpty());
-        QCOMPARE(shared.AlarmTable, before);
+        AlarmBook book(configDir);
+        QVERIFY(!storeAlarmTable(before, configDir, {}) && book.load().isEmpty());
+        QCOMPARE(book.rows(), before);
+        book.setField(1, 0, QStringLiteral("31"));
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         const rlimit limited{500, saved.rlim_max};
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-        const auto problem = storeAlarmTable(after, configDir, {});
+        const QList<FileProblem> problems = book.save();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
-        QVERIFY(problem && problem->path.endsWith("kalind.dta") && !problem->detail.isEmpty());
-        QVERIFY(loadSettings(shared, configDir).isEmpty());
-        QCOMPARE(shared.AlarmTable, before);
-        QCOMPARE(QDir(configDir).entryList(QDir::Files), QStringList{"kalind.dta"});
+        QVERIFY(problems.size() == 1 && problems[0].path.endsWith("kalind.dta") && !problems[0].detail.isEmpty());
+        book.revert();
+        QCOMPARE(book.rows(), before);
+        QVERIFY(book.load().isEmpty());
+        QCOMPARE(book.rows(), before);
+        QCOMPARE(QDir(configDir).entryList(QDir::Files), (QStringList{"kalind.dta", "saytime.dta"}));
     }
 };
 

@@ -1,32 +1,17 @@
-// Which alarms ring when, what each ringing alarm plays, what the user reads of them. How the changes
-// of a zone's offset ring is the zone-rules test's.
+// Which alarms ring when, what each ringing alarm plays, what the user reads of them, all read from the
+// alarm book without a window. How the changes of a zone's offset ring is the zone-rules test's.
+#include "AlarmRinger.h"
 #include "AlarmScheduler.h"
-#include "AlarmTexts.h"
+#include "FakeClock.h"
 #include "RecordingDevice.h"
 #include "Rows.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
-// Ten rows as the settings window would show them; all "0" boxes and "Browse" until a test sets them.
-class FakeRows final : public AlarmRows
-{
-public:
-    FakeRows()
-    {
-        for (auto &row : boxes_)
-            row.fill(QStringLiteral("0"));
-        captions.fill(NoWaveFile);
-    }
-    AlarmBoxes boxes(int alarm) const override { return boxes_[size_t(alarm - 1)]; }
-    QString waveCaption(int alarm) const override { return captions[size_t(alarm - 1)]; }
-    void setWaveCaption(int alarm, const QString &caption) override { captions[size_t(alarm - 1)] = caption; }
-
-    std::array<AlarmBoxes, 10> boxes_;
-    std::array<QString, 10> captions;
-};
 
 // "day month year hour minute", split at single spaces, so an empty box is two spaces; "_" is a space in a box.
 AlarmBoxes boxesOf(const QString &text)
@@ -176,20 +161,51 @@ private slots:
     {
         QFETCH(QString, file);
         const int k = cell("alarm").toInt();
-        FakeRows rows;
-        rows.captions[size_t(k - 1)] = cell("caption");
-        AlarmRecords table;
-        const QStringList chosen = cell("options").split(u' ');
-        table[size_t(k - 1)].gong = chosen[0];
-        table[size_t(k - 1)].ring = chosen[1];
-        table[size_t(k - 1)].meeting = chosen[2];
+        AlarmBook book(QStringLiteral("/nonexistent"));
+        const QStringList chosen = cell("options").split(u' ') << cell("caption");
+        for (int i = 0; i < 4; ++i)
+            book.setField(k, 5 + i, chosen[i]);
         RecordingSpeaker speaker;
-        soundAlarms(rows, table, std::bitset<10>().set(size_t(k - 1)), Language(cell("language").toInt()), speaker);
+        soundAlarms(book, std::bitset<10>().set(size_t(k - 1)), Language(cell("language").toInt()), speaker);
         QCOMPARE(speaker.ids, idList(cell("samples")));
         QCOMPARE(speaker.files, file == "none" ? QStringList() : QStringList{file});
-        QTEST(rows.waveCaption(k), "captionAfter");
-        for (int other = 1; other <= 10; ++other)
-            QVERIFY(other == k || rows.waveCaption(other) == NoWaveFile);
+        QTEST(book.row(k).waveFile, "captionAfter");
+        QCOMPARE(book.savedRows(), AlarmRecords()); // the repaired caption is not saved by itself
+    }
+
+    // Typed on a Saturday: the working-day alarm names Monday, the time left rounded up, the hour typed 07
+    // is named, a row with no sound (alarm 10, sooner than alarm 1) is named silent and is not the next
+    // alarm, off rows are left out. At its minute the silent row matches, plays nothing, and says why.
+    void ringerTellsWhatIsSet()
+    {
+        QTemporaryDir dir;
+        AlarmBook book(dir.path());
+        book.load(); // no files: rows of zeros, no sound chosen
+        HPMOD shared;
+        FakeClock clock(QDateTime(Today, QTime(7, 0, 30)));
+        RecordingSpeaker speaker;
+        AlarmRinger ringer(book, shared, clock, speaker);
+        QStringList next, notices;
+        connect(&ringer, &AlarmRinger::nextAlarm, [&](const QString &text) { next << text; });
+        connect(&ringer, &AlarmRinger::notice, [&](const AlarmNotice &notice) { notices << notice.summary; });
+        for (const auto &[alarm, boxes] : {std::pair{1, "Mon-Fri * * 6 45"}, {3, "5 12 2026 07 30"}, {10, "5 12 2026 7 13"}})
+            for (int i = 0; i < 5; ++i)
+                book.setField(alarm, i, QString(boxes).section(u' ', i, i));
+        ringer.check(clock.now(), "07:00");
+        const QString silent = "aucun son choisi : cliquez sur Gong, Sonnerie, Rendez-vous ou Browse";
+        QCOMPARE(ringer.rowState(1, boxesOf("Mon-Fri * * 6 45")).text, silent);
+        QVERIFY(!book.chooseSound(1, {"0", "0", "1", "Browse"}));
+        QCOMPARE(ringer.rowState(1, boxesOf("Mon-Fri * * 6 45")).text, QString("lun. 7 déc. 06:45"));
+        ringer.check(clock.now(), "07:00");
+        QCOMPARE(next, (QStringList{"Aucune alarme à venir", "Prochaine alarme : lundi 06:45"}));
+        QVERIFY(book.save().isEmpty());
+        QCOMPARE(ringer.savedSummary(), "Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min\n"
+                                        "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7\n"
+                                        "Alarme 10 : " + silent);
+        clock.set(7, 13, 0);
+        ringer.check(clock.now(), "07:13");
+        QCOMPARE(notices, QStringList{"Alarme 10 — 07:13 — aucun son choisi"});
+        QVERIFY(speaker.ids.empty() && speaker.files.isEmpty());
     }
 };
 

@@ -1,5 +1,5 @@
-// The ALARM SET window: captions, clicks, saving and its life between two loads.
-#include "AlarmFiles.h"
+// The ALARM SET window on the alarm book: captions, clicks, saving and its life between two openings.
+#include "FileProblemTexts.h"
 #include "Hset.h"
 
 #include <QDir>
@@ -17,6 +17,7 @@ namespace {
 struct Fixture
 {
     QTemporaryDir dir;
+    AlarmBook book{dir.path()};
     HPMOD shared;
     QString answer; // what the file dialog returns; empty is a cancel
     QStringList dialogCalls, warnings;
@@ -29,11 +30,11 @@ struct Fixture
         stored[6] = AlarmRecord{"24", "12", "2024", "23", "59", "0", "0", "1", dir.filePath("My Sounds/noël.wav")};
         if (storeAlarmTable(stored, dir.path(), {}) || storeInterval(QStringLiteral("15"), dir.path(), {}))
             qFatal("cannot prepare the settings folder");
+        book.load();
     }
     HsetServices services()
     {
-        return {dir.path(),
-                [this](QWidget *, const QString &title, const QString &filter, const QString &folder) {
+        return {[this](QWidget *, const QString &title, const QString &filter, const QString &folder) {
                     dialogCalls << title << filter << folder;
                     return answer;
                 },
@@ -63,18 +64,6 @@ void obeyFilePermissions()
     data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
     syscall(SYS_capset, &header, data);
 }
-
-// The table as the window's boxes and labels show it.
-AlarmRecords shownTable(const Hset &window)
-{
-    AlarmRecords table;
-    for (int k = 0; k < 10; ++k)
-        for (int i = 0; i < AlarmRecord::FieldCount; ++i)
-            table[k].field(i) = i < 5 ? window.dateBox(k + 1, i)->text()
-                              : i < 8 ? window.optionLabel(k + 1, i - 5)->text()
-                                      : window.waveFileLabel(k + 1)->text();
-    return table;
-}
 } // namespace
 
 class TestHset : public QObject
@@ -85,7 +74,7 @@ private slots:
     void captionsFollowLanguageAtActivation()
     {
         Fixture f;
-        Hset window(f.shared, f.services());
+        Hset window(f.shared, f.book, f.services());
         f.shared.CurrentLanguage = German;
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&window, &activate);
@@ -101,7 +90,7 @@ private slots:
     void saveFillsLastClickedColumn()
     {
         Fixture f;
-        QPointer<Hset> window = new Hset(f.shared, f.services());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
         window->show();
         window->dateBox(4, 3)->clear(); // typed empty, so not clicked: stays empty, being in another column
         window->dateBox(9, 1)->clear();
@@ -115,7 +104,7 @@ private slots:
         expected[3].hour.clear();
         expected[1].month = expected[8].month = QStringLiteral("0");
         QCOMPARE(f.tableOnDisk(), expected);
-        QCOMPARE(f.shared.AlarmTable, expected);
+        QCOMPARE(f.book.savedRows(), expected);
         QCOMPARE(f.bytes("saytime.dta"), QByteArray("0\r\n"));
         QTRY_VERIFY(window.isNull());
     }
@@ -125,7 +114,7 @@ private slots:
     void soundClicksStoreAtOnce()
     {
         Fixture f;
-        Hset window(f.shared, f.services());
+        Hset window(f.shared, f.book, f.services());
         QVERIFY(QDir(f.dir.path()).mkdir("My Sounds"));
         window.dateBox(3, 0)->setText(QStringLiteral("28"));
         window.dateBox(5, 2)->setText(QStringLiteral("1999"));
@@ -142,7 +131,7 @@ private slots:
         QCOMPARE(f.bytes("kalind.dta"), beforeCancel);
         AlarmRecords expected = f.stored;
         expected[2] = AlarmRecord{"1", "1", "2001", "7", "30", "0", "1", "0", "Browse"};
-        QCOMPARE(f.shared.AlarmTable, expected);
+        QCOMPARE(f.book.savedRows(), expected);
         QCOMPARE(f.bytes("saytime.dta"), QByteArray("15\r\n"));
 
         f.answer = QStringLiteral("/home/user/My Sounds/réveil matin.wav");
@@ -153,8 +142,8 @@ private slots:
         QCOMPARE(f.tableOnDisk(), expected);
     }
 
-    // An alarm table that exists but cannot be read shows as defaults and the user is told; no sound click
-    // or Save overwrites it (each says so), the Save keeps the window and its edits, the interval is saved.
+    // An alarm table that exists but cannot be read loads as defaults, once told; no sound click or Save
+    // overwrites it (each says so), the Save keeps the window and its edits, the interval is saved.
     void unreadableTableIsKept()
     {
         Fixture f;
@@ -163,17 +152,18 @@ private slots:
         QVERIFY(QFile::setPermissions(path, {}));
         obeyFilePermissions();
         f.shared.CurrentLanguage = German;
-        QPointer<Hset> window = new Hset(f.shared, f.services());
+        const QString unread = loadFailureText(f.book.load(), German);
+        QVERIFY2(unread.contains("kann nicht gelesen werden") && unread.contains(path + ": Zugriff verweigert"), qPrintable(unread));
+        QVERIFY(f.book.load().isEmpty());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
         window->show();
-        QCOMPARE(shownTable(*window)[2], defaultAlarmRecord());
+        QCOMPARE(f.book.row(3), defaultAlarmRecord());
         click(window->Label13);
         window->dateBox(2, 2)->setText(QStringLiteral("2031"));
         window->Text1->setText(QStringLiteral("30"));
         window->Command1_Click();
 
-        QCOMPARE(f.warnings.size(), 3);
-        QVERIFY2(f.warnings[0].contains("kann nicht gelesen werden") && f.warnings[0].contains(path + ": Zugriff verweigert"),
-                 qPrintable(f.warnings[0]));
+        QCOMPARE(f.warnings.size(), 2);
         QCOMPARE(f.warnings.join(u'|').count("nicht gespeichert werden.\n\n" + path + ": beim Laden unlesbar"), 2);
         QVERIFY(window->isVisible());
         QCOMPARE(window->dateBox(2, 2)->text(), QStringLiteral("2031"));
@@ -183,22 +173,23 @@ private slots:
         delete window;
     }
 
-    void closeDiscardsEditsAndReopenReadsFiles()
+    // Every edit goes to the book at once; closing without Save gives it back what was saved, the sound
+    // click included, since that was saved when clicked.
+    void closeRevertsTheBook()
     {
         Fixture f;
-        QPointer<Hset> window = new Hset(f.shared, f.services());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
         window->show();
         window->dateBox(1, 0)->setText(QStringLiteral("31"));
         window->Text1->setText(QStringLiteral("60"));
-        click(window->Label8); // the gong of alarm 2 is written at once
+        click(window->Label8);
+        QCOMPARE(f.book.row(1).day + f.book.interval(), QStringLiteral("3160"));
         window->close();
         QTRY_VERIFY(window.isNull());
-
-        Hset again(f.shared, f.services());
         AlarmRecords expected = f.stored;
         expected[1].gong = QStringLiteral("1");
-        QCOMPARE(shownTable(again), expected);
-        QCOMPARE(again.Text1->text(), QStringLiteral("15"));
+        QCOMPARE(f.book.rows(), expected);
+        QCOMPARE(f.book.interval(), QStringLiteral("15"));
     }
 };
 

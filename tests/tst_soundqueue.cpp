@@ -90,8 +90,8 @@ private slots:
         QFETCH(QString, interval);
         WindowRig rig(QDateTime(QDate(2026, 12, 5), QTime(7, 30)));
         rig.setAlarm(1, QStringLiteral("5 12 2026 7 30"));
-        rig.settings().Text1->setText(interval);
-        rig.shared.AlarmTable[0].gong = "1";
+        rig.book.setInterval(interval);
+        rig.book.setField(1, 5, "1");
         rig.window->tick(); // the alarm's sound begins
         rig.speaker.clear();
         rig.speaker.sounding(true);

@@ -2,30 +2,23 @@
 
 #include "Texts.h"
 
-std::array<AlarmBoxes, 10> readBoxes(const AlarmRows &rows)
+void soundAlarms(AlarmBook &book, std::bitset<10> ringing, Language language, Speaker &speaker,
+                 const std::function<void(int alarm)> &starting)
 {
-    std::array<AlarmBoxes, 10> boxes;
-    for (int k = 1; k <= 10; ++k)
-        boxes[size_t(k - 1)] = rows.boxes(k);
-    return boxes;
-}
-
-void soundAlarms(AlarmRows &rows, const AlarmRecords &table, std::bitset<10> ringing, Language language,
-                 Speaker &speaker, const std::function<void(int alarm)> &starting)
-{
+    constexpr int WaveFileField = 8;
     for (int k = 1; k <= 10; ++k) {
         if (!ringing[size_t(k - 1)])
             continue;
         if (starting)
             starting(k);
-        if (k == 1 && rows.waveCaption(1).isEmpty())
-            rows.setWaveCaption(1, DefaultAlarmFile);
-        const QString caption = rows.waveCaption(k);
+        if (k == 1 && book.row(1).waveFile.isEmpty())
+            book.setField(1, WaveFileField, DefaultAlarmFile);
+        const QString caption = book.row(k).waveFile;
         if (caption != NoWaveFile) {
             speaker.PlaySoundFile(caption); // the default alert when it cannot be played
             continue;
         }
-        for (SampleId id : optionSamples(table[size_t(k - 1)], language))
+        for (SampleId id : optionSamples(book.row(k), language))
             speaker.PlaySample(id);
     }
 }

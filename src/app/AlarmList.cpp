@@ -1,6 +1,6 @@
 #include "AlarmList.h"
 
-#include "AlarmFiles.h"
+#include "AlarmRinger.h"
 #include "AlarmTexts.h"
 #include "AnnouncementSchedule.h"
 #include "FileProblemTexts.h"
@@ -25,19 +25,15 @@ int listAlarms(const Options &options)
 {
     HPMOD shared;
     shared.CurrentLanguage = options.language;
-    if (const QList<FileProblem> problems = loadSettings(shared, settingsFolder(options)); !problems.isEmpty()) {
+    AlarmBook book(settingsFolder(options));
+    if (const QList<FileProblem> problems = book.load(); !problems.isEmpty()) {
         QTextStream(stderr) << "kalindor: " << loadFailureText(problems, shared.CurrentLanguage) << Qt::endl;
         return 1;
     }
     const QDateTime now = options.at ? FixedClock(*options.at).now() : SystemClock().now();
     const Zone zone(now);
     const qint64 ms = now.toMSecsSinceEpoch();
-    std::array<AlarmBoxes, 10> rows;
-    for (size_t k = 0; k < rows.size(); ++k) {
-        const AlarmRecord &record = shared.AlarmTable[k];
-        rows[k] = {record.day, record.month, record.year, record.hour, record.minute};
-    }
-    const AlarmStates states = alarmStates(rows, shared.AlarmTable, ms, zone);
+    const AlarmStates states = alarmStates(book.rows(), ms, zone);
     QStringList lines;
     QJsonArray list;
     for (size_t k = 0; k < states.size(); ++k) {
@@ -57,7 +53,7 @@ int listAlarms(const Options &options)
     }
     if (lines.isEmpty())
         lines << saveSummary(states, ms, zone, shared.CurrentLanguage); // that no alarm is set
-    lines << intervalText(shared.announceInterval, shared.CurrentLanguage);
+    lines << intervalText(book.interval(), shared.CurrentLanguage);
     out << lines.join(u'\n') << Qt::endl;
     return 0;
 }

@@ -1,9 +1,11 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
-#include "AlarmFiles.h"
+#include "AlarmBook.h"
 #include "AlarmList.h"
 #include "Autostart.h"
 #include "CommandLine.h"
+#include "DesktopServices.h"
 #include "EndSignals.h"
+#include "FileProblemTexts.h"
 #include "SoundDevice.h"
 #include "HorP.h"
 #include "Notifier.h"
@@ -120,7 +122,7 @@ int main(int argc, char *argv[])
         return 1;
     SoundQueue sounds(std::move(device));
     SystemClock clock;
-    HorPServices services = desktopServices(configDir);
+    HorPServices services = desktopServices();
     services.notify = notifier.function();
     services.sayBeforeEnd = [&notifier, complain = services.complain](const QString &text) {
         if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}) && complain)
@@ -131,7 +133,11 @@ int main(int argc, char *argv[])
         services.askOutput = [&sounds](std::function<void(OutputLevel)> answer) { sounds.askOutput(std::move(answer)); };
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
-    HorP mainWindow(shared, clock, sounds, std::move(services));
+    // Each settings file is read once, here; from now on the book is what the program knows of them.
+    AlarmBook book(configDir);
+    const QList<FileProblem> unread = book.load();
+    const auto warn = services.settings.warn;
+    HorP mainWindow(shared, book, clock, sounds, std::move(services));
     // At logout: nothing to say, the session is going.
     EndSignals endSignals([] { QCoreApplication::exit(0); });
     instance.onRaise = [&mainWindow] {
@@ -140,5 +146,8 @@ int main(int argc, char *argv[])
         mainWindow.activateWindow();
     };
     mainWindow.show();
+    // Told without waiting for the user: the clock and the alarms go on behind the message.
+    if (!unread.isEmpty() && warn)
+        warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, shared.CurrentLanguage));
     return app->exec();
 }

@@ -1,10 +1,12 @@
 // The main window: the clock display, the flag buttons, the date line, the alarm stop sign and the three timers.
 #pragma once
 
-#include "AlarmWatch.h"
+#include "AlarmNotices.h"
+#include "AlarmRinger.h"
 #include "Announcements.h"
 #include "Clock.h"
 #include "ClockStop.h"
+#include "DateLine.h"
 #include "GlyphSlot.h"
 #include "HPMOD.h"
 #include "Hset.h"
@@ -20,7 +22,6 @@
 #include <QWidget>
 
 #include <array>
-#include <bitset>
 #include <functional>
 
 struct HorPServices
@@ -45,14 +46,12 @@ struct HorPServices
     std::function<void(const QString &text)> sayBeforeEnd;
 };
 
-// The real services: quit the application, QMessageBox, QFileDialog, the system-information launcher.
-HorPServices desktopServices(const QString &configDir);
-
 class HorP : public QWidget
 {
     Q_OBJECT
 public:
-    HorP(HPMOD &shared, const Clock &clock, Speaker &speaker, HorPServices services, QWidget *parent = nullptr);
+    HorP(HPMOD &shared, AlarmBook &book, const Clock &clock, Speaker &speaker, HorPServices services,
+         QWidget *parent = nullptr);
 
     void Form_Load();
     void Form_Activate();
@@ -77,18 +76,13 @@ public:
     // While a sound plays: the seconds and the glyphs go on showing the time. The clock texts keep
     // theirs until the sound has ended, so no announcement starts inside a sound or waits behind it.
     void keepTimeShown();
-    // What the Snooze action of alarm k's notice does: its sound ends, silence for the rest of its
-    // minute, a ring ten minutes on.
-    void snooze(int alarm);
-
-    // The settings window, created hidden (which loads both settings files) when it does not exist.
-    Hset &settingsWindow();
-    bool settingsWindowExists() const { return !settings.isNull(); }
+    // ALARM SET while it is open, null otherwise.
+    Hset *settingsWindow() const { return settings; }
 
     ClockStop *clockStop = nullptr;   // the clock display as one stop of the keyboard
     NotifyingLabel *Label1 = nullptr; // "HH:mm", the time the whole program reads
     NotifyingLabel *Label2 = nullptr; // "hh:mm AM"
-    ClickableLabel *Label3 = nullptr; // date line
+    DateLine *Label3 = nullptr;       // date line
     QLabel *Label4 = nullptr;         // seconds
     std::array<GlyphSlot *, 5> Image2{};
     std::array<GlyphSlot *, 2> Image3{};
@@ -105,46 +99,27 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void aimTimer1();
     void alarmTick();
     void soundsEnded();
-    void putTwoDigits(GlyphSlot *tens, GlyphSlot *units, int value);
-    void draw24(const QString &text24);
-    void draw12(const QString &text12, const QString &marker);
+    void showNextAlarm(const QString &text);
     void languageChosen();
-    void nameDateLine(const QDate &today);
-    void alarmStarting(int alarm, const QString &minute);
-    // When the minute has turned while a repetition of the last one's ringing still plays, it is cut,
-    // so that the new minute's alarm starts on time.
-    void cutLateRepetition(const QDateTime &now);
-    void alarmsMissed(const std::vector<AlarmCheck::Missed> &missed);
-    void showNextAlarm(bool edited, const QDateTime &now);
-    void alarmsSaved();
-    QString closingWords();
-    QPushButton *pictureButton(const QString &picture, QRect geometry);
+    void flagPressed(Language language);
+    void announceIfDue(QStringView minutes);
 
     HPMOD &shared;
+    AlarmBook &book;
     const Clock &clock;
     Speaker &speaker;
     HorPServices services;
     Announcements announcements;
     GlyphSet glyphs;
+    AlarmRinger ringer;
+    AlarmNotices *notices = nullptr;
     QPointer<Hset> settings;
-    AlarmWatch watch;
-    QDate dateShown; // the date calendrier last wrote, so a new date (midnight, a new zone) is written too
     Language describedLanguage = -1; // of the controls' accessible names and descriptions
-    std::array<AlarmBoxes, 10> rowsRead; // as the last check read them, and parsed into patterns
-    std::array<AlarmPattern, 10> patterns;
-    // What the alarm-set button's next-alarm text was worked out for, beside the rows: the minute, the language.
-    qint64 nextAlarmMinute = -1;
-    Language nextAlarmLanguage = -1;
-    std::bitset<10> silentRows;
-    int sounding = 0; // the alarm whose sound plays now, 0 for none
-    QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
-    std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
     // As the speaker last said: while a sound plays, the ticks and alarm checks wait for its end.
     bool soundPlays = false;
     bool ending = false;

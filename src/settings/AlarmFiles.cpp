@@ -169,7 +169,7 @@ std::optional<QByteArray> readRegularFile(const QString &path, bool *missing, Fi
 
 // Loads one file through `read`, or reports it and keeps it from being written for the rest of the run.
 template <typename Read>
-void loadFile(HPMOD &shared, const QString &configDir, const QString &name, Read read, QList<FileProblem> &problems)
+void loadFile(QStringList &kept, const QString &configDir, const QString &name, Read read, QList<FileProblem> &problems)
 {
     const QString path = QDir(configDir).filePath(name);
     bool missing = false;
@@ -181,8 +181,8 @@ void loadFile(HPMOD &shared, const QString &configDir, const QString &name, Read
         read(&buffer);
     } else {
         read(nullptr);
-        if (!missing && !shared.keptFiles.contains(name)) {
-            shared.keptFiles << name;
+        if (!missing && !kept.contains(name)) {
+            kept << name;
             problems << trouble;
         }
     }
@@ -321,17 +321,17 @@ bool writeInterval(QIODevice &device, const QString &interval)
     return writeAll(device, (line + QStringLiteral("\r\n")).toUtf8());
 }
 
-QList<FileProblem> loadSettings(HPMOD &shared, const QString &configDir)
+QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, QStringList &kept, const QString &configDir)
 {
     QList<FileProblem> problems;
-    loadFile(shared, configDir, AlarmTableFileName, [&](QIODevice *file) {
+    loadFile(kept, configDir, AlarmTableFileName, [&](QIODevice *file) {
         if (file)
-            shared.AlarmTable = readAlarmTable(*file);
+            table = readAlarmTable(*file);
         else
-            shared.AlarmTable.fill(defaultAlarmRecord());
+            table.fill(defaultAlarmRecord());
     }, problems);
-    loadFile(shared, configDir, IntervalFileName, [&](QIODevice *file) {
-        shared.announceInterval = file ? readInterval(*file) : DefaultInterval;
+    loadFile(kept, configDir, IntervalFileName, [&](QIODevice *file) {
+        interval = file ? readInterval(*file) : DefaultInterval;
     }, problems);
     return problems;
 }

@@ -44,10 +44,10 @@ struct FileProblem
 };
 
 // The files in `configDir`. A missing file loads as the defaults and is not created. One that exists but
-// cannot be read loads as the defaults too, its name joins `shared.keptFiles` (never written again in
-// this run, so nothing of the user's is overwritten) and it is returned once, for the user to be told.
+// cannot be read loads as the defaults too, its name joins `kept` (never written again in this run, so
+// nothing of the user's is overwritten) and it is returned once, for the user to be told.
 // Only regular files are opened, so a FIFO or a device cannot make the caller wait.
-QList<FileProblem> loadSettings(HPMOD &shared, const QString &configDir);
+QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, QStringList &kept, const QString &configDir);
 // Each store replaces its file whole or not at all (the folder is created when needed). It refuses the
 // files named in `kept` and a target, links followed, that exists but is not a regular file.
 std::optional<FileProblem> storeAlarmTable(const AlarmRecords &table, const QString &configDir,

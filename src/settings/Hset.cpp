@@ -1,12 +1,12 @@
 #include "Hset.h"
 
 #include "AccessibleAs.h"
-#include "AlarmFiles.h"
 #include "FileProblemTexts.h"
 #include "FocusButton.h"
 #include "Texts.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -170,8 +170,8 @@ QString exampleLine(const QFontMetrics &metrics, int labelLeft)
 }
 } // namespace
 
-Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
-    : QWidget(parent, Qt::Window), shared(shared), services(std::move(services))
+Hset::Hset(HPMOD &shared, AlarmBook &book, HsetServices services, QWidget *parent)
+    : QWidget(parent, Qt::Window), shared(shared), book(book), services(std::move(services))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     AccessibleAs::mark(this, AccessibleAs::Dialog);
@@ -227,7 +227,10 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
             auto *box = new QLineEdit(grid);
             box->setGeometry(BoxLefts[index], top, 41, 19);
             box->installEventFilter(this);
-            connect(box, &QLineEdit::textChanged, this, [this, alarm] { showRowState(alarm); });
+            connect(box, &QLineEdit::textChanged, this, [this, alarm, index](const QString &text) {
+                this->book.setField(alarm, index, text);
+                showRowState(alarm);
+            });
             (this->*BoxRows[alarm - 1])[index] = box;
         }
         rowStates[alarm - 1] = makeLabel(grid, QRect(StateLeft, top, StateWidth, 17));
@@ -246,6 +249,7 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     Text1 = new QLineEdit(this);
     Text1->setGeometry(149, 312, 38, 19);
     Text1->installEventFilter(this);
+    connect(Text1, &QLineEdit::textChanged, &book, &AlarmBook::setInterval);
     Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
     // Both label the interval box, which says what they say; a screen reader then leaves them out of
     // what it reads when the window opens.
@@ -262,8 +266,13 @@ Hset::Hset(HPMOD &shared, HsetServices services, QWidget *parent)
     wakeCursor();
     Text3[0]->setFocus(); // not Save, which a stray Space would press
     Form_Load();
+    connect(&book, &AlarmBook::rowChanged, this, &Hset::showRow);
+    connect(&book, &AlarmBook::intervalChanged, this, [this] {
+        if (Text1->text() != this->book.interval())
+            Text1->setText(this->book.interval());
+    });
     // Captions are the activation's job; setting them now as well keeps a window that is never
-    // activated (the hidden one the clock reads) from carrying blank headings.
+    // activated (one shown where no window manager runs) from carrying blank headings.
     Form_Activate();
 }
 
@@ -289,15 +298,8 @@ ClickableLabel *Hset::optionLabel(int alarm, int option) const
 
 void Hset::Form_Load()
 {
-    const QList<FileProblem> problems = loadSettings(shared, services.configDir);
-    if (!problems.isEmpty() && services.warn) {
-        // The hidden window is made by a timer tick of the main window: the message goes there, and the
-        // real service shows it without waiting, so the clock and the alarms go on behind it.
-        services.warn(isVisible() || !parentWidget() ? this : parentWidget(), QStringLiteral("Kalindor"),
-                      loadFailureText(problems, shared.CurrentLanguage));
-    }
     for (int alarm = 1; alarm <= 10; ++alarm) {
-        const AlarmRecord &record = shared.AlarmTable[alarm - 1];
+        const AlarmRecord &record = book.row(alarm);
         for (int index = 0; index < 5; ++index) {
             const QSignalBlocker quiet(dateBox(alarm, index)); // the states are shown once the rows are filled
             dateBox(alarm, index)->setText(record.field(index));
@@ -305,7 +307,23 @@ void Hset::Form_Load()
         for (int column = 0; column <= WaveColumn; ++column)
             soundLabel(alarm, column)->setText(record.field(5 + column));
     }
-    Text1->setText(shared.announceInterval);
+    const QSignalBlocker quiet(Text1);
+    Text1->setText(book.interval());
+}
+
+// A change the window did not make itself: the check gave alarm 1 its default file, or the book was reverted.
+void Hset::showRow(int alarm)
+{
+    const AlarmRecord &record = book.row(alarm);
+    for (int index = 0; index < 5; ++index) {
+        if (dateBox(alarm, index)->text() != record.field(index))
+            dateBox(alarm, index)->setText(record.field(index));
+    }
+    for (int column = 0; column <= WaveColumn; ++column) {
+        if (soundLabel(alarm, column)->text() != record.field(5 + column))
+            soundLabel(alarm, column)->setText(record.field(5 + column));
+    }
+    nameWaveFileCell(alarm);
 }
 
 void Hset::Form_Activate()
@@ -442,15 +460,15 @@ void Hset::waveFileClicked(int alarm)
     takeSoundChoice(alarm);
 }
 
-// The other alarms' fields are written as last loaded or saved: unsaved edits in the boxes stay unsaved.
 void Hset::takeSoundChoice(int alarm)
 {
-    AlarmRecord &record = shared.AlarmTable[alarm - 1];
+    std::array<QString, 4> sound;
     for (int column = 0; column <= WaveColumn; ++column)
-        record.field(5 + column) = soundLabel(alarm, column)->text();
+        sound[size_t(column)] = soundLabel(alarm, column)->text();
+    const auto problem = book.chooseSound(alarm, sound);
     nameWaveFileCell(alarm);
     showRowState(alarm); // a row with no sound says so
-    if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
+    if (problem)
         reportStoreFailure({*problem});
 }
 
@@ -475,20 +493,7 @@ void Hset::Command1_Click()
     if (Text1->text().isEmpty())
         Text1->setText(QStringLiteral("0"));
 
-    for (int alarm = 1; alarm <= 10; ++alarm) {
-        AlarmRecord &record = shared.AlarmTable[alarm - 1];
-        for (int index = 0; index < 5; ++index)
-            record.field(index) = dateBox(alarm, index)->text();
-        for (int c = 0; c <= WaveColumn; ++c)
-            record.field(5 + c) = soundLabel(alarm, c)->text();
-    }
-    shared.announceInterval = Text1->text();
-
-    QList<FileProblem> problems;
-    if (const auto problem = storeAlarmTable(shared.AlarmTable, services.configDir, shared.keptFiles))
-        problems << *problem;
-    if (const auto problem = storeInterval(shared.announceInterval, services.configDir, shared.keptFiles))
-        problems << *problem;
+    const QList<FileProblem> problems = book.save();
     if (!problems.isEmpty()) {
         // Closing now would throw away what the user typed; they can free space or fix the folder and save again.
         reportStoreFailure(problems);
@@ -496,7 +501,15 @@ void Hset::Command1_Click()
     }
     if (services.saved)
         services.saved();
+    saving = true;
     close();
+}
+
+void Hset::closeEvent(QCloseEvent *event)
+{
+    if (!saving)
+        book.revert();
+    QWidget::closeEvent(event);
 }
 
 void Hset::reportStoreFailure(const QList<FileProblem> &problems)

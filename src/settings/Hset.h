@@ -1,7 +1,7 @@
 // The ALARM SET window: ten alarms of date, time and sound, and the announcement interval.
 #pragma once
 
-#include "AlarmFiles.h"
+#include "AlarmBook.h"
 #include "ClickableLabel.h"
 #include "HPMOD.h"
 
@@ -14,22 +14,12 @@
 #include <array>
 #include <functional>
 
-// What a row's boxes come to: when it rings next, or why it never will; `fine` when it rings or is off.
-// `spoken` is the sentence screen readers say of the row, its alarm named.
-struct RowState
-{
-    QString text;
-    bool fine = true;
-    QString spoken;
-};
-
 struct HsetServices
 {
-    QString configDir; // where kalind.dta and saytime.dta live
     // The open-file dialog, opened in `folder`; returns the chosen path, or an empty text when the user cancels.
     std::function<QString(QWidget *parent, const QString &title, const QString &filter, const QString &folder)> openFile;
     // Tells the user something went wrong (a file that cannot be read, a store that failed); must not
-    // wait for the user, since it is also called from the main window's timer tick.
+    // wait for the user, so that the clock and the alarms go on behind it.
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
     // The state of alarm k's row of day, month, year, hour and minute boxes, in the current language; may be empty.
     std::function<RowState(int alarm, const std::array<QString, 5> &boxes)> rowState;
@@ -37,13 +27,14 @@ struct HsetServices
     std::function<void()> saved;
 };
 
-// The window lives only while it is open or read by the main window: closing it (by Save or by its
-// caption button) destroys it, and the next creation reads both settings files again.
+// Shows and edits the alarm book: every keystroke and click goes straight to the book. The window lives
+// only while it is open: Save saves the book and closes it; closing it otherwise (its caption button,
+// Escape) takes the book back to what was saved.
 class Hset : public QWidget
 {
     Q_OBJECT
 public:
-    Hset(HPMOD &shared, HsetServices services, QWidget *parent = nullptr);
+    Hset(HPMOD &shared, AlarmBook &book, HsetServices services, QWidget *parent = nullptr);
     ~Hset() override;
 
     // Alarm k (1-10): its five date and time boxes (day, month, year, hour, minute) and its wave-file label.
@@ -104,6 +95,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     ClickableLabel *soundLabel(int alarm, int column) const; // column 0-2 options, 3 wave file
@@ -112,11 +104,14 @@ private:
     void describeRows(); // accessible names and descriptions of the grid, in the current language
     void nameWaveFileCell(int alarm);
     void showRowState(int alarm);
+    void showRow(int alarm); // as the book holds it
 
     void wakeCursor();
 
     HPMOD &shared;
+    AlarmBook &book;
     HsetServices services;
+    bool saving = false; // closed by Save: the book keeps what was saved
     // A blinking cursor wakes the program twice a second; like GTK's, it rests after ten idle seconds.
     QTimer cursorRest;
     int blinkTime = 0; // the desktop's flash time, put back when the user types or clicks again

@@ -37,10 +37,7 @@ struct HPMOD
     QString AmPmMarker;                // "AM" or "PM", empty until the main window is first activated
     qint16 MinuteCell = 0;
     qint16 HourCell = 0;
-    AlarmRecords AlarmTable;           // never-loaded records hold empty texts
-    QString announceInterval;
     qint16 lastClickedColumn = 0;      // survives the settings window being destroyed
-    QStringList keptFiles;             // settings files found unreadable: this run never writes them
 };
 
 inline QString &AlarmRecord::field(int index)

@@ -1,0 +1,178 @@
+#include "AlarmRinger.h"
+
+#include "AlarmScheduler.h"
+#include "AlarmTexts.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace {
+AlarmBoxes boxesOf(const AlarmRecord &row)
+{
+    return {row.day, row.month, row.year, row.hour, row.minute};
+}
+
+} // namespace
+
+AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone)
+{
+    std::array<AlarmBoxes, 10> boxes;
+    for (size_t k = 0; k < rows.size(); ++k)
+        boxes[k] = boxesOf(rows[k]);
+    return alarmStates(boxes, rows, nowMs, zone);
+}
+
+AlarmRinger::AlarmRinger(AlarmBook &book, const HPMOD &shared, const Clock &clock, Speaker &speaker, QObject *parent)
+    : QObject(parent), book(book), shared(shared), clock(clock), speaker(speaker)
+{
+}
+
+bool AlarmRinger::check(const QDateTime &now, const QString &minute)
+{
+    // The rows are read at every check, so an edit counts at once; they are parsed only when one changed.
+    const bool edited = book.rows() != rowsRead;
+    if (edited) {
+        rowsRead = book.rows();
+        for (size_t k = 0; k < rowsRead.size(); ++k)
+            patterns[k] = AlarmPattern(boxesOf(rowsRead[k]));
+    }
+    const AlarmCheck found = watch.check(patterns, now);
+    for (const AlarmCheck::Missed &alarm : found.missed) {
+        const QString text = missedNotice(alarm.alarm, alarm.at, now.toMSecsSinceEpoch(), Zone(now), shared.CurrentLanguage);
+        emit complaint(text);
+        emit notice({0, text});
+    }
+    // A ringing notice stays up for its whole minute, so that Snooze can be taken; then it goes.
+    for (size_t k = 0; k < noticeUp.size(); ++k) {
+        if (noticeUp[k] && !found.ringing[k]) {
+            noticeUp.reset(k);
+            emit notice({int(k) + 1, QString(), false, false, true});
+        }
+    }
+    // Each alarm is told of, and becomes the one Snooze cuts, as its own sound begins: the sounds of
+    // alarms before it may still be playing.
+    const QPointer<AlarmRinger> self(this);
+    soundAlarms(book, found.ringing, shared.CurrentLanguage, speaker, [&](int alarm) {
+        speaker.whenHeard([self, alarm, minute, starting = bool(found.starting[size_t(alarm - 1)])] {
+            if (!self)
+                return;
+            self->sounding = alarm;
+            if (starting)
+                self->started(alarm, minute);
+        });
+    });
+    if (found.ringing.any()) {
+        // Only a repetition may be cut short when its minute ends; a first sound is heard whole.
+        if (found.starting.none())
+            repeatingMinute = minute;
+        speaker.whenHeard([self] {
+            if (self) {
+                self->sounding = 0;
+                self->repeatingMinute.clear();
+            }
+        });
+    }
+    showNextAlarm(edited, now);
+    return found.ringing.any();
+}
+
+// Seen as well as heard, once per ringing minute, with the Snooze action where the desktop offers actions.
+// It does not expire while the alarm rings, whatever the server's habit. A row that plays nothing says
+// so. An alarm ringing into a muted output must say so too: the sound server is asked, and the notice
+// goes out when it answers or its time is up.
+void AlarmRinger::started(int alarm, const QString &minute)
+{
+    noticeUp.set(size_t(alarm - 1));
+    const Language language = shared.CurrentLanguage;
+    if (playsNothing(book.row(alarm))) {
+        emit notice({alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, true), true});
+    } else {
+        // The answer may come on another thread: the notice is given on the application's.
+        auto send = [self = QPointer<AlarmRinger>(this), alarm, minute, language](OutputLevel output) {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, alarm, minute, language, output] {
+                if (!self)
+                    return;
+                AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language), true, true};
+                if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
+                    ringing.summary = ringingNotice(alarm, minute, language, output);
+                    emit self->complaint(ringing.summary);
+                }
+                emit self->notice(ringing);
+            });
+        };
+        if (askOutput)
+            askOutput(std::move(send));
+        else
+            send(OutputLevel::Unknown);
+    }
+    emit alarmStarted(alarm);
+}
+
+void AlarmRinger::cutLateRepetition(const QString &minute)
+{
+    if (!repeatingMinute.isEmpty() && minute != repeatingMinute) {
+        repeatingMinute.clear();
+        speaker.cutSound();
+    }
+}
+
+void AlarmRinger::snooze(int alarm)
+{
+    const QDateTime now = clock.now();
+    watch.snooze(alarm, now);
+    if (sounding == alarm)
+        speaker.cutSound();
+    // The ringing notice gives way to the answer, which may expire as the server likes.
+    if (const auto until = watch.snoozedUntil(alarm)) {
+        noticeUp.reset(size_t(alarm - 1));
+        emit notice({alarm, snoozedNotice(alarm, *until, Zone(now), shared.CurrentLanguage)});
+    }
+}
+
+// The rows as typed, unsaved edits in an open ALARM SET included, since those are what would have rung;
+// a snooze waiting counts as a ring too.
+QString AlarmRinger::closingWords() const
+{
+    const QDateTime now = clock.now();
+    const Zone zone(now);
+    const AlarmStates states = alarmStates(book.rows(), now.toMSecsSinceEpoch(), zone);
+    std::array<std::optional<qint64>, 10> rings;
+    for (size_t k = 0; k < rings.size(); ++k) {
+        if (states[k].kind == AlarmState::Rings)
+            rings[k] = states[k].next;
+        if (const auto snoozed = watch.snoozedUntil(int(k) + 1); snoozed && (!rings[k] || *snoozed < *rings[k]))
+            rings[k] = snoozed;
+    }
+    return closingNotice(rings, now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage);
+}
+
+QString AlarmRinger::savedSummary() const
+{
+    const QDateTime now = clock.now();
+    const Zone zone(now);
+    const qint64 ms = now.toMSecsSinceEpoch();
+    return saveSummary(alarmStates(book.savedRows(), ms, zone), ms, zone, shared.CurrentLanguage);
+}
+
+RowState AlarmRinger::rowState(int alarm, const AlarmBoxes &boxes) const
+{
+    const QDateTime now = clock.now();
+    const Zone zone(now);
+    const qint64 ms = now.toMSecsSinceEpoch();
+    const AlarmState state = alarmState(boxes, ms, zone, playsNothing(book.row(alarm)));
+    const Language language = shared.CurrentLanguage;
+    return RowState{stateText(state, ms, zone, language), state.kind == AlarmState::Rings || state.kind == AlarmState::Off,
+                    rowSentence(alarm, state, ms, zone, language)};
+}
+
+void AlarmRinger::showNextAlarm(bool edited, const QDateTime &now)
+{
+    const qint64 minute = now.date().toJulianDay() * 1440 + now.time().hour() * 60 + now.time().minute();
+    if (!edited && minute == nextAlarmMinute && shared.CurrentLanguage == nextAlarmLanguage)
+        return;
+    nextAlarmMinute = minute;
+    nextAlarmLanguage = shared.CurrentLanguage;
+    const Zone zone(now);
+    emit nextAlarm(nextAlarmText(alarmStates(rowsRead, now.toMSecsSinceEpoch(), zone),
+                                 now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage));
+}

@@ -1,0 +1,81 @@
+// The alarm check and what comes of it: the ringing, its notices and Snooze, missed minutes, the cut of a
+// late repetition, the next alarm and the closing words. It reads the book, the clock and the speaker,
+// and tells the window what to show by its signals.
+#pragma once
+
+#include "AlarmBook.h"
+#include "AlarmTexts.h"
+#include "AlarmWatch.h"
+#include "Clock.h"
+#include "HPMOD.h"
+#include "OutputCheck.h"
+#include "Speaker.h"
+
+#include <QObject>
+
+#include <bitset>
+#include <functional>
+
+// A notice for the desktop, and for standard error where `complain` says so.
+struct AlarmNotice
+{
+    int alarm = 0;        // the notices of one alarm take each other's place; 0 for a notice of its own
+    QString summary;
+    bool ringing = false; // stays up for the ringing minute, with Snooze when `snooze`
+    bool snooze = false;
+    bool close = false;   // the alarm's notice is taken off the desktop
+};
+
+// The states of a book's rows: when each rings next or why it never will.
+AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone);
+
+class AlarmRinger final : public QObject
+{
+    Q_OBJECT
+public:
+    AlarmRinger(AlarmBook &book, const HPMOD &shared, const Clock &clock, Speaker &speaker, QObject *parent = nullptr);
+
+    // Asks the sound server whether the output is muted or at zero; may be empty (the answer is then unknown).
+    std::function<void(std::function<void(OutputLevel)> answer)> askOutput;
+
+    // One check at `now`, the clock showing `minute` ("HH:mm"): the ringing alarms sound once. True while
+    // an alarm rings, so that the checks follow each other closely.
+    bool check(const QDateTime &now, const QString &minute);
+    // When the minute has turned (the clock now at `minute`) while a repetition of the last one's ringing
+    // still plays, it is cut, so that the new minute's alarm starts on time.
+    void cutLateRepetition(const QString &minute);
+    // What the Snooze action of alarm k's notice does: its sound ends, silence for the rest of its
+    // minute, a ring ten minutes on.
+    void snooze(int alarm);
+    // What the end of the program silences, for its last word; empty when nothing would ring within a day.
+    QString closingWords() const;
+    // After a save: what was set, when each alarm rings and why a row never will.
+    QString savedSummary() const;
+    // Alarm k's row of boxes as ALARM SET shows it, in the current language.
+    RowState rowState(int alarm, const AlarmBoxes &boxes) const;
+
+signals:
+    void notice(const AlarmNotice &notice);
+    void complaint(const QString &text); // a line on standard error
+    void alarmStarted(int alarm);        // the window asks for attention
+    // Worked out again when a row, the minute or the language has changed, not at every check.
+    void nextAlarm(const QString &text);
+
+private:
+    void started(int alarm, const QString &minute);
+    void showNextAlarm(bool edited, const QDateTime &now);
+
+    AlarmBook &book;
+    const HPMOD &shared;
+    const Clock &clock;
+    Speaker &speaker;
+    AlarmWatch watch;
+    AlarmRecords rowsRead; // as the last check read them, and parsed into patterns
+    std::array<AlarmPattern, 10> patterns;
+    // What the next-alarm text was worked out for, beside the rows: the minute, the language.
+    qint64 nextAlarmMinute = -1;
+    Language nextAlarmLanguage = -1;
+    int sounding = 0; // the alarm whose sound plays now, 0 for none
+    QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
+    std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
+};

@@ -1,0 +1,38 @@
+#include "DesktopServices.h"
+
+#include "QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTextStream>
+
+#include <memory>
+
+HorPServices desktopServices()
+{
+    HorPServices services;
+    services.endProgram = [] { QCoreApplication::exit(0); };
+    services.showStopMessage = [](QWidget *parent, const QString &text) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kalindor"), text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+    services.settings.openFile = [](QWidget *parent, const QString &title, const QString &filter, const QString &folder) {
+        return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::HideNameFilterDetails);
+    };
+    services.settings.warn = [](QWidget *parent, const QString &title, const QString &text) {
+        auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    };
+    services.inform = [](QWidget *parent, const QString &title, const QString &text) {
+        auto *box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    };
+    services.complain = [](const QString &text) { QTextStream(stderr) << "kalindor: " << text << Qt::endl; };
+    services.about = systemInfoServices();
+    auto translations = std::make_shared<QtTranslations>();
+    services.followLanguage = [translations](Language language) { translations->follow(language); };
+    return services;
+}

@@ -1,0 +1,51 @@
+#include "AlarmNotices.h"
+
+namespace {
+const QString SnoozeKey = QStringLiteral("snooze");
+}
+
+AlarmNotices::AlarmNotices(AlarmRinger &ringer, const HPMOD &shared, Notify notify,
+                           std::function<void(const QString &)> complain, Inform inform, QWidget *window)
+    : QObject(window), ringer(ringer), shared(shared), notify(std::move(notify)), inform(std::move(inform)), window(window)
+{
+    connect(&ringer, &AlarmRinger::notice, this, &AlarmNotices::show);
+    if (complain)
+        connect(&ringer, &AlarmRinger::complaint, this, std::move(complain));
+}
+
+// The notices of one alarm take each other's place: a new ring, a snooze, never a pile of old ones.
+void AlarmNotices::show(const AlarmNotice &alarmNotice)
+{
+    if (!notify)
+        return;
+    Notice notice;
+    notice.summary = alarmNotice.summary;
+    if (alarmNotice.alarm > 0)
+        notice.tag = QStringLiteral("alarm%1").arg(alarmNotice.alarm);
+    notice.close = alarmNotice.close;
+    if (alarmNotice.ringing)
+        notice.timeoutMs = 0;
+    if (alarmNotice.snooze) {
+        notice.actions = {{SnoozeKey, snoozeLabel(shared.CurrentLanguage)}};
+        notice.acted = [self = QPointer<AlarmNotices>(this), alarm = alarmNotice.alarm](const QString &key) {
+            if (self && key == SnoozeKey)
+                self->ringer.snooze(alarm);
+        };
+    }
+    notify(notice);
+}
+
+void AlarmNotices::saved()
+{
+    const QString title = saveSummaryTitle(shared.CurrentLanguage);
+    const QString text = ringer.savedSummary();
+    Notice notice{title, text, {}, {}, {}};
+    notice.unseen = [self = QPointer<AlarmNotices>(this), title, text] {
+        if (self && self->inform)
+            self->inform(self->window, title, text);
+    };
+    if (notify)
+        notify(notice);
+    else if (inform)
+        inform(window, title, text);
+}

@@ -1,0 +1,72 @@
+#include "AlarmBook.h"
+
+AlarmBook::AlarmBook(QString configDir, QObject *parent) : QObject(parent), configDir(std::move(configDir)) {}
+
+QList<FileProblem> AlarmBook::load()
+{
+    const QList<FileProblem> problems = loadSettings(saved, savedInterval, keptFiles, configDir);
+    take(saved, savedInterval);
+    return problems;
+}
+
+QList<FileProblem> AlarmBook::save()
+{
+    QList<FileProblem> problems;
+    if (const auto problem = storeAlarmTable(typed, configDir, keptFiles))
+        problems << *problem;
+    else
+        saved = typed;
+    if (const auto problem = storeInterval(typedInterval, configDir, keptFiles))
+        problems << *problem;
+    else
+        savedInterval = typedInterval;
+    return problems;
+}
+
+void AlarmBook::revert()
+{
+    take(saved, savedInterval);
+}
+
+void AlarmBook::take(const AlarmRecords &rows, const QString &interval)
+{
+    for (size_t k = 0; k < typed.size(); ++k) {
+        if (typed[k] != rows[k]) {
+            typed[k] = rows[k];
+            emit rowChanged(int(k) + 1);
+        }
+    }
+    setInterval(interval);
+}
+
+void AlarmBook::setField(int alarm, int index, const QString &text)
+{
+    QString &field = typed[size_t(alarm - 1)].field(index);
+    if (field == text)
+        return;
+    field = text;
+    emit rowChanged(alarm);
+}
+
+void AlarmBook::setInterval(const QString &text)
+{
+    if (typedInterval == text)
+        return;
+    typedInterval = text;
+    emit intervalChanged();
+}
+
+std::optional<FileProblem> AlarmBook::chooseSound(int alarm, const std::array<QString, 4> &sound)
+{
+    AlarmRecords table = saved;
+    AlarmRecord &row = typed[size_t(alarm - 1)];
+    const AlarmRecord before = row;
+    for (int i = 0; i < 4; ++i)
+        table[size_t(alarm - 1)].field(5 + i) = row.field(5 + i) = sound[size_t(i)];
+    if (row != before)
+        emit rowChanged(alarm);
+    const auto problem = storeAlarmTable(table, configDir, keptFiles);
+    if (!problem)
+        saved = table;
+    return problem;
+}

@@ -1,0 +1,57 @@
+// The ten alarms and the announcement interval as the user has typed them, and as last saved.
+#pragma once
+
+#include "AlarmFiles.h"
+
+#include <QObject>
+
+// What a row's boxes come to: when it rings next, or why it never will; `fine` when it rings or is off.
+// `spoken` is the sentence screen readers say of the row, its alarm named.
+struct RowState
+{
+    QString text;
+    bool fine = true;
+    QString spoken;
+};
+
+// Made once at start and read by everything that needs the alarms: the check, ALARM SET, the closing
+// words, the periodic announcement. The rows hold what was typed, saved or not, so an edit counts at
+// the next check; closing ALARM SET without saving reverts them to what was saved.
+class AlarmBook final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AlarmBook(QString configDir, QObject *parent = nullptr);
+
+    // Reads both files. A file that exists but cannot be read loads as the defaults, is returned once for
+    // the user to be told, and is never written again in this run, so nothing of the user's is overwritten.
+    QList<FileProblem> load();
+    // Writes the rows and the interval, each file whole or not at all; what was written becomes the saved state.
+    QList<FileProblem> save();
+    // The rows and the interval as last loaded or saved.
+    void revert();
+
+    const AlarmRecords &rows() const { return typed; }
+    const AlarmRecord &row(int alarm) const { return typed[size_t(alarm - 1)]; } // alarm 1-10
+    const QString &interval() const { return typedInterval; }
+    const AlarmRecords &savedRows() const { return saved; }
+
+    // Field `index` (0-8, file order) of alarm 1-10, as typed.
+    void setField(int alarm, int index, const QString &text);
+    void setInterval(const QString &text);
+    // A sound choice (gong, ring, meeting, wave file) is written at once, beside the other rows as last
+    // saved: unsaved edits elsewhere stay unsaved.
+    std::optional<FileProblem> chooseSound(int alarm, const std::array<QString, 4> &sound);
+
+signals:
+    void rowChanged(int alarm);
+    void intervalChanged();
+
+private:
+    void take(const AlarmRecords &rows, const QString &interval);
+
+    QString configDir;
+    AlarmRecords typed, saved;
+    QString typedInterval, savedInterval;
+    QStringList keptFiles; // found unreadable: this run never writes them
+};
