@@ -217,13 +217,17 @@ private slots:
         QCOMPARE(rig.window->Label3->text(), QString("Sontag 6 Dezember 2026"));
     }
 
-    // A typed box counts at once; closing ALARM SET without Save gives the book back the saved row, which rings.
+    // A typed box counts at once; closing ALARM SET without Save gives the book back the saved row, which
+    // rings, and the saved interval.
     void closingWithoutSaveRevertsTheRow()
     {
         WindowRig rig;
         rig.setAlarm(1, "5 12 2026 7 30");
         rig.book.setField(1, 5, "1");
         QVERIFY(rig.book.save().isEmpty());
+        const QString interval = rig.book.interval();
+        rig.settings().Text1->setText(QStringLiteral("60"));
+        QCOMPARE(rig.book.interval(), QStringLiteral("60"));
         QTest::mouseClick(rig.settings().dateBox(1, 3), Qt::LeftButton); // a click empties the box
         QTest::keyClicks(rig.settings().dateBox(1, 3), "07");
         rig.clock.set(7, 30, 0);
@@ -233,6 +237,7 @@ private slots:
         rig.window->settingsWindow()->close();
         rig.window->Timer3_Timer();
         QCOMPARE(rig.speaker.ids, idList("66"));
+        QCOMPARE(rig.book.interval(), interval);
     }
 };
 

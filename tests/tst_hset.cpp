@@ -172,25 +172,6 @@ private slots:
         QCOMPARE(f.bytes("saytime.dta"), QByteArray("30\r\n"));
         delete window;
     }
-
-    // Every edit goes to the book at once; closing without Save gives it back what was saved, the sound
-    // click included, since that was saved when clicked.
-    void closeRevertsTheBook()
-    {
-        Fixture f;
-        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
-        window->show();
-        window->dateBox(1, 0)->setText(QStringLiteral("31"));
-        window->Text1->setText(QStringLiteral("60"));
-        click(window->Label8);
-        QCOMPARE(f.book.row(1).day + f.book.interval(), QStringLiteral("3160"));
-        window->close();
-        QTRY_VERIFY(window.isNull());
-        AlarmRecords expected = f.stored;
-        expected[1].gong = QStringLiteral("1");
-        QCOMPARE(f.book.rows(), expected);
-        QCOMPARE(f.book.interval(), QStringLiteral("15"));
-    }
 };
 
 QTEST_MAIN(TestHset)

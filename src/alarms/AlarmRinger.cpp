@@ -87,7 +87,7 @@ void AlarmRinger::started(int alarm, const QString &minute)
     if (playsNothing(book.row(alarm))) {
         emit notice({alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, true), true});
     } else {
-        // The answer may come on another thread: the notice is given on the application's.
+        // The answer comes later, on this thread; by then the ringer may be gone.
         auto send = [self = QPointer<AlarmRinger>(this), alarm, minute, language](OutputLevel output) {
             QMetaObject::invokeMethod(QCoreApplication::instance(), [self, alarm, minute, language, output] {
                 if (!self)

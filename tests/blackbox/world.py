@@ -24,15 +24,6 @@ LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 PASSED_THROUGH = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")
 
 
-def listening(path):
-    with sockets.socket(sockets.AF_UNIX) as probe:
-        try:
-            probe.connect(str(path))
-            return True
-        except OSError:
-            return False
-
-
 class Failed(Exception):
     pass
 
@@ -182,7 +173,7 @@ class World:
                              stderr=subprocess.DEVNULL)
         # The socket's file is there a moment before the daemon listens on it: a bus stopped in between
         # would refuse rather than freeze, which is another case.
-        check(wait_for(10, lambda: listening(socket)), "the private bus did not start")
+        check(wait_for(10, lambda: sockets.socket(sockets.AF_UNIX).connect_ex(str(socket)) == 0), "the private bus did not start")
         address = f"unix:path={socket}"
         if frozen:
             os.kill(process.pid, signal.SIGSTOP)
