@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AlarmFiles.h"
+#include "AlarmLoudness.h"
 
 #include <QObject>
 
@@ -35,6 +36,9 @@ public:
     const AlarmRecord &row(int alarm) const { return typed[size_t(alarm - 1)]; } // alarm 1-10
     const QString &interval() const { return typedInterval; }
     const AlarmRecords &savedRows() const { return saved; }
+    // The alarms' level and rise as they are to sound now.
+    const AlarmLoudness &loudness() const { return typedLoudness; }
+    void setLoudness(const AlarmLoudness &loudness) { typedLoudness = loudness; }
 
     // Field `index` (0-8, file order) of alarm 1-10, as typed.
     void setField(int alarm, int index, const QString &text);
@@ -53,5 +57,6 @@ private:
     QString configDir;
     AlarmRecords typed, saved;
     QString typedInterval, savedInterval;
+    AlarmLoudness typedLoudness;
     QStringList keptFiles; // found unreadable: this run never writes them
 };
