@@ -1,9 +1,13 @@
-// The player and the sound devices: missing samples, unplayable files, the formats a user may pick, and the outputs.
+// The player and the sound devices: missing samples, unplayable files, the formats a user may pick, the
+// alarms' own level, and the outputs.
+#include "AlarmRinger.h"
 #include "Decoder.h"
 #include "Devices.h"
 #include "Player.h"
 #include "RecordingDevice.h"
+#include "Rows.h"
 #include "SoundFileReader.h"
+#include "SoundQueue.h"
 #include "WavFileDevice.h"
 
 #include <QElapsedTimer>
@@ -16,6 +20,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cmath>
+#include <numeric>
 #include <csignal>
 #include <numbers>
 
@@ -129,6 +134,46 @@ private slots:
         QCOMPARE_GT(levelDb(written->samples, 20000), -10.0);
         for (double hz : {16100.0, 8000.0, 1000.0})
             QCOMPARE_LT(levelDb(written->samples, hz), -8.0 - 60);
+    }
+
+    // 5 s of speech, then seven rings of a 5 s tone with a flag spoken after the second, recorded beside
+    // the same sounds played as they are. The level is set back to the default after the first ring,
+    // which counts only from the next minute.
+    void loudness_data() { addRows("player_loudness", {"percent", "rise", "second", "ratio"}); }
+    void loudness()
+    {
+        const QString tone = sound("tone.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 5.0);
+        std::array<std::optional<Pcm>, 2> heard; // rung, and as they are
+        for (int asIs = 0; asIs < 2; ++asIs) {
+            AlarmBook book(dir.path());
+            HPMOD shared;
+            FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(7, 30)));
+            SoundQueue queue(WavFileDevice::create(dir.filePath(QString::number(asIs)), nullptr));
+            AlarmRinger ringer(book, shared, clock, queue);
+            book.setLoudness({cell("percent").toInt(), cell("rise").toInt()});
+            for (int i = 0; i < 9; ++i)
+                book.setField(1, i, ("5 12 2026 7 30 0 0 0 " + tone).section(u' ', i, i));
+            queue.PlaySoundFile(tone);
+            for (int i = 0; i < 7; ++i, clock.advanceMs(5000)) {
+                asIs ? queue.PlaySoundFile(tone) : void(ringer.check(clock.now(), "07:30"));
+                book.setLoudness({});
+                if (i == 1)
+                    queue.PlaySample(24);
+            }
+            bool done = false;
+            queue.whenHeard([&] { done = true; });
+            QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+            heard[size_t(asIs)] = decodeFile(dir.filePath(QString::number(asIs)));
+        }
+        const auto &[rung, asIs] = heard;
+        QVERIFY(rung && asIs && rung->seconds() > 35 && rung->frames() == asIs->frames());
+        QCOMPARE(rung->samples == asIs->samples, cell("percent") == "100" && cell("rise") == "0");
+        const auto power = [from = qsizetype(cell("second").toDouble() * 44100)](const Pcm &pcm) {
+            const auto at = pcm.samples.begin() + from;
+            return std::inner_product(at, at + 44100 / 3, at, 0.0);
+        };
+        const double ratio = std::sqrt(power(*rung) / power(*asIs));
+        QVERIFY2(std::abs(ratio / cell("ratio").toDouble() - 1) < 0.1, qPrintable(QString::number(ratio)));
     }
 
     // The file-size limit stands in for a disk that fills up in the middle of a sound.

@@ -2,13 +2,12 @@
 #include "Announcements.h"
 #include "Decoder.h"
 #include "RecordingDevice.h"
+#include "Rows.h"
 #include "SoundQueue.h"
 #include "WindowRig.h"
 
 #include <QSemaphore>
 #include <QTest>
-
-Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 // A queue over a recording device, and how often it has said its sounds ended.
@@ -76,21 +75,13 @@ private slots:
 
     // While a sound plays the window only keeps its glyphs going: no announcement, no alarm check;
     // when it ends, both run once.
-    void windowWaitsForTheSound_data()
-    {
-        QTest::addColumn<QTime>("soundEnds");
-        QTest::addColumn<QString>("interval");
-        QTest::addColumn<std::vector<int>>("after");
-        QTest::newRow("in the alarm's minute: it rings again") << QTime(7, 30, 40) << "0" << idList("66");
-        QTest::newRow("in the next minute: announced, no ring") << QTime(7, 31, 30) << "1" << idList("17 35 31 34 11");
-    }
+    void windowWaitsForTheSound_data() { addRows("soundqueue_window", {"soundEnds", "interval", "after"}); }
     void windowWaitsForTheSound()
     {
-        QFETCH(QTime, soundEnds);
-        QFETCH(QString, interval);
+        const QTime soundEnds = QTime::fromString(cell("soundEnds"));
         WindowRig rig(QDateTime(QDate(2026, 12, 5), QTime(7, 30)));
         rig.setAlarm(1, QStringLiteral("5 12 2026 7 30"));
-        rig.book.setInterval(interval);
+        rig.book.setInterval(cell("interval"));
         rig.book.setField(1, 5, "1");
         rig.window->tick(); // the alarm's sound begins
         rig.speaker.clear();
@@ -103,7 +94,7 @@ private slots:
         QCOMPARE(rig.window->Label1->text(), QString("07:30"));
         QCOMPARE(rig.window->Image3[1]->glyph(), soundEnds.second() % 10);
         rig.speaker.sounding(false);
-        QTEST(rig.speaker.ids, "after");
+        QCOMPARE(rig.speaker.ids, idList(cell("after")));
     }
 };
 

@@ -49,6 +49,13 @@ bool AlarmRinger::check(const QDateTime &now, const QString &minute)
             emit notice({int(k) + 1, QString(), false, false, true});
         }
     }
+    if (found.ringing.any()) {
+        // The level is read as a ringing minute starts and kept for that minute: a change in ALARM SET
+        // counts from the next one, and the rise does not start over at every repetition.
+        if (found.starting.any())
+            minuteLoudness = book.loudness();
+        speaker.alarmLevel(minuteLoudness, found.starting.any());
+    }
     // Each alarm is told of, and becomes the one Snooze cuts, as its own sound begins: the sounds of
     // alarms before it may still be playing.
     const QPointer<AlarmRinger> self(this);
@@ -65,6 +72,7 @@ bool AlarmRinger::check(const QDateTime &now, const QString &minute)
         // Only a repetition may be cut short when its minute ends; a first sound is heard whole.
         if (found.starting.none())
             repeatingMinute = minute;
+        speaker.alarmLevel(std::nullopt); // what follows is speech, never lowered
         speaker.whenHeard([self] {
             if (self) {
                 self->sounding = 0;

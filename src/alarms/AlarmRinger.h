@@ -76,6 +76,7 @@ private:
     qint64 nextAlarmMinute = -1;
     Language nextAlarmLanguage = -1;
     int sounding = 0; // the alarm whose sound plays now, 0 for none
+    AlarmLoudness minuteLoudness; // what the ringing minute sounds at, read from the book as it began
     QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
     std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
 };

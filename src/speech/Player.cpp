@@ -58,7 +58,7 @@ void Player::PlaySoundFile(const QString &path)
         while (!interrupted() && reader->next(piece)) {
             piece.origin = path;
             piece.continuation = begun;
-            device.play(piece);
+            hand(piece);
             begun = true;
             if (pieceDone)
                 pieceDone();
@@ -81,8 +81,35 @@ void Player::playInPieces(const Pcm &pcm)
         piece.samples.assign(pcm.samples.begin() + qsizetype(at),
                              pcm.samples.begin() + qsizetype(std::min(at + step, pcm.samples.size())));
         piece.continuation = at > 0;
-        device.play(piece);
+        hand(piece);
         if (pieceDone)
             pieceDone();
     }
+}
+
+void Player::alarmLevel(std::optional<AlarmLoudness> alarm, bool fromStart)
+{
+    loudness = alarm;
+    if (fromStart)
+        riseAt = 0;
+}
+
+void Player::hand(Pcm &piece)
+{
+    const double from = riseAt;
+    riseAt += piece.seconds();
+    const double level = loudness ? std::clamp(loudness->percent, 10, 100) / 100.0 : 1.0;
+    const double rise = loudness ? loudness->riseSeconds : 0;
+    // At full level and risen the samples are handed over untouched: the sound is exactly as it was made.
+    if ((level < 1 || from < rise) && piece.sampleRate > 0) {
+        const auto channels = size_t(std::max(1, piece.channels));
+        for (size_t i = 0; i < piece.samples.size(); ++i) {
+            const double at = from + double(i / channels) / piece.sampleRate;
+            // Even in decibels, 12 dB from a quarter to the level: the ear hears that as an even rise,
+            // where an even rise of the amplitude would seem to jump at first and then stand still.
+            const double gain = at < rise ? level * std::exp2(2 * (at / rise - 1)) : level;
+            piece.samples[i] = float(piece.samples[i] * gain);
+        }
+    }
+    device.play(piece);
 }

@@ -16,6 +16,7 @@ public:
     void PlaySample(SampleId id) override;
     void StopSound() override;
     void PlaySoundFile(const QString &path) override;
+    void alarmLevel(std::optional<AlarmLoudness> alarm, bool fromStart = false) override;
 
     // While `requested` returns true, a sound ends at the next piece and no other starts: it has been
     // cut. Asked before every piece, so it must be cheap.
@@ -27,10 +28,16 @@ public:
 private:
     bool interrupted() const { return stopRequested && stopRequested(); }
     void playInPieces(const Pcm &pcm);
+    // Every piece goes to the device through here, at the level asked for.
+    void hand(Pcm &piece);
 
     SoundDevice &device;
     SampleCatalogue catalogue;
     QByteArray SampleBuffer;
     std::function<bool()> stopRequested;
     std::function<void()> pieceDone;
+    std::optional<AlarmLoudness> loudness; // none: the sounds play as they are
+    // Seconds of sound handed over since the rise began: what is heard, not what the clock says, so that
+    // the rise stays in step with the sound however late the sounds are asked for or served.
+    double riseAt = 0;
 };

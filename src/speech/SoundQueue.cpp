@@ -50,6 +50,11 @@ void SoundQueue::StopSound()
     append({Item::Kind::Stop, 0, {}, {}});
 }
 
+void SoundQueue::alarmLevel(std::optional<AlarmLoudness> alarm, bool fromStart)
+{
+    append({Item::Kind::Level, 0, {}, {}, alarm, fromStart});
+}
+
 void SoundQueue::whenHeard(std::function<void()> call)
 {
     append({Item::Kind::Call, 0, {}, std::move(call)});
@@ -59,8 +64,9 @@ void SoundQueue::cutSound()
 {
     {
         std::lock_guard lock(mutex);
-        // The calls stay: what they tell or record must still happen, in order.
-        std::erase_if(items, [](const Item &item) { return item.kind != Item::Kind::Call; });
+        // The calls stay: what they tell or record must still happen, in order. So do the levels: a
+        // sound asked for after the cut must not keep the level of an alarm whose sounds were dropped.
+        std::erase_if(items, [](const Item &item) { return item.kind != Item::Kind::Call && item.kind != Item::Kind::Level; });
         ++cuts;
         scheduleLocked(); // the device is cut on its own thread, even when nothing plays
     }
@@ -136,6 +142,7 @@ void SoundQueue::playQueued()
         case Item::Kind::Sample: player.PlaySample(item.id); break;
         case Item::Kind::File: player.PlaySoundFile(item.path); break;
         case Item::Kind::Stop: player.StopSound(); break;
+        case Item::Kind::Level: player.alarmLevel(item.loudness, item.fromStart); break;
         case Item::Kind::Call: break;
         }
     }

@@ -29,6 +29,8 @@ public:
     // Each returns at once; its sound follows those asked for before it.
     void PlaySample(SampleId id) override;
     void PlaySoundFile(const QString &path) override;
+    // Takes effect on the queue's thread between the sounds asked for before it and those after.
+    void alarmLevel(std::optional<AlarmLoudness> alarm, bool fromStart = false) override;
     // Lets the sounds before it end, then silences the device.
     void StopSound() override;
     // The sound that plays ends within one piece of about 93 ms, and the device drops what it holds.
@@ -43,10 +45,12 @@ public:
 private:
     struct Item
     {
-        enum class Kind { Sample, File, Stop, Call } kind = Kind::Stop;
+        enum class Kind { Sample, File, Stop, Call, Level } kind = Kind::Stop;
         SampleId id = 0;
         QString path;
         std::function<void()> call;
+        std::optional<AlarmLoudness> loudness;
+        bool fromStart = false;
     };
     void append(Item item);
     void scheduleLocked();

@@ -1,9 +1,11 @@
 // The sound operations that phrases, alarms and the stop button call.
 #pragma once
 
+#include "AlarmLoudness.h"
 #include "Sound.h"
 
 #include <functional>
+#include <optional>
 
 class Speaker
 {
@@ -14,6 +16,12 @@ public:
     virtual void StopSound() = 0;
     // Plays a user's sound file to its end, or the default alert when it cannot be played.
     virtual void PlaySoundFile(const QString &path) = 0;
+    // An alarm may be set to sound softer than the speech and to start softly: the sounds asked for
+    // after this call, up to the next one, are played at `alarm`, or at full level without one. It is
+    // kept in order with the sounds, so that a flag clicked while an alarm rings is still heard whole.
+    // `fromStart` begins the rise again at a quarter of the level, as each ringing minute does; the
+    // rise goes on across the sounds asked for after it, whatever their level.
+    virtual void alarmLevel(std::optional<AlarmLoudness> alarm, bool fromStart = false) { (void)alarm, (void)fromStart; }
 
     // A speaker may return from the calls above before their sounds are heard, playing them one after
     // another, in the order asked. What follows lets the caller keep in step with it; a speaker that

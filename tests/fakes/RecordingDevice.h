@@ -9,18 +9,16 @@
 
 #include <vector>
 
-// Logs each sound's origin ("sample 24", a path, "alert") and, with a clock, moves it on by the sound's length.
+// Logs each sound's origin ("sample 24", a path, "alert") and how long the sounds played were.
 class RecordingDevice final : public SoundDevice
 {
 public:
-    explicit RecordingDevice(FakeClock *clock = nullptr) : clock(clock) {}
     void play(const Pcm &pcm) override;
     void stop() override { log << QStringLiteral("stop"); }
     void cut() override { log << QStringLiteral("cut"); }
 
     QStringList log;
     double playedSeconds = 0;
-    FakeClock *clock; // moved on by each sound's length when set
     std::function<void()> eachPiece; // called as each piece is handed over, before it is logged
 };
 

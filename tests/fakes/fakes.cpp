@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <cmath>
-
 void RecordingDevice::play(const Pcm &pcm)
 {
     if (eachPiece)
@@ -13,8 +11,6 @@ void RecordingDevice::play(const Pcm &pcm)
     if (!pcm.continuation)
         log << pcm.origin;
     playedSeconds += pcm.seconds();
-    if (clock)
-        clock->advanceMs(std::llround(pcm.seconds() * 1000));
 }
 
 std::vector<int> idList(const QString &text)
