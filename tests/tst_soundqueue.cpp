@@ -59,6 +59,9 @@ private slots:
         // The third piece waits for the test, which cuts the sound meanwhile.
         q.device->eachPiece = [&] { if (++pieces == 3) { reached.release(); go.acquire(); } };
         bool told = false;
+        q.queue.whenHeard([&] { told = true; }); // a marker alone is no sound to wait for
+        QVERIFY(QTest::qWaitFor([&] { return told; }, 10000) && !q.sounding && q.idles == 0);
+        told = false;
         q.queue.PlaySample(66);
         q.queue.whenHeard([&] { told = true; });
         q.queue.PlaySample(68);

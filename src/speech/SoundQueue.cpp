@@ -89,6 +89,7 @@ void SoundQueue::askOutput(std::function<void(OutputLevel)> answer)
 
 void SoundQueue::append(Item item)
 {
+    const bool sound = item.kind == Item::Kind::Sample || item.kind == Item::Kind::File;
     {
         std::lock_guard lock(mutex);
         if (ending)
@@ -96,7 +97,9 @@ void SoundQueue::append(Item item)
         items.push_back(std::move(item));
         scheduleLocked();
     }
-    if (!std::exchange(toldSounding, true) && soundingCall)
+    // Markers and levels alone are no sound: an alarm row that plays nothing must not have the window
+    // wait for an end, which it would answer with another check at once, all through the minute.
+    if (sound && !std::exchange(toldSounding, true) && soundingCall)
         soundingCall(true);
 }
 
