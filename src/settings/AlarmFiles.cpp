@@ -353,23 +353,25 @@ std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings)
         if (bytesOfLine.endsWith('\r'))
             bytesOfLine.chop(1);
         const QString line = decode(bytesOfLine);
-        const QString trimmed = trimSpaces(line).toString();
+        const QStringView trimmed = trimSpaces(line);
         if (trimmed.isEmpty())
             continue;
-        const qsizetype equals = trimmed.indexOf(u'=');
-        const QString key = trimSpaces(QStringView(trimmed).left(std::max<qsizetype>(equals, 0))).toString();
+        if (line.contains(QChar(0)))
+            return int(i + 1);
         if (trimmed.startsWith(u'#')) {
             read.others << line;
             continue;
         }
-        if (key.isEmpty() || line.contains(QChar(0)))
+        const qsizetype equals = trimmed.indexOf(u'=');
+        const QStringView key = trimSpaces(trimmed.left(std::max<qsizetype>(equals, 0)));
+        if (key.isEmpty())
             return int(i + 1);
         const auto known = std::find_if(SoundKeys.begin(), SoundKeys.end(),
                                         [&](const auto &entry) { return key == QLatin1String(entry.first); });
         if (known == SoundKeys.end())
             read.others << line;
         else
-            read.*(known->second) = trimSpaces(QStringView(trimmed).sliced(equals + 1)).toString();
+            read.*(known->second) = trimSpaces(trimmed.sliced(equals + 1)).toString();
     }
     settings = read;
     return std::nullopt;
