@@ -381,9 +381,8 @@ bool writeSoundSettings(QIODevice &device, const SoundSettings &settings)
 {
     QString text;
     for (const auto &[key, value] : SoundKeys) {
-        QString typed = settings.*value;
-        typed.replace(u'\r', u' ').replace(u'\n', u' ');
-        text += QLatin1String(key) + u'=' + typed + QStringLiteral("\r\n");
+        // A line feed would end the line early; anything else a value holds reads back as it was.
+        text += QLatin1String(key) + u'=' + QString(settings.*value).replace(u'\n', u' ') + QStringLiteral("\r\n");
     }
     for (const QString &line : settings.others)
         text += line + QStringLiteral("\r\n");
