@@ -6,14 +6,17 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 char *toString(const AlarmRecord &record) { return QTest::toString(alarmTableLine(record)); }
+char *toString(const AlarmLoudness &loudness) { return QTest::toString(QStringLiteral("%1 % %2 s").arg(loudness.percent).arg(loudness.riseSeconds)); }
 namespace {
 const AlarmRecord Example = AlarmRecord{"9", "8", "2000", "9", "5", "0", "0", "1", "Browse"};
 QByteArray bytesOf(const AlarmRecords &table)
@@ -23,6 +26,8 @@ QByteArray bytesOf(const AlarmRecords &table)
     writeAlarmTable(buffer, table);
     return buffer.data();
 }
+QByteArray contents(const QString &path) { QFile file(path); return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(); }
+bool put(const QString &path, const QByteArray &bytes) { QFile file(path); return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(); }
 AlarmRecords tableFrom(QByteArray bytes)
 {
     QBuffer buffer(&bytes);
@@ -86,6 +91,40 @@ private slots:
         QBuffer in(&bytes);
         in.open(QIODevice::ReadOnly);
         QTEST(readInterval(in), "interval");
+    }
+
+    // Whatever the third file holds, the two old files come through a save byte for byte and the third
+    // is written only when its settings change, and not at all when it could not be read.
+    void soundFile_data() { addRows("alarmfiles_sound", {"bytes", "settings", "problem"}); }
+    void soundFile()
+    {
+        QTemporaryDir dir;
+        const QString sound = dir.filePath("sound.dta");
+        const QByteArray old = bytesOf([] { AlarmRecords all; all.fill(Example); return all; }()), bytes = cell("bytes").toUtf8();
+        QVERIFY(put(dir.filePath("kalind.dta"), old) && put(dir.filePath("saytime.dta"), "15\r\n"));
+        if (bytes == "<fifo>")
+            QVERIFY(mkfifo(QFile::encodeName(sound).constData(), 0600) == 0);
+        else if (bytes != "<missing>")
+            QVERIFY(put(sound, bytes == "<huge>" ? QByteArray(70000, '#') : bytes));
+        AlarmBook book(dir.path());
+        QStringList told;
+        for (const FileProblem &problem : book.load())
+            told << QStringLiteral("%1 %2").arg(problem.kind).arg(problem.detail);
+        QCOMPARE(told.join(u'|'), cell("problem"));
+        const SoundSettings loaded = book.soundSettings();
+        QCOMPARE(QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.others.join(u';')}).join(u'|'),
+                 cell("settings"));
+        QVERIFY(book.save().isEmpty()); // nothing changed: not even a missing third file is made
+        QCOMPARE(QFileInfo::exists(sound), bytes != "<missing>");
+        book.setLoudness({30, 10});
+        QCOMPARE(book.save().size(), told.size());
+        AlarmBook again(dir.path());
+        again.load();
+        QCOMPARE(again.loudness(), (told.isEmpty() ? AlarmLoudness{30, 10} : AlarmLoudness{}));
+        QCOMPARE(again.soundSettings().others, told.isEmpty() ? loaded.others : QStringList());
+        QCOMPARE(contents(dir.filePath("kalind.dta")) + contents(dir.filePath("saytime.dta")), old + "15\r\n");
+        if (!told.isEmpty() && bytes != "<fifo>")
+            QCOMPARE(contents(sound).left(100), bytes.startsWith('<') ? QByteArray(100, '#') : bytes);
     }
 
     // A store into a folder still to be made reads back, then a save that a per-process file size limit

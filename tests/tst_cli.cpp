@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(run.status, status.toInt());
         if (arguments.contains("--alarms")) { // what it says, and the settings left as they were, unlocked
             QCOMPARE(status == "0" ? run.standardOutput : run.standardError.section(u'\n', 0, 0), expected);
-            QCOMPARE(QDir(testData("alarms")).entryList(QDir::Files), (QStringList{"kalind.dta", "saytime.dta"}));
+            QCOMPARE(QDir(testData("alarms")).entryList(QDir::Files), (QStringList{"kalind.dta", "saytime.dta", "sound.dta"}));
             QCOMPARE(QFileInfo(testData("alarms/kalind.dta")).lastModified(), tableWritten);
             return;
         }

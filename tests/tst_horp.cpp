@@ -161,6 +161,28 @@ private slots:
         QCOMPARE(rig.shared.CurrentLanguage, Language(language.toInt()));
     }
 
+    // Quiet hours silence the periodic announcement, never a flag.
+    void quietHours_data() { addRows("horp_quiet", {"interval", "from", "to", "language", "times", "announced"}); }
+    void quietHours()
+    {
+        WindowRig rig;
+        rig.shared.CurrentLanguage = Language(cell("language").toInt());
+        rig.book.setInterval(cell("interval"));
+        rig.book.setSoundSettings({cell("from"), cell("to"), {}, {}, {}});
+        QStringList heard;
+        for (const QString &time : cell("times").split(u' ')) {
+            rig.speaker.clear();
+            rig.tickAt(time.left(2).toInt(), time.right(2).toInt());
+            if (!rig.speaker.ids.empty())
+                heard << time;
+        }
+        QCOMPARE(heard.join(u' '), cell("announced"));
+        rig.speaker.clear();
+        rig.clock.set(23, 10, 0);
+        rig.window->Command1_Click();
+        QVERIFY(!rig.speaker.ids.empty()); // 23:10, inside most spans
+    }
+
     // A 90-second wave file at 07:30 is heard once; alarm 2 of the same minute still sounds after it.
     void longWaveFileKeepsTheMinutePromise()
     {

@@ -1,6 +1,7 @@
 // The ALARM SET window on the alarm book: captions, clicks, saving and its life between two openings.
 #include "FileProblemTexts.h"
 #include "Hset.h"
+#include "Rows.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,6 +141,29 @@ private slots:
         expected[6].meeting = QStringLiteral("0");
         expected[6].waveFile = f.answer;
         QCOMPARE(f.tableOnDisk(), expected);
+    }
+
+    // Typed boxes go to the book as they are, and what cannot be valid is said beside them and to screen
+    // readers; closing without Save takes them back.
+    void soundBoxes_data() { addRows("hset_sound", {"boxes", "language", "quietState", "loudnessState", "comesTo"}); }
+    void soundBoxes()
+    {
+        Fixture f;
+        f.shared.CurrentLanguage = Language(cell("language").toInt());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
+        const QStringList typed = cell("boxes").split(u'|');
+        QLineEdit *boxes[] = {window->quietFrom, window->quietTo, window->level, window->rise};
+        for (int i = 0; i < 4; ++i)
+            boxes[i]->setText(typed[i]);
+        QCOMPARE(window->quietState->toolTip(), cell("quietState"));
+        QCOMPARE(window->loudnessState->toolTip(), cell("loudnessState"));
+        QVERIFY(window->rise->accessibleDescription().startsWith(cell("loudnessState")));
+        const QuietHours quiet = f.book.quietHours();
+        const AlarmLoudness loudness = f.book.loudness();
+        QCOMPARE(QStringLiteral("%1 %2 % %3 s").arg(quiet.none() ? "none" : QStringLiteral("%1-%2").arg(quiet.from).arg(quiet.to))
+                     .arg(loudness.percent).arg(loudness.riseSeconds), cell("comesTo"));
+        window->close();
+        QCOMPARE(f.book.soundSettings(), SoundSettings());
     }
 
     // An alarm table that exists but cannot be read loads as defaults, once told; no sound click or Save

@@ -69,6 +69,9 @@ FAULTS = [
     ("app/SoundNotice.cpp", "    if (heard || told)\n        return;", "    if (heard)\n        return;", "no-sound notice repeated"),
     ("app/CommandLine.cpp", "        options.language = qint16(index);", "", "--lang ignored"),
     ("app/CommandLine.cpp", "    options.language = desktopLanguage();\n", "", "--say ignores the desktop's language"),
+    ("settings/SoundSettings.h", "hour >= from && hour < to : hour >= from || hour < to", "hour >= from && hour <= to : hour >= from || hour <= to", "quiet hours take in the hour they end at"),
+    ("clock/HorP.cpp", " && !book.quietHours().covers(clockHour(Label1->text()))", "", "quiet hours ignored"),
+    ("settings/AlarmFiles.cpp", "    if (damagedLine && !kept.contains(SoundFileName)) {", "    if (false) {", "a damaged sound file is overwritten unsaid"),
 ]
 
 

@@ -68,7 +68,9 @@ def write_settings(folder):
         for row in rows:
             table.write("".join(f"{field:<14}" for field in row[:8]) + row[8] + "\r\n")
     with open(os.path.join(folder, "saytime.dta"), "w", newline="") as interval:
-        interval.write("0\r\n")
+        interval.write("15\r\n")
+    with open(os.path.join(folder, "sound.dta"), "w", newline="") as sound:
+        sound.write("quiet-from=22\r\nquiet-to=7\r\nalarm-level=80\r\nalarm-rise=20\r\n")
 
 
 def main():

@@ -198,6 +198,18 @@
         <source>Time announcement: never</source>
         <translation>Zeitansage: nie</translation>
     </message>
+    <message>
+        <source>, not from %1 to %2</source>
+        <translation>, nicht von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Alarm level: %1 %</source>
+        <translation>Alarmlautstärke: %1 %</translation>
+    </message>
+    <message>
+        <source>Alarm level: %1 %, rising over %2 s</source>
+        <translation>Alarmlautstärke: %1 %, ansteigend in %2 s</translation>
+    </message>
 </context>
 <context>
     <name>CalendarText</name>
@@ -309,6 +321,14 @@
         <source>The settings could not be saved.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>too large to be settings, left as it is</source>
+        <translation>zu groß für Einstellungen, bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>line %1 cannot be read, left as it is</source>
+        <translation>Zeile %1 unlesbar, bleibt unverändert</translation>
+    </message>
 </context>
 <context>
     <name>Hset</name>
@@ -412,6 +432,58 @@
         <source>The ten alarms</source>
         <translation>Die zehn Alarme</translation>
     </message>
+    <message>
+        <source>Silent from</source>
+        <translation>Still von</translation>
+    </message>
+    <message>
+        <source>h to</source>
+        <translation>h bis</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Alarm level : </source>
+        <translation>Alarmlautstärke : </translation>
+    </message>
+    <message>
+        <source>rising over</source>
+        <translation>ansteigend in</translation>
+    </message>
+    <message>
+        <source>s (0 = at once)</source>
+        <translation>s (0 = sofort)</translation>
+    </message>
+    <message>
+        <source>Silent from (hour)</source>
+        <translation>Still ab (Stunde)</translation>
+    </message>
+    <message>
+        <source>Silent until (hour)</source>
+        <translation>Still bis (Stunde)</translation>
+    </message>
+    <message>
+        <source>The time is not spoken by itself between these hours; both empty: never silent</source>
+        <translation>Zwischen diesen Stunden wird die Zeit nicht von selbst angesagt; beide leer: nie still</translation>
+    </message>
+    <message>
+        <source>Alarm level (percent)</source>
+        <translation>Alarmlautstärke (Prozent)</translation>
+    </message>
+    <message>
+        <source>10 to 100 % of Kalindor&apos;s own sound; the system volume is left alone</source>
+        <translation>10 bis 100 % von Kalindors eigenem Ton; die Systemlautstärke bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Alarm rise (seconds)</source>
+        <translation>Anstieg der Alarme (Sekunden)</translation>
+    </message>
+    <message>
+        <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
+        <translation>Jede Alarmminute beginnt bei einem Viertel der Lautstärke und erreicht sie nach diesen Sekunden; 0: sofort</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -511,6 +583,45 @@
         <source>en_GB</source>
         <comment>the locale of the language&apos;s dates and numbers</comment>
         <translation>de_DE</translation>
+    </message>
+</context>
+<context>
+    <name>SoundSettings</name>
+    <message>
+        <source>%1 ‘%2’: type %3</source>
+        <translation>%1 „%2“: %3 eingeben</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 bis 23</translation>
+    </message>
+    <message>
+        <source>Silent hours: give both hours, or none</source>
+        <translation>Stille Stunden: beide Stunden angeben oder keine</translation>
+    </message>
+    <message>
+        <source>Silent from</source>
+        <translation>Still von</translation>
+    </message>
+    <message>
+        <source>Silent until</source>
+        <translation>Still bis</translation>
+    </message>
+    <message>
+        <source>Alarm level</source>
+        <translation>Alarmlautstärke</translation>
+    </message>
+    <message>
+        <source>10 to 100</source>
+        <translation>10 bis 100</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Anstieg</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 bis %1</translation>
     </message>
 </context>
 </TS>

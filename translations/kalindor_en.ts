@@ -198,6 +198,18 @@
         <source>Time announcement: never</source>
         <translation>Time announcement: never</translation>
     </message>
+    <message>
+        <source>, not from %1 to %2</source>
+        <translation>, not from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Alarm level: %1 %</source>
+        <translation>Alarm level: %1 %</translation>
+    </message>
+    <message>
+        <source>Alarm level: %1 %, rising over %2 s</source>
+        <translation>Alarm level: %1 %, rising over %2 s</translation>
+    </message>
 </context>
 <context>
     <name>CalendarText</name>
@@ -309,6 +321,14 @@
         <source>The settings could not be saved.</source>
         <translation>The settings could not be saved.</translation>
     </message>
+    <message>
+        <source>too large to be settings, left as it is</source>
+        <translation>too large to be settings, left as it is</translation>
+    </message>
+    <message>
+        <source>line %1 cannot be read, left as it is</source>
+        <translation>line %1 cannot be read, left as it is</translation>
+    </message>
 </context>
 <context>
     <name>Hset</name>
@@ -412,6 +432,58 @@
         <source>The ten alarms</source>
         <translation>The ten alarms</translation>
     </message>
+    <message>
+        <source>Silent from</source>
+        <translation>Silent from</translation>
+    </message>
+    <message>
+        <source>h to</source>
+        <translation>h to</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Alarm level : </source>
+        <translation>Alarm level : </translation>
+    </message>
+    <message>
+        <source>rising over</source>
+        <translation>rising over</translation>
+    </message>
+    <message>
+        <source>s (0 = at once)</source>
+        <translation>s (0 = at once)</translation>
+    </message>
+    <message>
+        <source>Silent from (hour)</source>
+        <translation>Silent from (hour)</translation>
+    </message>
+    <message>
+        <source>Silent until (hour)</source>
+        <translation>Silent until (hour)</translation>
+    </message>
+    <message>
+        <source>The time is not spoken by itself between these hours; both empty: never silent</source>
+        <translation>The time is not spoken by itself between these hours; both empty: never silent</translation>
+    </message>
+    <message>
+        <source>Alarm level (percent)</source>
+        <translation>Alarm level (percent)</translation>
+    </message>
+    <message>
+        <source>10 to 100 % of Kalindor&apos;s own sound; the system volume is left alone</source>
+        <translation>10 to 100 % of Kalindor&apos;s own sound; the system volume is left alone</translation>
+    </message>
+    <message>
+        <source>Alarm rise (seconds)</source>
+        <translation>Alarm rise (seconds)</translation>
+    </message>
+    <message>
+        <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
+        <translation>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -511,6 +583,45 @@
         <source>en_GB</source>
         <comment>the locale of the language&apos;s dates and numbers</comment>
         <translation>en_GB</translation>
+    </message>
+</context>
+<context>
+    <name>SoundSettings</name>
+    <message>
+        <source>%1 ‘%2’: type %3</source>
+        <translation>%1 ‘%2’: type %3</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 to 23</translation>
+    </message>
+    <message>
+        <source>Silent hours: give both hours, or none</source>
+        <translation>Silent hours: give both hours, or none</translation>
+    </message>
+    <message>
+        <source>Silent from</source>
+        <translation>Silent from</translation>
+    </message>
+    <message>
+        <source>Silent until</source>
+        <translation>Silent until</translation>
+    </message>
+    <message>
+        <source>Alarm level</source>
+        <translation>Alarm level</translation>
+    </message>
+    <message>
+        <source>10 to 100</source>
+        <translation>10 to 100</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Rise</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 to %1</translation>
     </message>
 </context>
 </TS>

@@ -198,6 +198,18 @@
         <source>Time announcement: never</source>
         <translation>Annonce de l&apos;heure : jamais</translation>
     </message>
+    <message>
+        <source>, not from %1 to %2</source>
+        <translation>, sauf de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Alarm level: %1 %</source>
+        <translation>Niveau des alarmes : %1 %</translation>
+    </message>
+    <message>
+        <source>Alarm level: %1 %, rising over %2 s</source>
+        <translation>Niveau des alarmes : %1 %, montée en %2 s</translation>
+    </message>
 </context>
 <context>
     <name>CalendarText</name>
@@ -309,6 +321,14 @@
         <source>The settings could not be saved.</source>
         <translation>Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
+    <message>
+        <source>too large to be settings, left as it is</source>
+        <translation>trop grand pour des réglages, laissé tel quel</translation>
+    </message>
+    <message>
+        <source>line %1 cannot be read, left as it is</source>
+        <translation>ligne %1 illisible, laissé tel quel</translation>
+    </message>
 </context>
 <context>
     <name>Hset</name>
@@ -412,6 +432,58 @@
         <source>The ten alarms</source>
         <translation>Les dix alarmes</translation>
     </message>
+    <message>
+        <source>Silent from</source>
+        <translation>Silence de</translation>
+    </message>
+    <message>
+        <source>h to</source>
+        <translation>h à</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Alarm level : </source>
+        <translation>Niveau des alarmes : </translation>
+    </message>
+    <message>
+        <source>rising over</source>
+        <translation>montée en</translation>
+    </message>
+    <message>
+        <source>s (0 = at once)</source>
+        <translation>s (0 = d&apos;emblée)</translation>
+    </message>
+    <message>
+        <source>Silent from (hour)</source>
+        <translation>Silence à partir de (heure)</translation>
+    </message>
+    <message>
+        <source>Silent until (hour)</source>
+        <translation>Silence jusqu&apos;à (heure)</translation>
+    </message>
+    <message>
+        <source>The time is not spoken by itself between these hours; both empty: never silent</source>
+        <translation>L&apos;heure n&apos;est pas annoncée d&apos;elle-même entre ces heures ; les deux vides : jamais de silence</translation>
+    </message>
+    <message>
+        <source>Alarm level (percent)</source>
+        <translation>Niveau des alarmes (pour cent)</translation>
+    </message>
+    <message>
+        <source>10 to 100 % of Kalindor&apos;s own sound; the system volume is left alone</source>
+        <translation>10 à 100 % du son de Kalindor ; le volume du système reste tel quel</translation>
+    </message>
+    <message>
+        <source>Alarm rise (seconds)</source>
+        <translation>Montée des alarmes (secondes)</translation>
+    </message>
+    <message>
+        <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
+        <translation>Chaque minute d&apos;alarme commence au quart du niveau et l&apos;atteint après ces secondes ; 0 : d&apos;emblée</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -511,6 +583,45 @@
         <source>en_GB</source>
         <comment>the locale of the language&apos;s dates and numbers</comment>
         <translation>fr_FR</translation>
+    </message>
+</context>
+<context>
+    <name>SoundSettings</name>
+    <message>
+        <source>%1 ‘%2’: type %3</source>
+        <translation>%1 « %2 » : tapez %3</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 à 23</translation>
+    </message>
+    <message>
+        <source>Silent hours: give both hours, or none</source>
+        <translation>Heures de silence : donnez les deux heures, ou aucune</translation>
+    </message>
+    <message>
+        <source>Silent from</source>
+        <translation>Silence de</translation>
+    </message>
+    <message>
+        <source>Silent until</source>
+        <translation>Silence jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Alarm level</source>
+        <translation>Niveau des alarmes</translation>
+    </message>
+    <message>
+        <source>10 to 100</source>
+        <translation>10 à 100</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Montée</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 à %1</translation>
     </message>
 </context>
 </TS>

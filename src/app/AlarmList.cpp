@@ -5,6 +5,7 @@
 #include "AnnouncementSchedule.h"
 #include "FileProblemTexts.h"
 #include "FixedClock.h"
+#include "TextNumber.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -47,13 +48,25 @@ int listAlarms(const Options &options)
                             {QStringLiteral("reason"), rings ? QJsonValue() : QJsonValue(stateText(state, ms, zone, shared.CurrentLanguage))}};
     }
     QTextStream out(stdout);
+    const QuietHours quiet = book.quietHours();
+    const AlarmLoudness loudness = book.loudness();
     if (options.json) {
-        out << QJsonDocument(list).toJson(QJsonDocument::Compact) << Qt::endl;
+        const double every = leadingNumber(book.interval());
+        const QJsonValue quietHours = quiet.none() ? QJsonValue()
+                                                   : QJsonObject{{QStringLiteral("from"), quiet.from}, {QStringLiteral("to"), quiet.to}};
+        const QJsonObject settings{
+            {QStringLiteral("alarms"), list},
+            {QStringLiteral("announcement"),
+             QJsonObject{{QStringLiteral("every"), announcementDue(every, u"00") ? QJsonValue(every) : QJsonValue()},
+                         {QStringLiteral("quiet"), quietHours}}},
+            {QStringLiteral("alarmSound"),
+             QJsonObject{{QStringLiteral("level"), loudness.percent}, {QStringLiteral("rise"), loudness.riseSeconds}}}};
+        out << QJsonDocument(settings).toJson(QJsonDocument::Compact) << Qt::endl;
         return 0;
     }
     if (lines.isEmpty())
         lines << saveSummary(states, ms, zone, shared.CurrentLanguage); // that no alarm is set
-    lines << intervalText(book.interval(), shared.CurrentLanguage);
+    lines << intervalText(book.interval(), quiet, shared.CurrentLanguage) << loudnessText(loudness, shared.CurrentLanguage);
     out << lines.join(u'\n') << Qt::endl;
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "TextNumber.h"
 #include "Texts.h"
 
+#include <QTime>
+
 bool announcementDue(double interval, QStringView minutes)
 {
     if (minutes.size() != 2)
@@ -23,13 +25,29 @@ bool announcementDue(double interval, QStringView minutes)
     return false;
 }
 
-QString intervalText(const QString &interval, Language language)
+QString intervalText(const QString &interval, const QuietHours &quiet, Language language)
 {
     const Texts texts(language);
     const double minutes = leadingNumber(interval);
     // Minute "00" is due at every interval that announces at all.
     if (!announcementDue(minutes, u"00"))
         return texts.translate("AnnouncementSchedule", "Time announcement: never");
-    return minutes == 1 ? texts.translate("AnnouncementSchedule", "Time announcement: every minute")
-                        : texts.translate("AnnouncementSchedule", "Time announcement: every %1 minutes").arg(minutes);
+    QString text = minutes == 1
+        ? texts.translate("AnnouncementSchedule", "Time announcement: every minute")
+        : texts.translate("AnnouncementSchedule", "Time announcement: every %1 minutes").arg(minutes);
+    if (!quiet.none()) {
+        const QLocale locale = texts.locale();
+        text += texts.translate("AnnouncementSchedule", ", not from %1 to %2")
+                    .arg(locale.toString(QTime(quiet.from, 0), QStringLiteral("HH:mm")),
+                         locale.toString(QTime(quiet.to, 0), QStringLiteral("HH:mm")));
+    }
+    return text;
+}
+
+QString loudnessText(const AlarmLoudness &loudness, Language language)
+{
+    const Texts texts(language);
+    return loudness.riseSeconds == 0
+        ? texts.translate("AnnouncementSchedule", "Alarm level: %1 %").arg(loudness.percent)
+        : texts.translate("AnnouncementSchedule", "Alarm level: %1 %, rising over %2 s").arg(loudness.percent).arg(loudness.riseSeconds);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "HPMOD.h"
+#include "SoundSettings.h"
 
 #include <QStringView>
 
@@ -9,5 +10,9 @@
 // ever announce; 0 and every other value (20, 45, 1.5 ...) never do.
 bool announcementDue(double interval, QStringView minutes);
 
-// "Annonce de l'heure : toutes les 15 minutes", or "… : jamais" for an interval that never announces.
-QString intervalText(const QString &interval, Language language);
+// "Annonce de l'heure : toutes les 15 minutes", with ", sauf de 22:00 à 07:00" for quiet hours, or
+// "… : jamais" for an interval that never announces.
+QString intervalText(const QString &interval, const QuietHours &quiet, Language language);
+
+// "Niveau des alarmes : 50 %, en montant sur 20 s", as `--alarms` ends.
+QString loudnessText(const AlarmLoudness &loudness, Language language);

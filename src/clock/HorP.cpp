@@ -284,10 +284,11 @@ void HorP::Label2_Change()
         announceIfDue(QStringView(Label2->text()).mid(3, 2));
 }
 
-// The interval is the book's as typed: an edit in ALARM SET counts from the next minute, saved or not.
+// The interval and the quiet hours are the book's as typed: an edit in ALARM SET counts from the next
+// minute, saved or not. The hour is the 24-hour clock text's, which the tick has just written in every language.
 void HorP::announceIfDue(QStringView minutes)
 {
-    if (announcementDue(leadingNumber(book.interval()), minutes))
+    if (announcementDue(leadingNumber(book.interval()), minutes) && !book.quietHours().covers(clockHour(Label1->text())))
         flagPressed(shared.CurrentLanguage);
 }
 

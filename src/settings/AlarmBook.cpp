@@ -4,8 +4,8 @@ AlarmBook::AlarmBook(QString configDir, QObject *parent) : QObject(parent), conf
 
 QList<FileProblem> AlarmBook::load()
 {
-    const QList<FileProblem> problems = loadSettings(saved, savedInterval, keptFiles, configDir);
-    take(saved, savedInterval);
+    const QList<FileProblem> problems = loadSettings(saved, savedInterval, savedSound, keptFiles, configDir);
+    revert();
     return problems;
 }
 
@@ -20,23 +20,25 @@ QList<FileProblem> AlarmBook::save()
         problems << *problem;
     else
         savedInterval = typedInterval;
+    if (typedSound != savedSound) {
+        if (const auto problem = storeSoundSettings(typedSound, configDir, keptFiles))
+            problems << *problem;
+        else
+            savedSound = typedSound;
+    }
     return problems;
 }
 
 void AlarmBook::revert()
 {
-    take(saved, savedInterval);
-}
-
-void AlarmBook::take(const AlarmRecords &rows, const QString &interval)
-{
     for (size_t k = 0; k < typed.size(); ++k) {
-        if (typed[k] != rows[k]) {
-            typed[k] = rows[k];
+        if (typed[k] != saved[k]) {
+            typed[k] = saved[k];
             emit rowChanged(int(k) + 1);
         }
     }
-    setInterval(interval);
+    setInterval(savedInterval);
+    setSoundSettings(savedSound);
 }
 
 void AlarmBook::setField(int alarm, int index, const QString &text)
@@ -54,6 +56,22 @@ void AlarmBook::setInterval(const QString &text)
         return;
     typedInterval = text;
     emit intervalChanged();
+}
+
+void AlarmBook::setSoundSettings(const SoundSettings &settings)
+{
+    if (typedSound == settings)
+        return;
+    typedSound = settings;
+    emit soundSettingsChanged();
+}
+
+void AlarmBook::setLoudness(const AlarmLoudness &loudness)
+{
+    SoundSettings settings = typedSound;
+    settings.level = QString::number(loudness.percent);
+    settings.rise = QString::number(loudness.riseSeconds);
+    setSoundSettings(settings);
 }
 
 std::optional<FileProblem> AlarmBook::chooseSound(int alarm, const std::array<QString, 4> &sound)

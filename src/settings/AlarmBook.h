@@ -1,4 +1,5 @@
-// The ten alarms and the announcement interval as the user has typed them, and as last saved.
+// The ten alarms, the announcement interval, the quiet hours and the alarms' loudness as the user has
+// typed them, and as last saved.
 #pragma once
 
 #include "AlarmFiles.h"
@@ -24,25 +25,31 @@ class AlarmBook final : public QObject
 public:
     explicit AlarmBook(QString configDir, QObject *parent = nullptr);
 
-    // Reads both files. A file that exists but cannot be read loads as the defaults, is returned once for
+    // Reads the three files. A file that exists but cannot be read loads as the defaults, is returned once for
     // the user to be told, and is never written again in this run, so nothing of the user's is overwritten.
     QList<FileProblem> load();
-    // Writes the rows and the interval, each file whole or not at all; what was written becomes the saved state.
+    // Writes the rows and the interval, and the sound settings when they changed (so a folder of the old
+    // program's two files gains no third until one is set), each file whole or not at all; what was
+    // written becomes the saved state.
     QList<FileProblem> save();
-    // The rows and the interval as last loaded or saved.
+    // Everything as last loaded or saved.
     void revert();
 
     const AlarmRecords &rows() const { return typed; }
     const AlarmRecord &row(int alarm) const { return typed[size_t(alarm - 1)]; } // alarm 1-10
     const QString &interval() const { return typedInterval; }
     const AlarmRecords &savedRows() const { return saved; }
-    // The alarms' level and rise as they are to sound now.
-    const AlarmLoudness &loudness() const { return typedLoudness; }
-    void setLoudness(const AlarmLoudness &loudness) { typedLoudness = loudness; }
+    const SoundSettings &soundSettings() const { return typedSound; }
+    // The alarms' level and rise as they are to sound now: the defaults where what is typed cannot be valid.
+    AlarmLoudness loudness() const { return loudnessOf(typedSound); }
+    void setLoudness(const AlarmLoudness &loudness);
+    // When the time is not spoken by itself, as typed: none where that cannot be valid.
+    QuietHours quietHours() const { return quietHoursOf(typedSound); }
 
     // Field `index` (0-8, file order) of alarm 1-10, as typed.
     void setField(int alarm, int index, const QString &text);
     void setInterval(const QString &text);
+    void setSoundSettings(const SoundSettings &settings);
     // A sound choice (gong, ring, meeting, wave file) is written at once, beside the other rows as last
     // saved: unsaved edits elsewhere stay unsaved.
     std::optional<FileProblem> chooseSound(int alarm, const std::array<QString, 4> &sound);
@@ -50,13 +57,13 @@ public:
 signals:
     void rowChanged(int alarm);
     void intervalChanged();
+    void soundSettingsChanged();
 
 private:
-    void take(const AlarmRecords &rows, const QString &interval);
 
     QString configDir;
     AlarmRecords typed, saved;
     QString typedInterval, savedInterval;
-    AlarmLoudness typedLoudness;
+    SoundSettings typedSound, savedSound;
     QStringList keptFiles; // found unreadable: this run never writes them
 };

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -321,7 +322,75 @@ bool writeInterval(QIODevice &device, const QString &interval)
     return writeAll(device, (line + QStringLiteral("\r\n")).toUtf8());
 }
 
-QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, QStringList &kept, const QString &configDir)
+namespace {
+// The sound file's keys, in the order they are written, and where each value goes.
+constexpr std::array<std::pair<const char *, QString SoundSettings::*>, 4> SoundKeys = {{
+    {"quiet-from", &SoundSettings::quietFrom},
+    {"quiet-to", &SoundSettings::quietTo},
+    {"alarm-level", &SoundSettings::level},
+    {"alarm-rise", &SoundSettings::rise},
+}};
+// Four short lines; a file beyond this was never written by Kalindor.
+constexpr qint64 MaxSoundFileBytes = 64 * 1024;
+} // namespace
+
+// Sound file: a setting a line, "key=value", CR LF line ends, each value as typed (empty where nothing
+// was). Quiet hours from 22 to 7, alarms at 50 % rising over 20 s:
+//   "quiet-from=22\r\nquiet-to=7\r\nalarm-level=50\r\nalarm-rise=20\r\n"
+// Spaces around keys and values, LF line ends and blank lines are read too; a key read twice counts the
+// last time. Lines of other keys and "#" comments are kept, written back after the known ones, so a
+// later Kalindor's settings survive a save by this one. Any other line means the file is not settings.
+std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings)
+{
+    settings = SoundSettings();
+    const QByteArray bytes = device.read(MaxSoundFileBytes + 1);
+    if (bytes.size() > MaxSoundFileBytes)
+        return 0;
+    SoundSettings read;
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArrayView bytesOfLine = lines[i];
+        if (bytesOfLine.endsWith('\r'))
+            bytesOfLine.chop(1);
+        const QString line = decode(bytesOfLine);
+        const QStringView trimmed = trimSpaces(line);
+        if (trimmed.isEmpty())
+            continue;
+        if (line.contains(QChar(0)))
+            return int(i + 1);
+        if (trimmed.startsWith(u'#')) {
+            read.others << line;
+            continue;
+        }
+        const qsizetype equals = trimmed.indexOf(u'=');
+        const QStringView key = trimSpaces(trimmed.left(std::max<qsizetype>(equals, 0)));
+        if (key.isEmpty())
+            return int(i + 1);
+        const auto known = std::find_if(SoundKeys.begin(), SoundKeys.end(),
+                                        [&](const auto &entry) { return key == QLatin1String(entry.first); });
+        if (known == SoundKeys.end())
+            read.others << line;
+        else
+            read.*(known->second) = trimSpaces(trimmed.sliced(equals + 1)).toString();
+    }
+    settings = read;
+    return std::nullopt;
+}
+
+bool writeSoundSettings(QIODevice &device, const SoundSettings &settings)
+{
+    QString text;
+    for (const auto &[key, value] : SoundKeys) {
+        // A line feed would end the line early; anything else a value holds reads back as it was.
+        text += QLatin1String(key) + u'=' + QString(settings.*value).replace(u'\n', u' ') + QStringLiteral("\r\n");
+    }
+    for (const QString &line : settings.others)
+        text += line + QStringLiteral("\r\n");
+    return writeAll(device, text.toUtf8());
+}
+
+QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSettings &sound, QStringList &kept,
+                                const QString &configDir)
 {
     QList<FileProblem> problems;
     loadFile(kept, configDir, AlarmTableFileName, [&](QIODevice *file) {
@@ -333,6 +402,17 @@ QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, QStringL
     loadFile(kept, configDir, IntervalFileName, [&](QIODevice *file) {
         interval = file ? readInterval(*file) : DefaultInterval;
     }, problems);
+    std::optional<int> damagedLine;
+    loadFile(kept, configDir, SoundFileName, [&](QIODevice *file) {
+        sound = SoundSettings();
+        if (file)
+            damagedLine = readSoundSettings(*file, sound);
+    }, problems);
+    if (damagedLine && !kept.contains(SoundFileName)) {
+        kept << SoundFileName;
+        problems << problem(FileProblem::Damaged, QDir(configDir).filePath(SoundFileName),
+                            *damagedLine > 0 ? QString::number(*damagedLine) : QString());
+    }
     return problems;
 }
 
@@ -349,9 +429,14 @@ std::optional<FileProblem> storeInterval(const QString &interval, const QString 
                      [&](QIODevice &file) { return writeInterval(file, interval); });
 }
 
+std::optional<FileProblem> storeSoundSettings(const SoundSettings &sound, const QString &configDir, const QStringList &kept)
+{
+    return storeFile(configDir, SoundFileName, kept, [&](QIODevice &file) { return writeSoundSettings(file, sound); });
+}
+
 void removeStaleTemporaries(const QString &configDir)
 {
-    static const QRegularExpression temporary(QStringLiteral("^(kalind|saytime)\\.dta\\.[A-Za-z]{6}$"));
+    static const QRegularExpression temporary(QStringLiteral("^(kalind|saytime|sound)\\.dta\\.[A-Za-z]{6}$"));
     const QDir dir(configDir);
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (temporary.match(entry.fileName()).hasMatch())

@@ -14,9 +14,16 @@ QString describe(const FileProblem &problem, Language language)
         QT_TRANSLATE_NOOP("FileProblemTexts", "permission denied"),
         QT_TRANSLATE_NOOP("FileProblemTexts", "unreadable when loaded, left as it is"),
     };
-    const QString reason = problem.kind == FileProblem::System
-        ? problem.detail
-        : Texts(language).translate("FileProblemTexts", reasons[problem.kind]);
+    const Texts texts(language);
+    QString reason;
+    if (problem.kind == FileProblem::System)
+        reason = problem.detail;
+    else if (problem.kind != FileProblem::Damaged)
+        reason = texts.translate("FileProblemTexts", reasons[problem.kind]);
+    else if (problem.detail.isEmpty())
+        reason = texts.translate("FileProblemTexts", "too large to be settings, left as it is");
+    else
+        reason = texts.translate("FileProblemTexts", "line %1 cannot be read, left as it is").arg(problem.detail);
     return problem.path + QStringLiteral(": ") + reason;
 }
 

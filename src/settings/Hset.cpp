@@ -47,7 +47,8 @@ constexpr int GridBottom = 302;
 constexpr int StateLeft = 686;
 constexpr int StateWidth = 206;
 constexpr int ClientWidth = StateLeft + StateWidth + 4;
-constexpr int ClientHeight = 336;
+constexpr int SoundLineTop = 334; // the level and rise, below the interval's line
+constexpr int ClientHeight = 358;
 constexpr int OptionFields = 3;
 constexpr int WaveColumn = 3;
 const QColor Grey(192, 192, 192);
@@ -56,6 +57,7 @@ struct Captions
 {
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint, state;
+    QString quietFrom, quietTo, quietUnit, level, rise, riseUnit;
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
@@ -77,6 +79,12 @@ Captions captionsIn(Language language)
     captions.intervalCaption = texts.translate("Hset", "Announce time every : ");
     captions.intervalHint = texts.translate("Hset", "minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60");
     captions.state = texts.translate("Hset", "Next ring");
+    captions.quietFrom = texts.translate("Hset", "Silent from");
+    captions.quietTo = texts.translate("Hset", "h to");
+    captions.quietUnit = texts.translate("Hset", "h");
+    captions.level = texts.translate("Hset", "Alarm level : ");
+    captions.rise = texts.translate("Hset", "rising over");
+    captions.riseUnit = texts.translate("Hset", "s (0 = at once)");
     captions.dateBoxTips[0] =
         texts.translate("Hset", "Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun");
     captions.dateBoxTips[1] = texts.translate("Hset", "Month 1 to 12, or * for every month");
@@ -91,6 +99,7 @@ Captions captionsIn(Language language)
 struct Descriptions
 {
     QString alarm, option, waveFile, save, example, grid;
+    QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint;
 };
 
 Descriptions descriptionsIn(Language language)
@@ -103,6 +112,15 @@ Descriptions descriptionsIn(Language language)
     descriptions.save = texts.translate("Hset", "Save the alarms and the interval, then close the window");
     descriptions.example = texts.translate("Hset", "Example: day %1, month %2, year %3, hour %4, minute %5, file %6");
     descriptions.grid = texts.translate("Hset", "The ten alarms");
+    descriptions.quietFrom = texts.translate("Hset", "Silent from (hour)");
+    descriptions.quietTo = texts.translate("Hset", "Silent until (hour)");
+    descriptions.quietHint =
+        texts.translate("Hset", "The time is not spoken by itself between these hours; both empty: never silent");
+    descriptions.level = texts.translate("Hset", "Alarm level (percent)");
+    descriptions.levelHint = texts.translate("Hset", "10 to 100 % of Kalindor's own sound; the system volume is left alone");
+    descriptions.rise = texts.translate("Hset", "Alarm rise (seconds)");
+    descriptions.riseHint = texts.translate(
+        "Hset", "Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once");
     return descriptions;
 }
 
@@ -250,11 +268,49 @@ Hset::Hset(HPMOD &shared, AlarmBook &book, HsetServices services, QWidget *paren
     Text1->setGeometry(149, 312, 38, 19);
     Text1->installEventFilter(this);
     connect(Text1, &QLineEdit::textChanged, &book, &AlarmBook::setInterval);
-    Label15 = makeLabel(this, QRect(197, 312, ClientWidth - 197, 18));
+    Label15 = makeLabel(this, QRect(197, 312, 218, 18));
     // Both label the interval box, which says what they say; a screen reader then leaves them out of
-    // what it reads when the window opens.
+    // what it reads when the window opens. So do the captions of the boxes that follow.
     Label14->setBuddy(Text1);
     Label15->setBuddy(Text1);
+    const auto soundBox = [this](QRect geometry, QString SoundSettings::*field) {
+        auto *box = new QLineEdit(this);
+        box->setGeometry(geometry);
+        box->installEventFilter(this);
+        connect(box, &QLineEdit::textChanged, this, [this, field](const QString &text) {
+            SoundSettings settings = this->book.soundSettings();
+            settings.*field = text;
+            this->book.setSoundSettings(settings);
+        });
+        return box;
+    };
+    quietCaption = makeLabel(this, QRect(418, 312, 64, 18));
+    quietFrom = soundBox(QRect(484, 312, 26, 19), &SoundSettings::quietFrom);
+    quietToCaption = makeLabel(this, QRect(514, 312, 34, 18));
+    quietTo = soundBox(QRect(550, 312, 26, 19), &SoundSettings::quietTo);
+    quietUnit = makeLabel(this, QRect(580, 312, 20, 18));
+    levelCaption = makeLabel(this, QRect(8, SoundLineTop, 137, 18));
+    level = soundBox(QRect(149, SoundLineTop, 38, 19), &SoundSettings::level);
+    levelUnit = makeLabel(this, QRect(191, SoundLineTop, 16, 18));
+    levelUnit->setText(QStringLiteral("%"));
+    riseCaption = makeLabel(this, QRect(211, SoundLineTop, 86, 18));
+    rise = soundBox(QRect(299, SoundLineTop, 38, 19), &SoundSettings::rise);
+    riseUnit = makeLabel(this, QRect(343, SoundLineTop, 150, 18));
+    for (QLabel *caption : {quietCaption, quietToCaption, quietUnit})
+        caption->setBuddy(caption == quietCaption ? quietFrom : quietTo);
+    levelCaption->setBuddy(level);
+    levelUnit->setBuddy(level);
+    riseCaption->setBuddy(rise);
+    riseUnit->setBuddy(rise);
+    // What the boxes' descriptions say too: left out of what screen readers find.
+    quietState = makeLabel(this, QRect(StateLeft, 312, StateWidth, 18));
+    loudnessState = makeLabel(this, QRect(StateLeft, SoundLineTop, StateWidth, 18));
+    for (QLabel *state : {quietState, loudnessState}) {
+        AccessibleAs::mark(state, AccessibleAs::Silent);
+        QPalette palette = state->palette();
+        palette.setColor(QPalette::WindowText, QColor(150, 0, 0));
+        state->setPalette(palette);
+    }
     stateHeading = makeLabel(grid, QRect(StateLeft, 82 - GridTop, StateWidth, 17));
     announcement = new QLabel(this, Qt::Tool);
     AccessibleAs::mark(announcement, AccessibleAs::Notification);
@@ -271,6 +327,7 @@ Hset::Hset(HPMOD &shared, AlarmBook &book, HsetServices services, QWidget *paren
         if (Text1->text() != this->book.interval())
             Text1->setText(this->book.interval());
     });
+    connect(&book, &AlarmBook::soundSettingsChanged, this, &Hset::showSoundSettings);
     // Captions are the activation's job; setting them now as well keeps a window that is never
     // activated (one shown where no window manager runs) from carrying blank headings.
     Form_Activate();
@@ -309,6 +366,44 @@ void Hset::Form_Load()
     }
     const QSignalBlocker quiet(Text1);
     Text1->setText(book.interval());
+    showSoundSettings();
+}
+
+// Also a change the window did not make itself: the book was reverted.
+void Hset::showSoundSettings()
+{
+    const SoundSettings &settings = book.soundSettings();
+    const std::pair<QLineEdit *, const QString *> boxes[] = {
+        {quietFrom, &settings.quietFrom}, {quietTo, &settings.quietTo}, {level, &settings.level}, {rise, &settings.rise}};
+    for (const auto &[box, text] : boxes) {
+        if (box->text() != *text) {
+            const QSignalBlocker quiet(box);
+            box->setText(*text);
+        }
+    }
+    showSoundProblems();
+}
+
+// In the state column, as a row's reason is, and in the description of the boxes it is about.
+void Hset::showSoundProblems()
+{
+    const Descriptions &texts = descriptionsFor(shared.CurrentLanguage);
+    const QString quietProblem = quietHoursProblem(book.soundSettings(), shared.CurrentLanguage);
+    const QString loudProblem = loudnessProblem(book.soundSettings(), shared.CurrentLanguage);
+    for (const auto &[state, problem] : {std::pair{quietState, quietProblem}, std::pair{loudnessState, loudProblem}}) {
+        state->setText(state->fontMetrics().elidedText(problem, Qt::ElideRight, state->width()));
+        state->setToolTip(problem);
+    }
+    const auto describe = [](QLineEdit *box, const QString &hint, const QString &problem) {
+        const QString description = problem.isEmpty() ? hint : problem + QStringLiteral(". ") + hint;
+        if (box->accessibleDescription() != description)
+            box->setAccessibleDescription(description);
+        box->setToolTip(description);
+    };
+    describe(quietFrom, texts.quietHint, quietProblem);
+    describe(quietTo, texts.quietHint, quietProblem);
+    describe(level, texts.levelHint, loudProblem);
+    describe(rise, texts.riseHint, loudProblem);
 }
 
 // A change the window did not make itself: the check gave alarm 1 its default file, or the book was reverted.
@@ -335,6 +430,12 @@ void Hset::Form_Activate()
     stateHeading->setText(captions.state);
     setFittingText(Label14, captions.intervalCaption);
     setFittingText(Label15, captions.intervalHint);
+    setFittingText(quietCaption, captions.quietFrom);
+    setFittingText(quietToCaption, captions.quietTo);
+    quietUnit->setText(captions.quietUnit);
+    setFittingText(levelCaption, captions.level);
+    setFittingText(riseCaption, captions.rise);
+    setFittingText(riseUnit, captions.riseUnit);
 
     describeRows();
     refreshStates();
@@ -350,6 +451,11 @@ void Hset::describeRows()
     Command1->setAccessibleDescription(texts.save);
     Text1->setAccessibleName(captions.intervalCaption.section(u':', 0, 0).trimmed());
     Text1->setAccessibleDescription(captions.intervalHint.simplified());
+    quietFrom->setAccessibleName(texts.quietFrom);
+    quietTo->setAccessibleName(texts.quietTo);
+    level->setAccessibleName(texts.level);
+    rise->setAccessibleName(texts.rise);
+    showSoundProblems();
     grid->setAccessibleName(texts.grid);
     Label1->setAccessibleName(texts.example.arg(ExampleValues[0], ExampleValues[1], ExampleValues[2], ExampleValues[3],
                                                 ExampleValues[4], ExampleValues[5]));

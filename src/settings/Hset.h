@@ -1,4 +1,5 @@
-// The ALARM SET window: ten alarms of date, time and sound, and the announcement interval.
+// The ALARM SET window: ten alarms of date, time and sound, the announcement interval and its quiet
+// hours, and how loud the alarms sound.
 #pragma once
 
 #include "AlarmBook.h"
@@ -86,6 +87,12 @@ public:
     QLabel *Label14 = nullptr;           // interval caption
     QLineEdit *Text1 = nullptr;          // announcement interval in minutes
     QLabel *Label15 = nullptr;           // interval hint
+    // "Silent from [22] h to [7] h" after the interval, and below it "Alarm level : [100] % rising over [0] s".
+    QLabel *quietCaption = nullptr, *quietToCaption = nullptr, *quietUnit = nullptr;
+    QLineEdit *quietFrom = nullptr, *quietTo = nullptr;
+    QLabel *levelCaption = nullptr, *levelUnit = nullptr, *riseCaption = nullptr, *riseUnit = nullptr;
+    QLineEdit *level = nullptr, *rise = nullptr;
+    QLabel *quietState = nullptr, *loudnessState = nullptr; // in the state column: why a value cannot be valid
     QLabel *stateHeading = nullptr;
     std::array<QLabel *, 10> rowStates{}; // rows 1-10: the next ring, or why the row never rings
     // Never shown: what screen readers are told of a row's new state, its own window so that they read
@@ -105,6 +112,8 @@ private:
     void nameWaveFileCell(int alarm);
     void showRowState(int alarm);
     void showRow(int alarm); // as the book holds it
+    void showSoundSettings(); // as the book holds them
+    void showSoundProblems();
 
     void wakeCursor();
 

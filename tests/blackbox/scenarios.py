@@ -169,6 +169,25 @@ def clock_snooze(world):
     check(f"kalindor: {missed}" in k.said().splitlines(), "the missed alarm was not on standard error")
 
 
+@scenario
+def clock_quiet(world):
+    # Every 15 minutes, silent from 22 to 7: spoken at 21:45 and 07:00, not at 22:00, 02:15 or 06:45; a
+    # flag clicked at 23:10 speaks all the same.
+    world.display()
+    (world.dir / "k").mkdir()
+    (world.dir / "k" / "sound.dta").write_bytes(b"quiet-from=22\r\nquiet-to=7\r\n")
+    k = world.kalindor(at="2026-12-05 21:44:57", interval=15)
+    check(wait_for(20, lambda: k.output_size() > 1000), "21:45 was not spoken")
+    for moment, spoken in (("05 21:59:57", False), ("05 23:10:00", True), ("06 02:14:57", False),
+                           ("06 06:44:57", False), ("06 06:59:57", True)):
+        time.sleep(4)  # the phrase before has ended
+        before = k.output_size()
+        k.move_to(datetime.fromisoformat("2026-12-" + moment).replace(tzinfo=timezone.utc))
+        if moment.endswith("23:10:00"):
+            click("KALINDOR", 24, 53)  # the French flag
+        check(wait_for(8, lambda: k.output_size() > before + 1000) == spoken, f"{moment}: spoken is not {spoken}")
+
+
 def click(title, x, y):
     find = lambda: subprocess.run(["xdotool", "search", "--name", title], capture_output=True, text=True).stdout.split()
     check(wait_for(10, find), f"no window {title}")

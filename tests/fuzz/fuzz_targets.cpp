@@ -1,4 +1,4 @@
-// Fuzz targets for what Kalindor takes from outside: the two settings files, texts read as numbers and
+// Fuzz targets for what Kalindor takes from outside: the settings files, texts read as numbers and
 // the user's own sound files. Built once per target (FUZZ_*); without libFuzzer a small main replays
 // the seed corpus, so every build runs it as an ordinary test.
 #include "AlarmFiles.h"
@@ -34,6 +34,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         qFatal("the table read back differs from the one saved");
 #elif defined(FUZZ_INTERVAL)
     readInterval(in);
+#elif defined(FUZZ_SOUND_SETTINGS)
+    // Settings read from any file are saved and read back unchanged, as long as the save stays small
+    // enough to be read (a Western line saved as UTF-8 grows).
+    SoundSettings read, again;
+    if (readSoundSettings(in, read))
+        return 0;
+    QBuffer out;
+    out.open(QIODevice::ReadWrite);
+    writeSoundSettings(out, read);
+    out.seek(0);
+    if (out.size() <= 64 * 1024 && (readSoundSettings(out, again) || again != read))
+        qFatal("the sound settings read back differ from the ones saved");
 #elif defined(FUZZ_TEXT_NUMBER)
     const QString text = QString::fromUtf8(bytes);
     leadingNumber(text), clockHour(text), clockMinutes(text);
