@@ -264,7 +264,7 @@ bool PulseDevice::uncork()
     if (answered)
         corked = false;
     else if (!interruption.isRaised())
-        dropServer(true);
+        dropServer(streamGood()); // a stalled server is left alone for a while, one that went away is not
     return answered;
 }
 
