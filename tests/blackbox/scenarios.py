@@ -4,7 +4,8 @@
 # An alarm at its minute; a sound server that comes late, restarts, is stopped,
 # absent or muted; a standard offset changed, a new zone; Snooze and a jump of the clock; hostile settings
 # files and a second Kalindor; no display; Wayland; a window that answers during a long sound; the
-# closing notice; Orca reading both windows; the desktop files and the package.
+# closing notice; Orca reading both windows; the desktop files and the package; memory that stays
+# the same over a dozen announcements.
 import configparser
 import math
 import os
