@@ -93,7 +93,7 @@ def run(world, args):
     # program's wall clock runs as fast, its monotonic clock does not: its timers and its waits for the
     # server keep their real length (as in the black-box tests). Its second's tick then comes at most a
     # real second apart, so up to a speed of 60 no minute goes by unannounced; and its sound stream,
-    # closed 1.5 real seconds after a sound, closes between two minutes below a speed of 40.
+    # silenced 1.5 real seconds after a sound, falls silent between two minutes below a speed of 40.
     fast = {"LD_PRELOAD": LIBFAKETIME, "FAKETIME": f"{int(START.timestamp() - time.time()):+d} x{args.speed}"}
     world.display()
     world.bus()

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPixmapCache>
 #include <QShortcut>
 
 #include <utility>
@@ -318,6 +319,9 @@ void HorP::Command6_Click()
     if (settings.isNull()) {
         settings = new Hset(shared, book, services.settings, this);
         connect(&ringer, &AlarmRinger::nextAlarm, settings, &Hset::refreshStates); // the states follow the minute
+        // The style keeps the pictures of the window's buttons under keys made from its palettes, which
+        // the next window made will not share: they would pile up, unused, at each opening.
+        connect(settings, &QObject::destroyed, this, [] { QPixmapCache::clear(); });
     }
     bringUp(settings);
 }

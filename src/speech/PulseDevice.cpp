@@ -95,8 +95,8 @@ void PulseDevice::startTimers()
         });
         idleClose = std::make_unique<QTimer>();
         idleClose->setSingleShot(true);
-        idleClose->setInterval(IdleCloseMs);
-        idleClose->callOnTimeout([this] { closeStream(); });
+        idleClose->setInterval(IdleCorkMs);
+        idleClose->callOnTimeout([this] { settleStream(true); });
     }
     startSoon->start();
     idleClose->start();
@@ -161,6 +161,8 @@ bool PulseDevice::writeSound(const Pcm &pcm)
     Locked lock(loop);
     if (!stream && !openStream(sound.sampleRate, sound.channels))
         return false;
+    if (corked && !uncork())
+        return false;
     return writeAll(sound);
 }
 
@@ -170,7 +172,8 @@ bool PulseDevice::waitUntil(Done done, const QDeadlineTimer &deadline)
 {
     while (!done()) {
         const qint64 ms = deadline.remainingTime();
-        if (ms == 0 || interruption.isRaised())
+        // Without its time event nothing would end the wait at the deadline.
+        if (ms == 0 || interruption.isRaised() || !wakeUp)
             return false;
         pa_context_rttime_restart(context, wakeUp, pa_rtclock_now() + pa_usec_t(ms) * PA_USEC_PER_MSEC);
         pa_threaded_mainloop_wait(loop);
@@ -245,6 +248,26 @@ bool PulseDevice::openStream(int sampleRate, int channels)
     return true;
 }
 
+// With the loop locked. The kept stream's server is asked to play again and must answer in AnswerMs, as
+// it must for a new stream: one that stopped meanwhile is found out as soon as it would have been.
+bool PulseDevice::uncork()
+{
+    pa_operation *op = pa_stream_cork(stream, 0, [](pa_stream *, int, void *loop) { wake(loop); }, loop);
+    const bool answered = op && waitUntil([op, this] {
+        return !streamGood() || pa_operation_get_state(op) != PA_OPERATION_RUNNING;
+    }, QDeadlineTimer(AnswerMs)) && streamGood();
+    if (op) {
+        if (!answered)
+            pa_operation_cancel(op);
+        pa_operation_unref(op);
+    }
+    if (answered)
+        corked = false;
+    else if (!interruption.isRaised())
+        dropServer(streamGood()); // a stalled server is left alone for a while, one that went away is not
+    return answered;
+}
+
 // Writes only what the server asks for, so that a stalled server can never block the thread.
 bool PulseDevice::writeAll(const Pcm &pcm)
 {
@@ -286,16 +309,18 @@ bool PulseDevice::streamGood() const
 
 void PulseDevice::stop()
 {
-    closeStream();
+    settleStream(true);
 }
 
-void PulseDevice::closeStream()
+// Lets what the server holds play out, then corks the stream to keep it for the next sound, or closes it.
+// A corked stream plays nothing, so the server's output can go idle and there is nothing to drain.
+void PulseDevice::settleStream(bool keep)
 {
     stopTimers();
     if (!stream)
         return;
     Locked lock(loop);
-    if (streamGood() && !interruption.isRaised()) {
+    if (streamGood() && !corked && !interruption.isRaised()) {
         // Draining also starts a stream that holds less than its pre-buffer.
         drained = false;
         pa_operation *op = pa_stream_drain(stream, [](pa_stream *, int, void *self) {
@@ -322,6 +347,13 @@ void PulseDevice::closeStream()
             return;
         }
     }
+    if (keep && streamGood() && !interruption.isRaised()) {
+        if (!std::exchange(corked, true)) {
+            if (pa_operation *op = pa_stream_cork(stream, 1, nullptr, nullptr))
+                pa_operation_unref(op);
+        }
+        return;
+    }
     releaseStream();
 }
 
@@ -336,6 +368,7 @@ void PulseDevice::releaseStream()
     pa_stream_unref(stream);
     stream = nullptr;
     streamRate = streamChannels = 0;
+    corked = false;
 }
 
 // With the loop locked. Nothing here waits for the server, so a stopped one cannot hold it up.

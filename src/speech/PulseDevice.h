@@ -24,8 +24,10 @@ public:
     // After a failed connection or a server that stopped answering, sounds keep their time silently
     // this long before the next try: alarms play ten times a second.
     static constexpr int RetryMs = 5000;
-    // The stream closes this long after the last sound; the next sample of a phrase comes far sooner.
-    static constexpr int IdleCloseMs = 1500;
+    // The stream is silenced (corked) this long after the last sound; the next sample of a phrase comes
+    // far sooner. It is kept for the next sound rather than set up again, with its buffers, for each of
+    // the day's 1,440 phrases.
+    static constexpr int IdleCorkMs = 1500;
     // Sound written ahead of the speakers, so the next sample is decoded while this plays out.
     static constexpr int LatencyMs = 250;
     // A sound not yet written after its own length plus this is given up: the server has stalled.
@@ -42,26 +44,28 @@ public:
     // Returns when the last frame is in the server's buffer, about LatencyMs before it is heard.
     // Without a server it returns after the sound's length, as if the sound had been heard.
     void play(const Pcm &pcm) override;
-    // Lets the buffered end of the last sound play out, then closes the stream.
+    // Lets the buffered end of the last sound play out, then silences the stream and keeps it.
     void stop() override;
     // Ends any wait for the server at once, a stopped one too.
     void interrupt() override;
     // Drops what the server holds and closes the stream, without waiting for the server.
     void cut() override;
-    // Asks about the stream that plays, or about the next one to open within OutputCheckMs, on the
-    // connection it plays through. The answer comes on libpulse's thread, or at once on this one; it
-    // comes late when no stream opens in time, which SoundQueue::askOutput bounds.
+    // Asks about its stream (kept between sounds), or about the next one to open within OutputCheckMs,
+    // on the connection it plays through. The answer comes on libpulse's thread, or at once on this one;
+    // it comes late when no stream opens in time, which SoundQueue::askOutput bounds.
     void askOutput(std::function<void(OutputLevel)> answer) override;
 
 private:
     bool writeSound(const Pcm &pcm);
     bool connectServer();
     bool openStream(int sampleRate, int channels);
+    bool uncork();
     bool writeAll(const Pcm &pcm);
     bool streamGood() const;
     template <typename Done>
     bool waitUntil(Done done, const QDeadlineTimer &deadline);
-    void closeStream();
+    void settleStream(bool keep);
+    void closeStream() { settleStream(false); }
     void startTimers();
     void stopTimers();
     void dropStream();
@@ -78,6 +82,7 @@ private:
     int streamRate = 0;
     int streamChannels = 0;
     bool drained = false;
+    bool corked = false; // silenced between sounds, with nothing left to play
     QDeadlineTimer retryAt;
     // Ends the waits for the server, and without one the time a sound keeps silently.
     Interruption interruption;
