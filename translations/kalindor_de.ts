@@ -421,8 +421,8 @@
         <translation>Leertaste wählt eine Wave-Datei</translation>
     </message>
     <message>
-        <source>Save the alarms and the interval, then close the window</source>
-        <translation>Alarme und Intervall speichern, dann das Fenster schließen</translation>
+        <source>Save the alarms, the interval and the sound settings, then close the window</source>
+        <translation>Alarme, Intervall und Toneinstellungen speichern, dann das Fenster schließen</translation>
     </message>
     <message>
         <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>

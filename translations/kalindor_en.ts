@@ -421,8 +421,8 @@
         <translation>Space chooses a wave file</translation>
     </message>
     <message>
-        <source>Save the alarms and the interval, then close the window</source>
-        <translation>Save the alarms and the interval, then close the window</translation>
+        <source>Save the alarms, the interval and the sound settings, then close the window</source>
+        <translation>Save the alarms, the interval and the sound settings, then close the window</translation>
     </message>
     <message>
         <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>

@@ -421,8 +421,8 @@
         <translation>Espace choisit un fichier wave</translation>
     </message>
     <message>
-        <source>Save the alarms and the interval, then close the window</source>
-        <translation>Enregistrer les alarmes et l&apos;intervalle, puis fermer la fenêtre</translation>
+        <source>Save the alarms, the interval and the sound settings, then close the window</source>
+        <translation>Enregistrer les alarmes, l&apos;intervalle et les réglages du son, puis fermer la fenêtre</translation>
     </message>
     <message>
         <source>Example: day %1, month %2, year %3, hour %4, minute %5, file %6</source>

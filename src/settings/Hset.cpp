@@ -109,7 +109,7 @@ Descriptions descriptionsIn(Language language)
     descriptions.alarm = texts.translate("Hset", "Alarm");
     descriptions.option = texts.translate("Hset", "Space chooses this sound");
     descriptions.waveFile = texts.translate("Hset", "Space chooses a wave file");
-    descriptions.save = texts.translate("Hset", "Save the alarms and the interval, then close the window");
+    descriptions.save = texts.translate("Hset", "Save the alarms, the interval and the sound settings, then close the window");
     descriptions.example = texts.translate("Hset", "Example: day %1, month %2, year %3, hour %4, minute %5, file %6");
     descriptions.grid = texts.translate("Hset", "The ten alarms");
     descriptions.quietFrom = texts.translate("Hset", "Silent from (hour)");
