@@ -1,8 +1,8 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "AlarmBook.h"
 #include "AlarmList.h"
-#include "ClockEngine.h"
 #include "Autostart.h"
+#include "ClockEngine.h"
 #include "CommandLine.h"
 #include "DesktopServices.h"
 #include "EndSignals.h"
@@ -53,26 +53,24 @@ std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
     return app;
 }
 
-// One Kalindor per settings folder: true when this one is to go on, otherwise `status` is the exit status.
-bool claimFolder(SingleInstance &instance, const QString &configDir, int *status)
+// One Kalindor per settings folder: the exit status when this start ends here, nothing when it goes on.
+std::optional<int> claimFolder(SingleInstance &instance, const QString &configDir)
 {
     QString error;
     switch (instance.claim(std::chrono::seconds(5), &error)) {
     case SingleInstance::Claim::Raised:
-        *status = 0;
-        return false;
+        return 0;
     case SingleInstance::Claim::Unreachable:
         QTextStream(stderr) << "kalindor: " << error << Qt::endl;
-        *status = 1;
-        return false;
+        return 1;
     case SingleInstance::Claim::Unlocked:
         QTextStream(stderr) << "kalindor: " << error << "; another Kalindor could use the same settings" << Qt::endl;
-        return true;
+        break;
     case SingleInstance::Claim::Owner:
         removeStaleTemporaries(configDir);
-        return true;
+        break;
     }
-    return true;
+    return std::nullopt;
 }
 
 // The clock for the whole run, and its window: the book, the sound, the engine, then the window.
@@ -80,8 +78,8 @@ int runWindow(const Options &options, bool busAnswers)
 {
     const QString configDir = settingsFolder(options);
     SingleInstance instance(configDir);
-    if (int status = 0; !claimFolder(instance, configDir, &status))
-        return status;
+    if (const std::optional<int> status = claimFolder(instance, configDir))
+        return *status;
     DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
     std::optional<SoundNotice> soundNotice; // in the engine's language, once there is an engine
     // The device reports from the thread that plays; the notice is given on this one.
