@@ -1,7 +1,7 @@
 // Writes the number words 0-59 of one language into a WAV file for a listening check, and prints its length.
 //   number_words fr|de|en OUT.wav
 #include "Devices.h"
-#include "FixedClock.h"
+#include "HPMOD.h"
 #include "NumberPhrases.h"
 #include "Player.h"
 
@@ -33,22 +33,19 @@ int main(int argc, char *argv[])
     } measuring;
     measuring.inner = device.get();
     Player player(measuring);
-    HPMOD shared;
     const SampleId base[] = {FrenchNumber, GermanNumber, EnglishNumber};
-    FixedClock clock(QDateTime(QDate(2026, 12, 5), QTime(12, 0)));
-    NumberPhrases phrases(shared, player, clock);
+    NumberPhrases phrases(player);
     for (int n = 0; n < 60; ++n) {
         if (n <= 20) {
             player.PlaySample(SampleId(base[language] + n));
             continue;
         }
-        shared.MinuteCell = qint16(n); // the minute routines speak 21-59 the way the clock does
         if (language == French)
-            phrases.SayMinutesFr();
+            phrases.SayMinutesFr(n);
         else if (language == German)
-            phrases.SayMinutesDe();
+            phrases.SayMinutesDe(n);
         else
-            phrases.SayMinutesEn();
+            phrases.SayMinutesEn(n);
     }
     QTextStream(stdout) << "0-59 in " << args[1] << ": " << measuring.seconds << " s of speech in " << args[2] << "\n";
     return 0;

@@ -17,7 +17,7 @@ struct Rig : WindowRig
     Rig() : WindowRig(QDateTime(QDate(2026, 12, 5), QTime(9, 28, 54), QTimeZone::utc()))
     {
         setAlarm(1, QStringLiteral("* * * 7 30"));
-        window->Timer3_Timer();
+        engine->Timer3_Timer();
     }
 };
 

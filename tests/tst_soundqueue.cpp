@@ -1,10 +1,8 @@
-// Sounds played on a thread of their own: order, markers, cuts, and a window that stays free meanwhile.
+// Sounds played on a thread of their own: order, markers and cuts.
 #include "Announcements.h"
 #include "Decoder.h"
 #include "RecordingDevice.h"
-#include "Rows.h"
 #include "SoundQueue.h"
-#include "WindowRig.h"
 
 #include <QSemaphore>
 #include <QTest>
@@ -31,13 +29,11 @@ private slots:
     void phrasesInOrder()
     {
         Queue q;
-        HPMOD shared;
-        FakeClock clock;
-        Announcements announcements(shared, q.queue, clock);
+        Announcements announcements(q.queue);
         QStringList seen;
-        announcements.speakTimeFr(QStringLiteral("14:05"));
+        announcements.speakTimeFr(14, 5);
         q.queue.whenHeard([&] { seen << q.device->log.join(u' '); });
-        announcements.speakDate();
+        announcements.speakDate(QDate(2026, 12, 5), French);
         q.queue.whenHeard([&] { seen << QString::number(q.device->log.size()); });
         QVERIFY(q.sounding && q.waitIdle());
         QCOMPARE(seen, (QStringList{"sample 24 sample 36 sample 15 stop", "11"}));
@@ -75,31 +71,7 @@ private slots:
         QVERIFY(q.waitIdle(2));
         QCOMPARE(q.device->log.last(), QString("sample 24"));
     }
-
-    // While a sound plays the window only keeps its glyphs going: no announcement, no alarm check;
-    // when it ends, both run once.
-    void windowWaitsForTheSound_data() { addRows("soundqueue_window", {"soundEnds", "interval", "after"}); }
-    void windowWaitsForTheSound()
-    {
-        const QTime soundEnds = QTime::fromString(cell("soundEnds"));
-        WindowRig rig(QDateTime(QDate(2026, 12, 5), QTime(7, 30)));
-        rig.setAlarm(1, QStringLiteral("5 12 2026 7 30"));
-        rig.book.setInterval(cell("interval"));
-        rig.book.setField(1, 5, "1");
-        rig.window->tick(); // the alarm's sound begins
-        rig.speaker.clear();
-        rig.speaker.sounding(true);
-        for (QTime t(7, 30, 1); t <= soundEnds; t = t.addSecs(1)) {
-            rig.clock.set(t.hour(), t.minute(), t.second());
-            rig.window->tick();
-        }
-        QVERIFY(rig.speaker.ids.empty() && rig.speaker.stops == 0);
-        QCOMPARE(rig.window->Label1->text(), QString("07:30"));
-        QCOMPARE(rig.window->Image3[1]->glyph(), soundEnds.second() % 10);
-        rig.speaker.sounding(false);
-        QCOMPARE(rig.speaker.ids, idList(cell("after")));
-    }
 };
 
-QTEST_MAIN(TestSoundQueue)
+QTEST_GUILESS_MAIN(TestSoundQueue)
 #include "tst_soundqueue.moc"

@@ -289,22 +289,12 @@ int sayOnce(const Options &options)
     const Clock &clock = fixed ? static_cast<const Clock &>(*fixed) : systemClock;
 
     Player player(*device);
-    HPMOD shared;
-    shared.CurrentLanguage = options.language;
-    Announcements announcements(shared, player, clock);
-    if (options.mode == Options::Mode::SayDate) {
-        announcements.speakDate();
-    } else {
-        // What the window's clock tick would have left behind for this moment.
-        const QDateTime now = clock.now();
-        const QString clockText = now.time().toString(QStringLiteral("HH:mm"));
-        shared.MinuteCell = qint16(now.time().minute());
-        switch (options.language) {
-        case 1: announcements.speakTimeDe(clockText); break;
-        case 2: announcements.speakTimeEn(clockText); break;
-        default: announcements.speakTimeFr(clockText); break;
-        }
-    }
+    Announcements announcements(player);
+    const QDateTime now = clock.now();
+    if (options.mode == Options::Mode::SayDate)
+        announcements.speakDate(now.date(), options.language);
+    else
+        announcements.speakTime(options.language, now.time().hour(), now.time().minute());
     player.StopSound(); // the end of the phrase is let out before the verdict
     if (!missed)
         return 0;

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTextStream>
 
 #include <memory>
 
@@ -30,7 +29,6 @@ HorPServices desktopServices()
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();
     };
-    services.complain = [](const QString &text) { QTextStream(stderr) << "kalindor: " << text << Qt::endl; };
     services.about = systemInfoServices();
     auto translations = std::make_shared<QtTranslations>();
     services.followLanguage = [translations](Language language) { translations->follow(language); };

@@ -2,6 +2,7 @@
 #include "AlarmBook.h"
 #include "AlarmList.h"
 #include "Autostart.h"
+#include "ClockEngine.h"
 #include "CommandLine.h"
 #include "DesktopServices.h"
 #include "EndSignals.h"
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
 // What Qt says while it connects to the display, held back until it is known whether it connected.
@@ -49,6 +51,80 @@ std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
         QTextStream(stderr) << message << Qt::endl;
     displayMessages().clear();
     return app;
+}
+
+// One Kalindor per settings folder: the exit status when this start ends here, nothing when it goes on.
+std::optional<int> claimFolder(SingleInstance &instance, const QString &configDir)
+{
+    QString error;
+    switch (instance.claim(std::chrono::seconds(5), &error)) {
+    case SingleInstance::Claim::Raised:
+        return 0;
+    case SingleInstance::Claim::Unreachable:
+        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        return 1;
+    case SingleInstance::Claim::Unlocked:
+        QTextStream(stderr) << "kalindor: " << error << "; another Kalindor could use the same settings" << Qt::endl;
+        break;
+    case SingleInstance::Claim::Owner:
+        removeStaleTemporaries(configDir);
+        break;
+    }
+    return std::nullopt;
+}
+
+// The clock for the whole run, and its window: the book, the sound, the engine, then the window.
+int runWindow(const Options &options, bool busAnswers)
+{
+    const QString configDir = settingsFolder(options);
+    SingleInstance instance(configDir);
+    if (const std::optional<int> status = claimFolder(instance, configDir))
+        return *status;
+    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
+    std::optional<SoundNotice> soundNotice; // in the engine's language, once there is an engine
+    // The device reports from the thread that plays; the notice is given on this one.
+    auto device = openOutput(options, [&soundNotice](bool heard) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [&soundNotice, heard] {
+            if (soundNotice)
+                soundNotice->soundPlayed(heard);
+        }, Qt::QueuedConnection);
+    });
+    if (!device)
+        return 1;
+    SoundQueue sounds(std::move(device));
+    SystemClock clock;
+    const auto complain = [](const QString &text) { QTextStream(stderr) << "kalindor: " << text << Qt::endl; };
+    ClockEngineServices engineServices{notifier.function(), complain, {}};
+    // A WAV file is not the speakers: their volume is nothing to tell of then.
+    if (options.output.isEmpty())
+        engineServices.askOutput = [&sounds](std::function<void(OutputLevel)> answer) { sounds.askOutput(std::move(answer)); };
+    if (!busAnswers)
+        QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
+    // Each settings file is read once, here; from now on the book is what the program knows of them.
+    AlarmBook book(configDir);
+    const QList<FileProblem> unread = book.load();
+    ClockEngine engine(book, clock, sounds, std::move(engineServices));
+    soundNotice.emplace(engine.shared().CurrentLanguage, notifier.function());
+    HorPServices services = desktopServices();
+    services.sayBeforeEnd = [&notifier, complain](const QString &text) {
+        if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}))
+            complain(text);
+    };
+    const auto warn = services.settings.warn;
+    HorP mainWindow(engine, book, std::move(services));
+    // At logout: nothing to say, the session is going.
+    EndSignals endSignals([] { QCoreApplication::exit(0); });
+    instance.onRaise = [&mainWindow] {
+        mainWindow.showNormal();
+        mainWindow.raise();
+        mainWindow.activateWindow();
+    };
+    engine.start();
+    mainWindow.show();
+    // Told without waiting for the user: the clock and the alarms go on behind the message.
+    if (!unread.isEmpty() && warn)
+        warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, engine.shared().CurrentLanguage));
+    return QCoreApplication::exec();
 }
 } // namespace
 
@@ -96,58 +172,5 @@ int main(int argc, char *argv[])
     if (!window) // unreachable: only window options leave the window wanted
         return 2;
 
-    const QString configDir = settingsFolder(*options);
-    SingleInstance instance(configDir);
-    switch (instance.claim(std::chrono::seconds(5), &error)) {
-    case SingleInstance::Claim::Raised:
-        return 0;
-    case SingleInstance::Claim::Unreachable:
-        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
-        return 1;
-    case SingleInstance::Claim::Unlocked:
-        QTextStream(stderr) << "kalindor: " << error << "; another Kalindor could use the same settings" << Qt::endl;
-        break;
-    case SingleInstance::Claim::Owner:
-        removeStaleTemporaries(configDir);
-        break;
-    }
-    HPMOD shared;
-    DesktopNotifier notifier(QStringLiteral("Kalindor"), QStringLiteral("kalindor"));
-    SoundNotice soundNotice(shared.CurrentLanguage, notifier.function());
-    // The device reports from the thread that plays; the notice is given on this one.
-    auto device = openOutput(*options, [&soundNotice, app = app.get()](bool heard) {
-        QMetaObject::invokeMethod(app, [&soundNotice, heard] { soundNotice.soundPlayed(heard); }, Qt::QueuedConnection);
-    });
-    if (!device)
-        return 1;
-    SoundQueue sounds(std::move(device));
-    SystemClock clock;
-    HorPServices services = desktopServices();
-    services.notify = notifier.function();
-    services.sayBeforeEnd = [&notifier, complain = services.complain](const QString &text) {
-        if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}) && complain)
-            complain(text);
-    };
-    // A WAV file is not the speakers: their volume is nothing to tell of then.
-    if (options->output.isEmpty())
-        services.askOutput = [&sounds](std::function<void(OutputLevel)> answer) { sounds.askOutput(std::move(answer)); };
-    if (!busAnswers)
-        QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
-    // Each settings file is read once, here; from now on the book is what the program knows of them.
-    AlarmBook book(configDir);
-    const QList<FileProblem> unread = book.load();
-    const auto warn = services.settings.warn;
-    HorP mainWindow(shared, book, clock, sounds, std::move(services));
-    // At logout: nothing to say, the session is going.
-    EndSignals endSignals([] { QCoreApplication::exit(0); });
-    instance.onRaise = [&mainWindow] {
-        mainWindow.showNormal();
-        mainWindow.raise();
-        mainWindow.activateWindow();
-    };
-    mainWindow.show();
-    // Told without waiting for the user: the clock and the alarms go on behind the message.
-    if (!unread.isEmpty() && warn)
-        warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, shared.CurrentLanguage));
-    return app->exec();
+    return runWindow(*options, busAnswers);
 }

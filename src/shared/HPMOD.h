@@ -1,4 +1,5 @@
-// The values the whole program shares for one run; main creates one and hands it down.
+// The values the whole program shares for one run: the clock engine holds them and alone writes them;
+// everything else reads them.
 #pragma once
 
 #include <QString>
@@ -36,7 +37,6 @@ struct HPMOD
     Language CurrentLanguage = French; // never saved: every run starts in French
     QString AmPmMarker;                // "AM" or "PM", empty until the main window is first activated
     qint16 MinuteCell = 0;
-    qint16 HourCell = 0;
     qint16 lastClickedColumn = 0;      // survives the settings window being destroyed
 };
 

@@ -1,14 +1,11 @@
 #include "Announcements.h"
 
-#include "TextNumber.h"
-
 namespace {
 constexpr SampleId HeuresPlain = 35, HeuresLiaison = 36, Uhr = 95;
 constexpr SampleId OClock = 194, AM = 155, PM = 156;
 constexpr SampleId Le = 200, Premier = 69, FrenchEt = 34, FrenchUn = 64;
 constexpr SampleId Den = 126, GermanTen = 127, GermanErs = 128, GermanDrit = 201, GermanUnd = 94;
 constexpr SampleId The = 185, First = 177, EnglishTh = 180, EnglishOf = 183;
-
 
 // The French hours whose numeral ends in a z sound take the liaison form of "heures".
 bool liaisonHour(int hour)
@@ -27,77 +24,78 @@ int weekdayNumber(const QDate &date)
     return date.dayOfWeek() % 7 + 1;
 }
 
-Announcements::Announcements(HPMOD &shared, Speaker &speaker, const Clock &clock)
-    : numbers(shared, speaker, clock), shared(shared), speaker(speaker), clock(clock)
+Announcements::Announcements(Speaker &speaker) : numbers(speaker), speaker(speaker)
 {
 }
 
-void Announcements::speakTimeFr(const QString &clockText)
+void Announcements::speakTimeFr(int hour, int minutes)
 {
-    speakHourFirst(French, clockText);
+    speakHourFirst(French, hour, minutes);
 }
 
-void Announcements::speakTimeDe(const QString &clockText)
+void Announcements::speakTimeDe(int hour, int minutes)
 {
-    speakHourFirst(German, clockText);
+    speakHourFirst(German, hour, minutes);
+}
+
+void Announcements::speakTime(Language language, int hour, int minutes)
+{
+    if (language == German)
+        speakTimeDe(hour, minutes);
+    else if (language == English)
+        speakTimeEn(hour, minutes);
+    else
+        speakTimeFr(hour, minutes);
 }
 
 // French and German share one shape: hour, the word for hours, then the minutes unless they are 0.
-void Announcements::speakHourFirst(Language language, const QString &clockText)
+void Announcements::speakHourFirst(Language language, int h, int m)
 {
     const bool french = language == French;
     const SampleId base = french ? FrenchNumber : GermanNumber;
-    const int h = clockHour(clockText);
-    shared.HourCell = qint16(base + h);
     if (h <= 20)
-        speaker.PlaySample(shared.HourCell);
+        speaker.PlaySample(SampleId(base + h));
     else if (french)
-        numbers.SayHourFr();
+        numbers.SayHourFr(h);
     else
-        numbers.SayHourDe();
+        numbers.SayHourDe(h);
     speaker.PlaySample(!french ? Uhr : liaisonHour(h) ? HeuresLiaison : HeuresPlain);
-    shared.MinuteCell = qint16(clockMinutes(clockText));
-    const int m = shared.MinuteCell;
     if (m == 0)
         return;
     if (m <= 20)
         speaker.PlaySample(SampleId(base + m));
     else if (french)
-        numbers.SayMinutesFr();
+        numbers.SayMinutesFr(m);
     else
-        numbers.SayMinutesDe();
+        numbers.SayMinutesDe(m);
     speaker.StopSound();
 }
 
-void Announcements::speakTimeEn(const QString &clockText)
+void Announcements::speakTimeEn(int h, int m)
 {
-    const int h = clockHour(clockText);
-    const int m = clockMinutes(clockText);
-    shared.AmPmMarker = h > 11 ? QStringLiteral("PM") : QStringLiteral("AM");
     speaker.PlaySample(SampleId(EnglishNumber + (h <= 12 ? h : h - 12)));
     if (m == 0)
         speaker.PlaySample(OClock);
     else if (m <= 20)
         speaker.PlaySample(SampleId(EnglishNumber + m));
     else
-        numbers.SayMinutesEn(); // MinuteCell, which the clock tick keeps equal to the display's minutes
-    speaker.PlaySample(shared.AmPmMarker == QLatin1String("AM") ? AM : PM);
+        numbers.SayMinutesEn(m);
+    speaker.PlaySample(h > 11 ? PM : AM);
     speaker.StopSound();
 }
 
-void Announcements::speakDate()
+void Announcements::speakDate(const QDate &today, Language language)
 {
-    const QDate today = clock.now().date();
     const int w = weekdayNumber(today);
     const int d = today.day();
     const int m = today.month();
     const int y = today.year();
-    switch (shared.CurrentLanguage) {
+    switch (language) {
     case French:
         speaker.PlaySample(SampleId(36 + w));
         speaker.PlaySample(Le);
         if (d > 20)
-            numbers.SayDayFr();
+            numbers.SayDayFr(d);
         else
             speaker.PlaySample(d == 1 ? Premier : SampleId(FrenchNumber + d));
         speaker.PlaySample(SampleId(43 + m));
@@ -107,7 +105,7 @@ void Announcements::speakDate()
         speaker.PlaySample(SampleId(96 + w));
         speaker.PlaySample(Den);
         if (d > 20)
-            numbers.SayDayDe();
+            numbers.SayDayDe(d);
         else if (d == 1)
             speaker.PlaySample(GermanErs);
         else if (d == 3)
@@ -122,7 +120,7 @@ void Announcements::speakDate()
         speaker.PlaySample(SampleId(157 + w));
         speaker.PlaySample(The);
         if (d > 20) {
-            numbers.SayDayEn(); // number, ending and "of" together
+            numbers.SayDayEn(d); // number, ending and "of" together
         } else {
             if (d <= 3) {
                 speaker.PlaySample(SampleId(First + d - 1));

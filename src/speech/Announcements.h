@@ -1,33 +1,34 @@
 // The spoken time and the spoken date in French, German and English, sample by sample.
 #pragma once
 
+#include "HPMOD.h"
 #include "NumberPhrases.h"
 
 #include <QDate>
 
+// Each speaks what it is given: the hour (0-23) and minutes (0-59), or a date.
 class Announcements
 {
 public:
-    Announcements(HPMOD &shared, Speaker &speaker, const Clock &clock);
+    explicit Announcements(Speaker &speaker);
 
-    // The time shown in the clock text "HH:mm". French and German store the hour and minutes in
-    // HourCell and MinuteCell; English sets AmPmMarker and speaks MinuteCell as the clock tick left it.
-    void speakTimeFr(const QString &clockText);
-    void speakTimeDe(const QString &clockText);
-    void speakTimeEn(const QString &clockText);
+    void speakTimeFr(int hour, int minutes);
+    void speakTimeDe(int hour, int minutes);
+    // On the 12-hour dial, then A.M. or P.M.
+    void speakTimeEn(int hour, int minutes);
+    // In German or English, otherwise in French.
+    void speakTime(Language language, int hour, int minutes);
 
-    // Today's weekday, day, month and year in CurrentLanguage.
-    void speakDate();
+    // The weekday, day, month and year of `date`; nothing in a language that is none of the three.
+    void speakDate(const QDate &date, Language language);
 
     NumberPhrases numbers;
 
 private:
-    void speakHourFirst(Language language, const QString &clockText);
+    void speakHourFirst(Language language, int hour, int minutes);
     void speakYear(Language language, int year);
 
-    HPMOD &shared;
     Speaker &speaker;
-    const Clock &clock;
 };
 
 // 1 for Sunday to 7 for Saturday, the numbering of every weekday table here.

@@ -1,33 +1,24 @@
 #include "NumberPhrases.h"
 
 namespace {
+constexpr SampleId FrenchTens = 28, GermanTens = 88, EnglishTens = 148; // + the tens digit 2-5
 constexpr SampleId FrenchEt = 34, FrenchUne = 11, FrenchUn = 64;
 constexpr SampleId GermanUnd = 94;
 constexpr SampleId EnglishOf = 183, EnglishTh = 180, EnglishSt = 181, EnglishNd = 182;
 } // namespace
 
-NumberPhrases::NumberPhrases(HPMOD &shared, Speaker &speaker, const Clock &clock)
-    : shared(shared), speaker(speaker), clock(clock)
+NumberPhrases::NumberPhrases(Speaker &speaker) : speaker(speaker)
 {
 }
 
-// The tens digit is the text's first character and the units its last, so a cell holding
-// hour + 10 (31-33 for 21-23) keeps the hour's units digit.
-NumberPhrases::Digits NumberPhrases::digitsOf(const QString &text)
+NumberPhrases::Digits NumberPhrases::digitsOf(int number)
 {
-    if (text.isEmpty())
-        return {0, 0};
-    return {text.front().digitValue(), text.back().digitValue()};
+    return {number / 10, number % 10};
 }
 
-NumberPhrases::Digits NumberPhrases::dayDigits() const
+void NumberPhrases::frenchTensFirst(Digits d, SampleId unitAfterEt)
 {
-    return digitsOf(clock.now().date().toString(QStringLiteral("dd")));
-}
-
-void NumberPhrases::frenchTensFirst(SampleId tensBase, Digits d, SampleId unitAfterEt)
-{
-    speaker.PlaySample(SampleId(tensBase + d.tens));
+    speaker.PlaySample(SampleId(FrenchTens + d.tens));
     if (d.units == 0)
         return;
     if (d.units == 1) {
@@ -38,63 +29,61 @@ void NumberPhrases::frenchTensFirst(SampleId tensBase, Digits d, SampleId unitAf
     speaker.PlaySample(SampleId(FrenchNumber + d.units));
 }
 
-void NumberPhrases::germanUnitsFirst(SampleId tensBase, Digits d)
+void NumberPhrases::germanUnitsFirst(Digits d)
 {
     if (d.units != 0) {
         speaker.PlaySample(SampleId(GermanNumber + d.units));
         speaker.PlaySample(GermanUnd);
     }
-    speaker.PlaySample(SampleId(tensBase + d.tens));
+    speaker.PlaySample(SampleId(GermanTens + d.tens));
 }
 
 void NumberPhrases::englishTensFirst(Digits d)
 {
-    speaker.PlaySample(SampleId(148 + d.tens));
+    speaker.PlaySample(SampleId(EnglishTens + d.tens));
     if (d.units != 0)
         speaker.PlaySample(SampleId(EnglishNumber + d.units));
 }
 
-void NumberPhrases::SayMinutesFr()
+void NumberPhrases::SayMinutesFr(int minutes)
 {
-    frenchTensFirst(28, digitsOf(QString::number(shared.MinuteCell)), FrenchUne);
+    frenchTensFirst(digitsOf(minutes), FrenchUne);
 }
 
-void NumberPhrases::SayMinutesDe()
+void NumberPhrases::SayMinutesDe(int minutes)
 {
-    germanUnitsFirst(88, digitsOf(QString::number(shared.MinuteCell)));
+    germanUnitsFirst(digitsOf(minutes));
 }
 
-void NumberPhrases::SayMinutesEn()
+void NumberPhrases::SayMinutesEn(int minutes)
 {
-    englishTensFirst(digitsOf(QString::number(shared.MinuteCell)));
+    englishTensFirst(digitsOf(minutes));
 }
 
-// One below the minutes' tens base, so that the cell's tens digit 3 lands on the word for 20.
-void NumberPhrases::SayHourFr()
+// The hours 21-23 are said as the minutes are: "vingt et une", "ein und zwanzig".
+void NumberPhrases::SayHourFr(int hour)
 {
-    frenchTensFirst(27, digitsOf(QString::number(shared.HourCell)), FrenchUne);
+    frenchTensFirst(digitsOf(hour), FrenchUne);
 }
 
-void NumberPhrases::SayHourDe()
+void NumberPhrases::SayHourDe(int hour)
 {
-    germanUnitsFirst(81, digitsOf(QString::number(shared.HourCell)));
+    germanUnitsFirst(digitsOf(hour));
 }
 
-void NumberPhrases::SayDayFr()
+void NumberPhrases::SayDayFr(int day)
 {
-    frenchTensFirst(28, dayDigits(), FrenchUn);
+    frenchTensFirst(digitsOf(day), FrenchUn);
 }
 
-void NumberPhrases::SayDayDe()
+void NumberPhrases::SayDayDe(int day)
 {
-    germanUnitsFirst(88, dayDigits());
+    germanUnitsFirst(digitsOf(day));
 }
 
-void NumberPhrases::SayDayEn()
+void NumberPhrases::SayDayEn(int day)
 {
-    const Digits d = dayDigits();
-    englishTensFirst(d);
-    const int day = d.tens * 10 + d.units;
+    englishTensFirst(digitsOf(day));
     if (day == 21 || day == 31)
         speaker.PlaySample(EnglishSt);
     else if (day == 22 || day == 23)

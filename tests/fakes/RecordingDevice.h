@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <utility>
 #include <vector>
 
 // Logs each sound's origin ("sample 24", a path, "alert") and how long the sounds played were.
@@ -38,6 +39,20 @@ public:
     }
     void clear() { ids.clear(); files.clear(); stops = 0; }
     void whenSounding(std::function<void(bool)> call) override { sounding = std::move(call); }
+    // While `holding`, what is to run once the sounds before it are heard waits, as behind a queue's sounds.
+    void whenHeard(std::function<void()> call) override
+    {
+        if (holding)
+            held.push_back(std::move(call));
+        else
+            call();
+    }
+    void release()
+    {
+        holding = false;
+        for (const auto &call : std::exchange(held, {}))
+            call();
+    }
 
     std::vector<int> ids;
     QStringList files;
@@ -45,6 +60,8 @@ public:
     FakeClock *clock = nullptr;
     int fileSeconds = 0;
     std::function<void(bool)> sounding;
+    bool holding = false;
+    std::vector<std::function<void()>> held;
 };
 
 // "30 34 11" -> {30, 34, 11}, so test tables can hold identifier lists as text.

@@ -81,13 +81,13 @@ void draw24(const std::array<GlyphSlot *, 5> &row, const QString &text24)
     putTwoDigits(row[3], row[4], clockMinutes(text24));
 }
 
-void draw12(const std::array<GlyphSlot *, 8> &row, const QString &text12, const QString &marker)
+void draw12(const std::array<GlyphSlot *, 8> &row, const QString &text12)
 {
     row[0]->putGlyph(glyphOf(text12.at(0)));
     row[1]->putGlyph(glyphOf(text12.at(1)));
     row[3]->putGlyph(glyphOf(text12.at(3)));
     row[4]->putGlyph(glyphOf(text12.at(4)));
-    row[6]->putGlyph(marker == QLatin1String("PM") ? Glyph::P : Glyph::A);
+    row[6]->putGlyph(QStringView(text12).mid(6) == u"PM" ? Glyph::P : Glyph::A);
     row[7]->putGlyph(Glyph::M);
 }
 

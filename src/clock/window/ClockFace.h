@@ -63,10 +63,10 @@ void placeGlyphRow(std::array<GlyphSlot *, N> &row, const GlyphSet &glyphs, QWid
     }
 }
 
-// "HH:mm" into its five shown, and the 12-hour text with its marker into its eight; the colons and the
-// blank stay where they were put once.
+// "HH:mm" into its five slots, and the 12-hour text with its marker ("01:05 PM") into its eight; the
+// colons and the blank stay where they were put once.
 void draw24(const std::array<GlyphSlot *, 5> &row, const QString &text24);
-void draw12(const std::array<GlyphSlot *, 8> &row, const QString &text12, const QString &marker);
+void draw12(const std::array<GlyphSlot *, 8> &row, const QString &text12);
 // The two seconds digits ("07").
 void drawSeconds(const std::array<GlyphSlot *, 2> &row, const QString &seconds);
 

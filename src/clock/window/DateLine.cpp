@@ -1,6 +1,5 @@
 #include "DateLine.h"
 
-#include "CalendarText.h"
 #include "ClockFace.h"
 #include "SpokenTexts.h"
 
@@ -11,18 +10,10 @@ DateLine::DateLine(QWidget *parent) : ClickableLabel(parent)
     setToolTip(ListenTip);
 }
 
-void DateLine::write(const QDate &today, Language language)
+void DateLine::write(const QString &line)
 {
     setText(QString());
-    shown = today;
-    setText(calendarLine(today, language));
-}
-
-void DateLine::follow(const QDate &today, Language language)
-{
-    if (!text().isEmpty() && today != shown)
-        write(today, language);
-    name(today, language);
+    setText(line);
 }
 
 void DateLine::name(const QDate &today, Language language)

@@ -10,13 +10,8 @@ class DateLine final : public ClickableLabel
 {
 public:
     explicit DateLine(QWidget *parent);
-    // What calendrier does: the line written afresh in `language`.
-    void write(const QDate &today, Language language);
-    // At each tick: a line once written follows a new date (midnight, a new zone).
-    void follow(const QDate &today, Language language);
+    // What calendrier does: the line emptied, then written afresh.
+    void write(const QString &line);
     // For screen readers the line is today's date in full, whatever it shows.
     void name(const QDate &today, Language language);
-
-private:
-    QDate shown; // the date last written
 };

@@ -1,12 +1,14 @@
 #include "AlarmNotices.h"
 
+#include <QPointer>
+
 namespace {
 const QString SnoozeKey = QStringLiteral("snooze");
 }
 
 AlarmNotices::AlarmNotices(AlarmRinger &ringer, const HPMOD &shared, Notify notify,
-                           std::function<void(const QString &)> complain, Inform inform, QWidget *window)
-    : QObject(window), ringer(ringer), shared(shared), notify(std::move(notify)), inform(std::move(inform)), window(window)
+                           std::function<void(const QString &)> complain, QObject *parent)
+    : QObject(parent), ringer(ringer), shared(shared), notify(std::move(notify))
 {
     connect(&ringer, &AlarmRinger::notice, this, &AlarmNotices::show);
     if (complain)
@@ -42,10 +44,10 @@ void AlarmNotices::saved()
     Notice notice{title, text, {}, {}, {}};
     notice.unseen = [self = QPointer<AlarmNotices>(this), title, text] {
         if (self && self->inform)
-            self->inform(self->window, title, text);
+            self->inform(title, text);
     };
     if (notify)
         notify(notice);
     else if (inform)
-        inform(window, title, text);
+        inform(title, text);
 }

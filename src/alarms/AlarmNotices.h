@@ -3,18 +3,20 @@
 #pragma once
 
 #include "AlarmRinger.h"
-#include "Notifier.h"
+#include "Notice.h"
 
-#include <QPointer>
-#include <QWidget>
+#include <QObject>
 
 class AlarmNotices final : public QObject
 {
 public:
-    using Inform = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
-    // `notify`, `complain` and `inform` may be empty; `inform` shows a box over `window` that does not wait.
+    // `notify` and `complain` may be empty.
     AlarmNotices(AlarmRinger &ringer, const HPMOD &shared, Notify notify, std::function<void(const QString &)> complain,
-                 Inform inform, QWidget *window);
+                 QObject *parent = nullptr);
+
+    // A box that does not wait for the user: what a notification would have said, where none is shown.
+    // The window gives it while it is there, since the box stands over it; may be empty.
+    std::function<void(const QString &title, const QString &text)> inform;
 
     // After a save: what was set, on the desktop, or in a box where no notification server takes it.
     void saved();
@@ -25,6 +27,4 @@ private:
     AlarmRinger &ringer;
     const HPMOD &shared;
     Notify notify;
-    Inform inform;
-    QPointer<QWidget> window;
 };
