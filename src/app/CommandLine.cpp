@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Announcements.h"
+#include "Autostart.h"
 #include "Devices.h"
 #include "FixedClock.h"
 #include "Player.h"
@@ -8,11 +9,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTextStream>
 
-#include <cstdlib>
-#include <cstring>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 // Qt's own options, which QGuiApplication and QApplication take out of the arguments before they
@@ -25,10 +27,6 @@ const QStringList QtOptionsWithValue = {
     QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("name"), QStringLiteral("visual")};
 const QStringList QtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
                              QStringLiteral("dograb"), QStringLiteral("sync"), QStringLiteral("testability")};
-// The options that go with the window; the rest are --say, --help, --version, --autostart or
-// mistakes, none of which may need a display.
-const QStringList WindowOptions = {QStringLiteral("config-dir"), QStringLiteral("output")};
-
 // "--style=x" and "-style" both name "style"; a non-option names nothing.
 QString optionName(const QString &argument)
 {
@@ -54,16 +52,10 @@ qsizetype optionLength(const QStringList &arguments, qsizetype i, const QStringL
 bool wantsWindow(int argc, char **argv)
 {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    for (qsizetype i = 0; i < arguments.size();) {
-        const qsizetype qt = optionLength(arguments, i, QtOptionsWithValue, QtFlags);
-        const qsizetype own = optionLength(arguments, i, WindowOptions);
-        if (qt == 0 && (own == 0 || (own == 1 && !arguments[i].contains(u'='))))
-            return false;
-        i += std::max(qt, own);
-    }
-    return true;
+    const ParsedLine parsed = parseOptions(arguments);
+    return parsed.options && parsed.options->mode == Options::Mode::Window;
 }
 
 QString settingsFolder(const Options &options)
@@ -91,7 +83,134 @@ void reportBadArguments(const QString &problem)
     QTextStream(stderr) << "kalindor: " << problem << "\nTry 'kalindor --help'" << Qt::endl;
 }
 
-std::optional<Options> parseOptions(const QStringList &given, QString *error)
+namespace {
+// Each mode, the option that chooses it and the options it allows besides; the first mode whose option
+// is given is the line's, the window when none is. "*" allows everything: --help and --version win.
+struct ModeRow
+{
+    Options::Mode mode;
+    QString option;
+    QStringList allows;
+};
+const ModeRow Modes[] = {
+    {Options::Mode::Help, QStringLiteral("help"), {QStringLiteral("*")}},
+    {Options::Mode::Version, QStringLiteral("version"), {QStringLiteral("*")}},
+    {Options::Mode::Autostart, QStringLiteral("autostart"), {QStringLiteral("config-dir")}},
+    {Options::Mode::SayTime, QStringLiteral("say"),
+     {QStringLiteral("lang"), QStringLiteral("at"), QStringLiteral("output"), QStringLiteral("config-dir")}},
+    {Options::Mode::Alarms, QStringLiteral("alarms"),
+     {QStringLiteral("lang"), QStringLiteral("at"), QStringLiteral("json"), QStringLiteral("config-dir")}},
+    {Options::Mode::Window, QString(), {QStringLiteral("output"), QStringLiteral("config-dir")}},
+};
+
+ParsedLine badArgument(const QString &problem)
+{
+    return {std::nullopt, problem, 2};
+}
+
+// What is wrong with `option` on a line of `mode`: said of the mode when the option belongs to the window
+// or chooses a mode itself, otherwise of the modes it goes with.
+QString notAllowed(const ModeRow &mode, const QString &option)
+{
+    const auto names = [&option](const ModeRow &row) { return row.option == option; };
+    const ModeRow &window = Modes[std::size(Modes) - 1];
+    if (!mode.option.isEmpty() && (std::any_of(std::begin(Modes), std::end(Modes), names) || window.allows.contains(option)))
+        return QStringLiteral("--%1 does not go with --%2").arg(mode.option, option);
+    QStringList modes;
+    for (const ModeRow &row : Modes) {
+        if (row.allows.contains(option))
+            modes << QStringLiteral("--") + row.option;
+    }
+    return QStringLiteral("--%1 only goes with %2").arg(option, modes.join(QStringLiteral(" or ")));
+}
+
+// Qt's words for a parse that failed, in ours: "missing value after '--say'", "unknown option -loud".
+QString parseProblem(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) {
+        QString error = parser.errorText(); // "Missing value after '--say'."
+        error.chop(error.endsWith(u'.') ? 1 : 0);
+        error[0] = error.at(0).toLower();
+        return error;
+    }
+    const auto typed = std::find_if(arguments.cbegin() + 1, arguments.cend(), [&](const QString &argument) {
+        return optionName(argument) == unknown.constFirst();
+    });
+    return QStringLiteral("unknown option %1").arg(typed == arguments.cend() ? unknown.constFirst() : typed->section(u'=', 0, 0));
+}
+
+QString helpText(const QCommandLineParser &parser)
+{
+    // Qt names the program by the path it was started from, the build folder's included.
+    const QString program = QCoreApplication::instance() ? QCoreApplication::arguments().value(0) : QString();
+    QString help = parser.helpText();
+    if (!program.isEmpty() && help.contains(program))
+        help.replace(help.indexOf(program), program.size(), QCoreApplication::applicationName());
+    return help;
+}
+
+// The values of the options the mode allows, checked; the problem when one is wrong.
+QString readValues(const QCommandLineParser &parser, Options &options)
+{
+    options.configDir = parser.value(QStringLiteral("config-dir"));
+    options.output = parser.value(QStringLiteral("output"));
+    options.json = parser.isSet(QStringLiteral("json"));
+    if (options.mode == Options::Mode::Autostart) {
+        const QString value = parser.value(QStringLiteral("autostart"));
+        options.autostart = value == QLatin1String("on");
+        return value == QLatin1String("on") || value == QLatin1String("off")
+                   ? QString() : QStringLiteral("--autostart takes on or off, not \"%1\"").arg(value);
+    }
+    if (options.mode == Options::Mode::SayTime) {
+        const QString what = parser.value(QStringLiteral("say"));
+        if (what != QLatin1String("time") && what != QLatin1String("date"))
+            return QStringLiteral("--say takes time or date, not \"%1\"").arg(what);
+        options.mode = what == QLatin1String("date") ? Options::Mode::SayDate : Options::Mode::SayTime;
+    }
+    if (options.mode != Options::Mode::SayTime && options.mode != Options::Mode::SayDate && options.mode != Options::Mode::Alarms)
+        return {};
+    options.language = desktopLanguage();
+    if (const QString lang = parser.value(QStringLiteral("lang")); !lang.isEmpty()) {
+        const qsizetype index = QStringList{QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")}.indexOf(lang);
+        if (index < 0)
+            return QStringLiteral("unknown language \"%1\": use fr, de or en").arg(lang);
+        options.language = qint16(index);
+    }
+    if (parser.isSet(QStringLiteral("at"))) {
+        const QString at = parser.value(QStringLiteral("at"));
+        const QDateTime moment = QDateTime::fromString(at, QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (!moment.isValid())
+            return QStringLiteral("--at \"%1\" is not a real moment written YYYY-MM-DD HH:MM").arg(at);
+        options.at = moment;
+    }
+    return {};
+}
+
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral("Kalindor, a talking clock and calendar with ten alarms."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("say"), QStringLiteral("Speak the time or the date once, without a window."), QStringLiteral("time|date")},
+        {QStringLiteral("lang"), QStringLiteral("Language of --say or --alarms: fr, de or en. By default the desktop's language "
+                                                "(LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr."),
+         QStringLiteral("fr|de|en")},
+        {QStringLiteral("at"), QStringLiteral("Moment to speak, or to list the alarms at, instead of now."), QStringLiteral("YYYY-MM-DD HH:MM")},
+        {QStringLiteral("output"), QStringLiteral("Write everything spoken or rung into a WAV file instead of playing it."),
+         QStringLiteral("FILE.wav")},
+        {QStringLiteral("config-dir"), QStringLiteral("Keep kalind.dta and saytime.dta in DIR."), QStringLiteral("DIR")},
+        {QStringLiteral("alarms"), QStringLiteral("List when each alarm rings next, or why it never does, and the announcement interval.")},
+        {QStringLiteral("json"), QStringLiteral("List the alarms as JSON.")},
+        {QStringLiteral("autostart"),
+         QStringLiteral("Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs."), QStringLiteral("on|off")},
+    });
+}
+} // namespace
+
+ParsedLine parseOptions(const QStringList &given)
 {
     QStringList arguments = given.mid(0, 1);
     for (qsizetype i = 1; i < given.size();) {
@@ -100,132 +219,44 @@ std::optional<Options> parseOptions(const QStringList &given, QString *error)
             arguments << given[i];
         i += std::max<qsizetype>(qt, 1);
     }
-
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Kalindor, a talking clock and calendar with ten alarms."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption say(QStringLiteral("say"),
-                                 QStringLiteral("Speak the time or the date once, without a window."),
-                                 QStringLiteral("time|date"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language of --say or --alarms: fr, de or en. By default the desktop's language "
-                                                 "(LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr."),
-                                  QStringLiteral("fr|de|en"));
-    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("Moment to speak, or to list the alarms at, instead of now."),
-                                QStringLiteral("YYYY-MM-DD HH:MM"));
-    const QCommandLineOption output(QStringLiteral("output"),
-                                    QStringLiteral("Write everything spoken or rung into a WAV file instead of playing it."),
-                                    QStringLiteral("FILE.wav"));
-    const QCommandLineOption configDir(QStringLiteral("config-dir"),
-                                       QStringLiteral("Keep kalind.dta and saytime.dta in DIR."),
-                                       QStringLiteral("DIR"));
-    const QCommandLineOption alarms(QStringLiteral("alarms"),
-                                    QStringLiteral("List when each alarm rings next, or why it never does, and the announcement interval."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("List the alarms as JSON."));
-    const QCommandLineOption autostart(
-        QStringLiteral("autostart"),
-        QStringLiteral("Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs."),
-        QStringLiteral("on|off"));
-    parser.addOptions({say, lang, at, output, configDir, alarms, json, autostart});
-
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (unknown.isEmpty()) {
-            *error = parser.errorText(); // "Missing value after '--say'."
-            error->chop(error->endsWith(u'.') ? 1 : 0);
-            (*error)[0] = error->at(0).toLower();
-        } else {
-            const auto typed = std::find_if(arguments.cbegin() + 1, arguments.cend(), [&](const QString &argument) {
-                return optionName(argument) == unknown.constFirst();
-            });
-            *error = QStringLiteral("unknown option %1").arg(typed == arguments.cend() ? unknown.constFirst() : typed->section(u'=', 0, 0));
-        }
-        return std::nullopt;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        // Qt names the program by the path it was started from, the build folder's included.
-        const QString program = QCoreApplication::arguments().value(0);
-        QString help = parser.helpText();
-        if (!program.isEmpty())
-            help.replace(help.indexOf(program), program.size(), QCoreApplication::applicationName());
-        QTextStream(stdout) << help << Qt::flush;
-        std::exit(0);
-    }
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst());
-        return std::nullopt;
-    }
-
+    describeOptions(parser);
+    if (!parser.parse(arguments))
+        return badArgument(parseProblem(parser, arguments));
+    const ModeRow &mode = *std::find_if(std::begin(Modes), std::end(Modes), [&parser](const ModeRow &row) {
+        return row.option.isEmpty() || parser.isSet(row.option);
+    });
     Options options;
-    options.configDir = parser.value(configDir);
-    options.output = parser.value(output);
-    if (parser.isSet(json) && !parser.isSet(alarms)) {
-        *error = QStringLiteral("--json only goes with --alarms");
-        return std::nullopt;
+    options.mode = mode.mode;
+    if (mode.mode == Options::Mode::Help || mode.mode == Options::Mode::Version) {
+        options.text = mode.mode == Options::Mode::Help
+                           ? helpText(parser)
+                           : QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
+        return {options, {}, 0};
     }
-    if (parser.isSet(autostart)) {
-        for (const auto &other : {say, lang, at, output, alarms}) {
-            if (parser.isSet(other)) {
-                *error = QStringLiteral("--autostart does not go with --%1").arg(other.names().constFirst());
-                return std::nullopt;
-            }
-        }
-        const QString value = parser.value(autostart);
-        if (value != QLatin1String("on") && value != QLatin1String("off")) {
-            *error = QStringLiteral("--autostart takes on or off, not \"%1\"").arg(value);
-            return std::nullopt;
-        }
-        options.mode = Options::Mode::Autostart;
-        options.autostart = value == QLatin1String("on");
-        return options;
+    if (!parser.positionalArguments().isEmpty())
+        return badArgument(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
+    for (const QString &option : parser.optionNames()) {
+        if (option != mode.option && !mode.allows.contains(option))
+            return badArgument(notAllowed(mode, option));
     }
-    if (parser.isSet(alarms)) {
-        for (const auto &other : {say, output}) {
-            if (parser.isSet(other)) {
-                *error = QStringLiteral("--alarms does not go with --%1").arg(other.names().constFirst());
-                return std::nullopt;
-            }
-        }
-        options.mode = Options::Mode::Alarms;
-        options.json = parser.isSet(json);
-    } else if (!parser.isSet(say)) {
-        for (const auto &sayOnly : {lang, at}) {
-            if (parser.isSet(sayOnly)) {
-                *error = QStringLiteral("--%1 only goes with --say or --alarms").arg(sayOnly.names().constFirst());
-                return std::nullopt;
-            }
-        }
-        return options;
-    } else if (const QString what = parser.value(say); what == QLatin1String("time")) {
-        options.mode = Options::Mode::SayTime;
-    } else if (what == QLatin1String("date")) {
-        options.mode = Options::Mode::SayDate;
-    } else {
-        *error = QStringLiteral("--say takes time or date, not \"%1\"").arg(what);
-        return std::nullopt;
+    if (const QString problem = readValues(parser, options); !problem.isEmpty())
+        return badArgument(problem);
+    return {options, {}, 0};
+}
+
+int changeAutostart(const Options &options)
+{
+    QStringList command{QCoreApplication::applicationFilePath()};
+    if (!options.configDir.isEmpty())
+        command << QStringLiteral("--config-dir") << QDir(options.configDir).absolutePath();
+    QString done, error;
+    if (!setAutostart(options.autostart, command, &done, &error)) {
+        QTextStream(stderr) << "kalindor: " << error << Qt::endl;
+        return 1;
     }
-    options.language = desktopLanguage();
-    if (parser.isSet(lang)) {
-        const QStringList codes{QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")};
-        const qsizetype index = codes.indexOf(parser.value(lang));
-        if (index < 0) {
-            *error = QStringLiteral("unknown language \"%1\": use fr, de or en").arg(parser.value(lang));
-            return std::nullopt;
-        }
-        options.language = qint16(index);
-    }
-    if (parser.isSet(at)) {
-        const QDateTime moment = QDateTime::fromString(parser.value(at), QStringLiteral("yyyy-MM-dd HH:mm"));
-        if (!moment.isValid()) {
-            *error = QStringLiteral("--at \"%1\" is not a real moment written YYYY-MM-DD HH:MM").arg(parser.value(at));
-            return std::nullopt;
-        }
-        options.at = moment;
-    }
-    return options;
+    QTextStream(stdout) << done << Qt::endl;
+    return 0;
 }
 
 namespace {

@@ -1,7 +1,6 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "AlarmBook.h"
 #include "AlarmList.h"
-#include "Autostart.h"
 #include "ClockEngine.h"
 #include "CommandLine.h"
 #include "DesktopServices.h"
@@ -16,7 +15,6 @@
 #include "SoundQueue.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -147,30 +145,27 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(KALINDOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("kalindor")); // window and menu entry belong together
 
-    QString error;
-    const auto options = parseOptions(QCoreApplication::arguments(), &error);
-    if (!options) {
-        reportBadArguments(error);
-        return 2;
+    const ParsedLine line = parseOptions(QCoreApplication::arguments());
+    if (!line.options) {
+        reportBadArguments(line.problem);
+        return line.status;
     }
-    if (options->mode == Options::Mode::Autostart) {
-        QStringList command{QCoreApplication::applicationFilePath()};
-        if (!options->configDir.isEmpty())
-            command << QStringLiteral("--config-dir") << QDir(options->configDir).absolutePath();
-        QString done;
-        if (!setAutostart(options->autostart, command, &done, &error)) {
-            QTextStream(stderr) << "kalindor: " << error << Qt::endl;
-            return 1;
-        }
-        QTextStream(stdout) << done << Qt::endl;
+    const Options &options = *line.options;
+    switch (options.mode) {
+    case Options::Mode::Help:
+    case Options::Mode::Version:
+        QTextStream(stdout) << options.text << Qt::flush;
         return 0;
+    case Options::Mode::Autostart:
+        return changeAutostart(options);
+    case Options::Mode::Alarms:
+        return listAlarms(options);
+    case Options::Mode::SayTime:
+    case Options::Mode::SayDate:
+        return sayOnce(options);
+    case Options::Mode::Window:
+        break;
     }
-    if (options->mode == Options::Mode::Alarms)
-        return listAlarms(*options);
-    if (options->mode != Options::Mode::Window)
-        return sayOnce(*options);
-    if (!window) // unreachable: only window options leave the window wanted
-        return 2;
-
-    return runWindow(*options, busAnswers);
+    // Only a line that asks for the window has a display by now.
+    return window ? runWindow(options, busAnswers) : 2;
 }
