@@ -17,13 +17,6 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#ifdef Q_OS_WIN
-#include <QFileInfo>
-
-#include <optional>
-
-#include <windows.h>
-#endif
 
 namespace {
 const QString Title = QStringLiteral("Kalindor");
@@ -45,68 +38,6 @@ QLabel *wrappedLabel(QWidget *parent)
     return label;
 }
 
-#ifdef Q_OS_WIN
-// Reads a registry value into a 1024-character buffer. A string comes back without its
-// terminating zero; a 32-bit number as "&h" and its four bytes from the last to the first,
-// each in hexadecimal without leading zeros. Nothing when the key or value cannot be read.
-std::optional<QString> GetKeyValue(HKEY root, const wchar_t *keyName, const wchar_t *valueName)
-{
-    HKEY key = nullptr;
-    // Read access is all that is needed; ordinary users are refused full access to
-    // HKEY_LOCAL_MACHINE, which would make the lookup fail for them.
-    if (RegOpenKeyExW(root, keyName, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return std::nullopt;
-    wchar_t buffer[1024] = {};
-    DWORD type = 0;
-    DWORD size = sizeof buffer;
-    const LSTATUS status = RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
-        return std::nullopt;
-
-    switch (type) {
-    case REG_SZ:
-    case REG_EXPAND_SZ: {
-        qsizetype length = qsizetype(size / sizeof(wchar_t));
-        while (length > 0 && buffer[length - 1] == L'\0')
-            --length;
-        QString text = QString::fromWCharArray(buffer, length);
-        if (type == REG_EXPAND_SZ) {
-            // A path such as "%ProgramFiles%\..." cannot be started as it stands.
-            wchar_t expanded[1024] = {};
-            const DWORD needed = ExpandEnvironmentStringsW(reinterpret_cast<LPCWSTR>(text.utf16()), expanded, 1024);
-            if (needed > 0 && needed <= 1024)
-                text = QString::fromWCharArray(expanded);
-        }
-        return text;
-    }
-    case REG_DWORD: {
-        if (size < 4)
-            return std::nullopt;
-        const auto *bytes = reinterpret_cast<const unsigned char *>(buffer);
-        QString text = QStringLiteral("&h");
-        for (int i = 3; i >= 0; --i)
-            text += QString::number(bytes[i], 16).toUpper();
-        return text;
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
-// The tool's path as the system records it, or empty.
-QString msinfoFromRegistry()
-{
-    if (const auto path = GetKeyValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH"))
-        return *path;
-    if (const auto directory = GetKeyValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO")) {
-        const QString file = *directory + QStringLiteral("\\MSINFO32.EXE");
-        if (QFileInfo::exists(file))
-            return file;
-    }
-    return {};
-}
-#endif
 } // namespace
 
 info::info(InfoServices services, QWidget *parent)
@@ -143,6 +74,19 @@ info::info(InfoServices services, QWidget *parent)
         "sauraient être tenus pour responsables d'une alarme manquée ni d'aucun dommage lié à son "
         "utilisation."));
 
+    makeButtons();
+    layOut();
+    Form_Load();
+
+    // The wrapped texts take the height they need at the box's width; the title never wraps,
+    // so a wide font may widen the box rather than cut it.
+    const int width = qMax(420, layout()->minimumSize().width());
+    setFixedSize(width, qMax(250, layout()->heightForWidth(width)));
+    cmdOK->setFocus();
+}
+
+void info::makeButtons()
+{
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdSysInfo = new QPushButton(QStringLiteral("&Infos système..."), this);
     cmdOK->setMinimumWidth(cmdSysInfo->sizeHint().width());
@@ -160,7 +104,10 @@ info::info(InfoServices services, QWidget *parent)
                 button->click();
         });
     }
+}
 
+void info::layOut()
+{
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
     texts->addWidget(lblTitle);
@@ -190,14 +137,6 @@ info::info(InfoServices services, QWidget *parent)
     window->addWidget(Label1);
     window->addWidget(separator(this));
     window->addLayout(bottom);
-
-    Form_Load();
-
-    // The wrapped texts take the height they need at the box's width; the title never wraps,
-    // so a wide font may widen the box rather than cut it.
-    const int width = qMax(420, window->minimumSize().width());
-    setFixedSize(width, qMax(250, window->heightForWidth(width)));
-    cmdOK->setFocus();
 }
 
 void info::Form_Load()
@@ -222,11 +161,6 @@ void info::cmdSysInfo_Click()
 
 bool info::StartSysInfo()
 {
-#ifdef Q_OS_WIN
-    const QString path = msinfoFromRegistry();
-    if (!path.isEmpty() && services.startDetached && services.startDetached(path))
-        return true;
-#else
     // A program that is found but will not start (a broken installation) gives way to the next.
     if (services.findProgram && services.startDetached) {
         for (const QString &name : systemInfoPrograms()) {
@@ -235,7 +169,6 @@ bool info::StartSysInfo()
                 return true;
         }
     }
-#endif
     if (services.showMessage)
         services.showMessage(this, Unavailable);
     return false;

@@ -39,6 +39,9 @@ public:
     QPushButton *cmdSysInfo = nullptr;
 
 private:
+    void makeButtons();
+    void layOut();
+
     InfoServices services;
 };
 
