@@ -17,10 +17,11 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev li
 # stand-in server (python3-gi), press buttons with xdotool, ping the window as a window manager does
 # (python3-xlib) and step through zones (tzdata). One listens to what Orca says of the windows over the
 # AT-SPI bus (speaking through speech-dispatcher and espeak-ng), one runs under a headless Wayland
-# compositor.
+# compositor, and one serves an alarm's file from a FUSE share whose reads stall (python3-fusepy, fuse3;
+# it needs /dev/fuse, which the Debian 13 chroot of .ci/debian13.sh has on its devtmpfs).
 test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils desktop-file-utils appstream
     dpkg-dev lintian xdotool python3 python3-gi python3-xlib tzdata at-spi2-core python3-pyatspi weston orca
-    speech-dispatcher speech-dispatcher-espeak-ng)
+    speech-dispatcher speech-dispatcher-espeak-ng python3-fusepy fuse3)
 # The checking build: clang with its sanitizer and libFuzzer runtimes, llvm-symbolizer for readable reports.
 # These names follow the release's default clang (14 on Debian 12, 19 on Debian 13), never a version of it.
 check_packages=(clang libclang-rt-dev llvm)

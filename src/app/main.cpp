@@ -90,6 +90,14 @@ int runWindow(const Options &options, bool busAnswers)
     if (!device)
         return 1;
     SoundQueue sounds(std::move(device));
+    int status = 0;
+    // The windows have been destroyed by then and the sound is cut, but the process keeps its connections
+    // until the held thread lets go: the display is told now, and the folder is given up for a later start.
+    sounds.whenStuckAtEnd([&instance, &status] {
+        QGuiApplication::sync();
+        instance.release();
+        return status;
+    });
     SystemClock clock;
     const auto complain = [](const QString &text) { QTextStream(stderr) << "kalindor: " << text << Qt::endl; };
     ClockEngineServices engineServices{notifier.function(), complain, {}};
@@ -122,7 +130,8 @@ int runWindow(const Options &options, bool busAnswers)
     // Told without waiting for the user: the clock and the alarms go on behind the message.
     if (!unread.isEmpty() && warn)
         warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, engine.shared().CurrentLanguage));
-    return QCoreApplication::exec();
+    status = QCoreApplication::exec();
+    return status;
 }
 } // namespace
 

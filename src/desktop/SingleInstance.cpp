@@ -72,6 +72,12 @@ SingleInstance::Claim SingleInstance::claim(std::chrono::milliseconds limit, QSt
     return Claim::Owner;
 }
 
+void SingleInstance::release()
+{
+    server.close(); // and its socket file with it
+    lock.unlock();
+}
+
 void SingleInstance::answer()
 {
     while (QLocalSocket *socket = server.nextPendingConnection()) {

@@ -27,6 +27,10 @@ public:
     // A lock left by a Kalindor that died is taken over. `why` explains Unreachable and Unlocked.
     Claim claim(std::chrono::milliseconds limit, QString *why);
 
+    // Gives the folder up at once: the socket closes and the lock goes, so that a later start owns it even
+    // while this process has not yet ended.
+    void release();
+
     // Called, in the owner, when a later start asks for the window.
     std::function<void()> onRaise;
 

@@ -1,6 +1,10 @@
 #include "SoundQueue.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include <algorithm>
 #include <memory>
@@ -31,6 +35,15 @@ SoundQueue::~SoundQueue()
         device.reset();
         thread.quit();
     }, Qt::QueuedConnection);
+    if (!thread.wait(QDeadlineTimer(EndWaitMs)) && stuckAtEnd) {
+        // The thread is held in a read that the kernel does not let go (a sound file on a share whose
+        // server is gone) and cannot be stopped; neither it nor what it uses may be destroyed while it
+        // runs. So the process gives up what a later start waits for and leaves without the destructors,
+        // which would wait; the kernel ends it once the read returns.
+        const int status = stuckAtEnd();
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     thread.wait();
     delete worker;
 }

@@ -21,7 +21,10 @@ public:
     // The queue belongs to the thread that makes it; the device is used and destroyed on the queue's
     // own thread alone, where its timers run too.
     explicit SoundQueue(std::unique_ptr<SoundDevice> device, SampleCatalogue catalogue = {});
-    // Cuts what plays and lets the device go without playing out what it holds.
+    // The longest the end waits for the queue's thread to let the device go.
+    static constexpr int EndWaitMs = 300;
+    // Cuts what plays and lets the device go without playing out what it holds, waiting at most EndWaitMs
+    // for the thread; past that, see whenStuckAtEnd().
     ~SoundQueue() override;
     SoundQueue(const SoundQueue &) = delete;
     SoundQueue &operator=(const SoundQueue &) = delete;
@@ -41,6 +44,9 @@ public:
     // Asks the device whether what it plays can be heard; `answer` runs on the owner's thread, once,
     // within OutputCheckMs (Unknown when the device has not answered by then).
     void askOutput(std::function<void(OutputLevel)> answer);
+    // What the process gives up before it leaves, when at the end the queue's thread has not come back
+    // within EndWaitMs; it returns the exit status. Without it (a test) the end waits for the thread.
+    void whenStuckAtEnd(std::function<int()> release) { stuckAtEnd = std::move(release); }
 
 private:
     struct Item
@@ -78,4 +84,5 @@ private:
     // On the owner's thread: what soundingCall was last told.
     bool toldSounding = false;
     std::function<void(bool)> soundingCall;
+    std::function<int()> stuckAtEnd;
 };

@@ -5,7 +5,7 @@
 # absent or muted; a standard offset changed, a new zone; Snooze and a jump of the clock; hostile settings
 # files and a second Kalindor; no display; Wayland; a window that answers during a long sound; the
 # closing notice; Orca reading both windows; the desktop files and the package; memory that stays
-# the same over a dozen announcements.
+# the same over a dozen announcements; an alarm's file on a share that stopped answering.
 import configparser
 import math
 import os
@@ -17,7 +17,7 @@ import sys
 import time
 from datetime import datetime, timezone
 
-from world import LIBFAKETIME, check, main, private_etc, scenario, set_zone, wait_for
+from world import HERE, LIBFAKETIME, check, main, private_etc, scenario, set_zone, wait_for
 
 GONG_0730 = "5 12 2026 7 30 1 0 0 Browse"
 RING = 200000  # bytes of out.wav that one ring of the gong adds, at least (2.5 s, 16-bit mono, 44.1 kHz)
@@ -582,6 +582,44 @@ def orca(world):
     check(sorted(delays)[len(delays) // 2] <= 0.2 or "ASAN_OPTIONS" in os.environ, f"Tab to speech: {delays}")
     mixed = [text for *_, text in spoken() if NOT_FRENCH.search(text)]
     check(not mixed, f"not French: {mixed}")
+
+
+@scenario(mounts=True)
+def sound_stalled(world):
+    # An alarm's file on a share whose reads stop answering for 20 s: SIGTERM, then FIN in a second run,
+    # take the window away at once and give the folder up, so that a new start shows its window at once;
+    # the old process ends as soon as the share answers again.
+    world.display()
+    share = world.dir / "share"
+    share.mkdir()
+    waits = world.dir / "share-waits"
+    tone = wav(world.dir / "tone.wav", [int(8000 * math.sin(i * 2 * math.pi * 440 / 8000)) for i in range(10 * 8000)])
+    check(os.access("/dev/fuse", os.R_OK | os.W_OK), "FUSE is not usable here: no /dev/fuse to open")
+    server = world.start(["/usr/bin/python3", HERE / "stalled_share.py", share, tone, "20", waits], stderr=subprocess.PIPE)
+    check(wait_for(10, lambda: os.path.ismount(share) or server.poll() is not None) and os.path.ismount(share),
+          f"FUSE is not usable here: the share was not mounted ({server.poll() is not None and server.stderr.read()})")
+    alarm = f"5 12 2026 7 30 0 0 0 {share}/alarm.wav"
+    # The figures are bound ten times over (0.5 s and 3 s are the aims): a test states no speed of its own.
+    ended = []
+    for name, end in (("sigterm", lambda k: os.kill(k.pid, signal.SIGTERM)), ("fin", lambda k: click("^KALINDOR$", 347, 48))):
+        k = world.kalindor(name=name, at="2026-12-05 07:29:58", alarms=[alarm])
+        check(wait_for(20, lambda: "KALINDOR" in world.windows()), f"{name}: no window")
+        before = waits.read_text().count("\n") if waits.exists() else 0
+        check(wait_for(20, lambda: waits.exists() and waits.read_text().count("\n") > before), f"{name}: the alarm did not read the share")
+        time.sleep(0.5)  # well into the read that waits
+        within(5, f"{name}: the window went", lambda: end(k), lambda: "KALINDOR" not in world.windows())
+        started = []
+        within(30, f"{name}: a new start showed its window", lambda: started.append(world.kalindor(name=name, at="2026-12-05 08:00:00")),
+               lambda: "KALINDOR" in world.windows())
+        check(started[0].poll() is None, f"{name}: the new start ended: {started[0].said()}")
+        world.end(started[0])
+        ended.append(k)
+    # The share answers again (its server is gone): the old processes end, as the kernel lets them.
+    server.kill()
+    server.wait()
+    for k in ended:
+        check(wait_for(10, lambda: k.poll() is not None), "an old Kalindor did not end once its read returned")
+        check(k.returncode == 0, f"an old Kalindor ended with status {k.returncode}")
 
 
 if __name__ == "__main__":
