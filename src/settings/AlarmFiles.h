@@ -1,41 +1,13 @@
-// The settings files: the alarm table "kalind.dta", the announcement interval "saytime.dta", and
-// "sound.dta" for the quiet hours and the alarms' level and rise, which the old program never had.
+// The settings files in their folder: loaded once, each stored whole or not at all.
 #pragma once
 
-#include "HPMOD.h"
-#include "SoundSettings.h"
+#include "SettingsFormats.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-class QIODevice;
-
-inline const QString AlarmTableFileName = QStringLiteral("kalind.dta");
-inline const QString IntervalFileName = QStringLiteral("saytime.dta");
-inline const QString SoundFileName = QStringLiteral("sound.dta");
-
-// What a missing file, line or field stands for: no date, no option chosen, no personal wave file.
-AlarmRecord defaultAlarmRecord();
-inline const QString DefaultInterval = QStringLiteral("0");
-
-// One line of the alarm table file, CR LF included, before encoding.
-QString alarmTableLine(const AlarmRecord &record);
-// Reads one line (without its line end) back into a record; missing fields get the defaults.
-AlarmRecord readAlarmTableLine(QStringView line);
-
-// The format on an open device. Writers return false when the device refused some of the bytes;
-// readers never fail: whatever cannot be read is filled with the defaults.
-bool writeAlarmTable(QIODevice &device, const AlarmRecords &table);
-bool writeInterval(QIODevice &device, const QString &interval);
-AlarmRecords readAlarmTable(QIODevice &device);
-QString readInterval(QIODevice &device);
-bool writeSoundSettings(QIODevice &device, const SoundSettings &settings);
-// The one exception to never failing: a file that is not settings at all. Returns the first line that
-// cannot be read (1 on), or 0 for a file too large to be settings; `settings` then holds the defaults.
-std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings);
 
 // Why a settings file was not read or not written; the window puts it into words.
 struct FileProblem

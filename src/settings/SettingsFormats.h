@@ -1,0 +1,41 @@
+// The settings files' formats: the alarm table "kalind.dta", the announcement interval "saytime.dta",
+// and "sound.dta" for the quiet hours and the alarms' level and rise, which the old program never had.
+#pragma once
+
+#include "HPMOD.h"
+#include "SoundSettings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+
+// Ten lines of paths and numbers never come near this; a larger file is not ours, so its head is enough.
+inline constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
+inline const QString AlarmTableFileName = QStringLiteral("kalind.dta");
+inline const QString IntervalFileName = QStringLiteral("saytime.dta");
+inline const QString SoundFileName = QStringLiteral("sound.dta");
+
+// What a missing file, line or field stands for: no date, no option chosen, no personal wave file.
+AlarmRecord defaultAlarmRecord();
+inline const QString DefaultInterval = QStringLiteral("0");
+
+// One line of the alarm table file, CR LF included, before encoding.
+QString alarmTableLine(const AlarmRecord &record);
+// Reads one line (without its line end) back into a record; missing fields get the defaults.
+AlarmRecord readAlarmTableLine(QStringView line);
+
+// The format on an open device. Writers return false when the device refused some of the bytes;
+// readers never fail: whatever cannot be read is filled with the defaults.
+bool writeAlarmTable(QIODevice &device, const AlarmRecords &table);
+bool writeInterval(QIODevice &device, const QString &interval);
+AlarmRecords readAlarmTable(QIODevice &device);
+QString readInterval(QIODevice &device);
+bool writeSoundSettings(QIODevice &device, const SoundSettings &settings);
+// The one exception to never failing: a file that is not settings at all. Returns the first line that
+// cannot be read (1 on), or 0 for a file too large to be settings; `settings` then holds the defaults.
+std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings);
