@@ -71,6 +71,11 @@ std::optional<int> claimFolder(SingleInstance &instance, const QString &configDi
     return std::nullopt;
 }
 
+void complain(const QString &text)
+{
+    QTextStream(stderr) << "kalindor: " << text << Qt::endl;
+}
+
 // The clock for the whole run, and its window: the book, the sound, the engine, then the window.
 int runWindow(const Options &options, bool busAnswers)
 {
@@ -99,7 +104,6 @@ int runWindow(const Options &options, bool busAnswers)
         return status;
     });
     SystemClock clock;
-    const auto complain = [](const QString &text) { QTextStream(stderr) << "kalindor: " << text << Qt::endl; };
     ClockEngineServices engineServices{notifier.function(), complain, {}};
     // A WAV file is not the speakers: their volume is nothing to tell of then.
     if (options.output.isEmpty())
@@ -112,7 +116,7 @@ int runWindow(const Options &options, bool busAnswers)
     ClockEngine engine(book, clock, sounds, std::move(engineServices));
     soundNotice.emplace(engine.shared().CurrentLanguage, notifier.function());
     HorPServices services = desktopServices();
-    services.sayBeforeEnd = [&notifier, complain](const QString &text) {
+    services.sayBeforeEnd = [&notifier](const QString &text) {
         if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}))
             complain(text);
     };
@@ -130,8 +134,7 @@ int runWindow(const Options &options, bool busAnswers)
     // Told without waiting for the user: the clock and the alarms go on behind the message.
     if (!unread.isEmpty() && warn)
         warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, engine.shared().CurrentLanguage));
-    status = QCoreApplication::exec();
-    return status;
+    return status = QCoreApplication::exec();
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "PulseDevice.h"
 
 #include "PcmConvert.h"
+#include "PulseLoop.h"
 
 #include <QAbstractEventDispatcher>
 
@@ -16,26 +17,6 @@ QDeadlineTimer after(double seconds)
 {
     return QDeadlineTimer(std::llround(std::max(0.0, seconds) * 1000), Qt::PreciseTimer);
 }
-
-// The loop's lock, held around every call into libpulse.
-class Locked
-{
-public:
-    explicit Locked(pa_threaded_mainloop *loop) : loop(loop) { pa_threaded_mainloop_lock(loop); }
-    ~Locked() { pa_threaded_mainloop_unlock(loop); }
-    Locked(const Locked &) = delete;
-    Locked &operator=(const Locked &) = delete;
-
-private:
-    pa_threaded_mainloop *loop;
-};
-
-// Every callback only wakes the waiting thread, which then looks at the states itself.
-void wake(void *loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0); }
-void wakeOnContext(pa_context *, void *loop) { wake(loop); }
-void wakeOnStream(pa_stream *, void *loop) { wake(loop); }
-void wakeOnWrite(pa_stream *, size_t, void *loop) { wake(loop); }
-void wakeOnTime(pa_mainloop_api *, pa_time_event *, const struct timeval *, void *loop) { wake(loop); }
 
 } // namespace
 
