@@ -69,6 +69,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     HPMOD shared;
+    qint16 lastClickedColumn = 0; // kept between openings, as the clock window keeps it
     AlarmBook book(dir);
     const auto fail = [](QWidget *, const QString &, const QString &text) {
         std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -79,7 +80,7 @@ int main(int argc, char *argv[])
     const HsetServices services{{}, fail};
     for (int round = 0;; ++round) {
         const Settings &next = round % 2 ? b : a;
-        auto *window = new Hset(shared, book, services);
+        auto *window = new Hset(shared, book, lastClickedColumn, services);
         for (int k = 0; k < 10; ++k) {
             for (int i = 0; i < AlarmRecord::FieldCount; ++i) {
                 if (i < 5)

@@ -20,6 +20,7 @@ struct Fixture
     QTemporaryDir dir;
     AlarmBook book{dir.path()};
     HPMOD shared;
+    qint16 lastClickedColumn = 0;
     QString answer; // what the file dialog returns; empty is a cancel
     QStringList dialogCalls, warnings;
     AlarmRecords stored;
@@ -75,7 +76,7 @@ private slots:
     void captionsFollowLanguageAtActivation()
     {
         Fixture f;
-        Hset window(f.shared, f.book, f.services());
+        Hset window(f.shared, f.book, f.lastClickedColumn, f.services());
         f.shared.CurrentLanguage = German;
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&window, &activate);
@@ -91,14 +92,14 @@ private slots:
     void saveFillsLastClickedColumn()
     {
         Fixture f;
-        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.lastClickedColumn, f.services());
         window->show();
         window->dateBox(4, 3)->clear(); // typed empty, so not clicked: stays empty, being in another column
         window->dateBox(9, 1)->clear();
         click(window->dateBox(2, 1));
         click(window->Text1); // a click empties a box; the interval box is not a column
         QCOMPARE(window->dateBox(2, 1)->text() + window->Text1->text(), QString());
-        QCOMPARE(f.shared.lastClickedColumn, qint16(1));
+        QCOMPARE(f.lastClickedColumn, qint16(1));
         click(window->Command1);
 
         AlarmRecords expected = f.stored;
@@ -115,19 +116,21 @@ private slots:
     void soundClicksStoreAtOnce()
     {
         Fixture f;
-        Hset window(f.shared, f.book, f.services());
+        Hset window(f.shared, f.book, f.lastClickedColumn, f.services());
         QVERIFY(QDir(f.dir.path()).mkdir("My Sounds"));
         window.dateBox(3, 0)->setText(QStringLiteral("28"));
         window.dateBox(5, 2)->setText(QStringLiteral("1999"));
-        click(window.Label13);
+        click(window.optionLabel(3, 1));
         const QByteArray beforeCancel = f.bytes("kalind.dta");
-        click(window.Label40); // cancelled
+        click(window.waveFileLabel(7)); // cancelled
         QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)",
                                              f.dir.filePath("My Sounds")}));
         QStringList shown;
-        for (QLabel *label : {window.Label12, window.Label13, window.Label23, window.Label24, window.Label37,
-                              window.Label38, window.Label39, window.Label40})
-            shown << label->text();
+        for (int alarm : {3, 7}) {
+            for (int option = 0; option < 3; ++option)
+                shown << window.optionLabel(alarm, option)->text();
+            shown << window.waveFileLabel(alarm)->text();
+        }
         QCOMPARE(shown, (QStringList{"0", "1", "0", "Browse", "0", "0", "1", f.stored[6].waveFile}));
         QCOMPARE(f.bytes("kalind.dta"), beforeCancel);
         AlarmRecords expected = f.stored;
@@ -136,8 +139,8 @@ private slots:
         QCOMPARE(f.bytes("saytime.dta"), QByteArray("15\r\n"));
 
         f.answer = QStringLiteral("/home/user/My Sounds/réveil matin.wav");
-        click(window.Label40);
-        QCOMPARE(window.Label39->text() + window.Label40->text(), "0" + f.answer);
+        click(window.waveFileLabel(7));
+        QCOMPARE(window.optionLabel(7, 2)->text() + window.waveFileLabel(7)->text(), "0" + f.answer);
         expected[6].meeting = QStringLiteral("0");
         expected[6].waveFile = f.answer;
         QCOMPARE(f.tableOnDisk(), expected);
@@ -150,7 +153,7 @@ private slots:
     {
         Fixture f;
         f.shared.CurrentLanguage = Language(cell("language").toInt());
-        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.lastClickedColumn, f.services());
         const QStringList typed = cell("boxes").split(u'|');
         QLineEdit *boxes[] = {window->quietFrom, window->quietTo, window->level, window->rise};
         for (int i = 0; i < 4; ++i)
@@ -179,10 +182,10 @@ private slots:
         const QString unread = loadFailureText(f.book.load(), German);
         QVERIFY2(unread.contains("kann nicht gelesen werden") && unread.contains(path + ": Zugriff verweigert"), qPrintable(unread));
         QVERIFY(f.book.load().isEmpty());
-        QPointer<Hset> window = new Hset(f.shared, f.book, f.services());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.lastClickedColumn, f.services());
         window->show();
         QCOMPARE(f.book.row(3), defaultAlarmRecord());
-        click(window->Label13);
+        click(window->optionLabel(3, 1));
         window->dateBox(2, 2)->setText(QStringLiteral("2031"));
         window->Text1->setText(QStringLiteral("30"));
         window->Command1_Click();

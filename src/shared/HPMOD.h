@@ -37,7 +37,6 @@ struct HPMOD
     Language CurrentLanguage = French; // never saved: every run starts in French
     QString AmPmMarker;                // "AM" or "PM", empty until the main window is first activated
     qint16 MinuteCell = 0;
-    qint16 lastClickedColumn = 0;      // survives the settings window being destroyed
 };
 
 inline QString &AlarmRecord::field(int index)

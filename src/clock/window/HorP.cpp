@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPixmapCache>
 #include <QShortcut>
 
 #include <utility>
@@ -252,12 +251,8 @@ void HorP::Command5_Click()
 void HorP::Command6_Click()
 {
     if (settings.isNull()) {
-        // Until ALARM SET keeps its last clicked column itself, it writes it among the shared values.
-        settings = new Hset(const_cast<HPMOD &>(shared), book, services.settings, this);
+        settings = new Hset(shared, book, lastClickedColumn, services.settings, this);
         connect(&engine.ringer(), &AlarmRinger::nextAlarm, settings, &Hset::refreshStates); // the states follow the minute
-        // The style keeps the pictures of the window's buttons under keys made from its palettes, which
-        // the next window made will not share: they would pile up, unused, at each opening.
-        connect(settings, &QObject::destroyed, this, [] { QPixmapCache::clear(); });
     }
     bringUp(settings);
 }

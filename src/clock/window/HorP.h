@@ -88,6 +88,7 @@ private:
     HorPServices services;
     GlyphSet glyphs;
     QPointer<Hset> settings;
+    qint16 lastClickedColumn = 0; // ALARM SET's, kept while it is closed
     Language describedLanguage = -1; // of the controls' accessible names and descriptions
     bool ending = false;
 };

@@ -5,6 +5,7 @@
 #include "AlarmBook.h"
 #include "ClickableLabel.h"
 #include "HPMOD.h"
+#include "HsetRow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,14 +29,15 @@ struct HsetServices
     std::function<void()> saved;
 };
 
-// Shows and edits the alarm book: every keystroke and click goes straight to the book. The window lives
-// only while it is open: Save saves the book and closes it; closing it otherwise (its caption button,
-// Escape) takes the book back to what was saved.
+// Shows and edits the alarm book: every keystroke and click goes straight to the book, and what the
+// book holds is what the rows show. The window lives only while it is open: Save saves the book and
+// closes it; closing it otherwise (its caption button, Escape) takes the book back to what was saved.
+// The column clicked last outlives it, in `lastClickedColumn`, held by whoever opens it.
 class Hset : public QWidget
 {
     Q_OBJECT
 public:
-    Hset(HPMOD &shared, AlarmBook &book, HsetServices services, QWidget *parent = nullptr);
+    Hset(const HPMOD &shared, AlarmBook &book, qint16 &lastClickedColumn, HsetServices services, QWidget *parent = nullptr);
     ~Hset() override;
 
     // Alarm k (1-10): its five date and time boxes (day, month, year, hour, minute) and its wave-file label.
@@ -70,20 +72,8 @@ public:
     QWidget *grid = nullptr;             // holds the headings and the ten rows
     QPushButton *Command1 = nullptr;     // save
     std::array<QLabel *, 10> Label2{};   // column headings
-    std::array<QLabel *, 10> Label3{};   // row numbers 1-10
-    std::array<QLineEdit *, 5> Text3{}, Text4{}, Text5{}, Text6{}, Text7{}, Text8{}, Text9{}, Text10{}, Text11{},
-        Text12{};
-    // Each row's gong, ring, meeting and wave-file labels, rows 1 to 10.
-    ClickableLabel *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr;
-    ClickableLabel *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr;
-    ClickableLabel *Label12 = nullptr, *Label13 = nullptr, *Label23 = nullptr, *Label24 = nullptr;
-    ClickableLabel *Label25 = nullptr, *Label26 = nullptr, *Label27 = nullptr, *Label28 = nullptr;
-    ClickableLabel *Label29 = nullptr, *Label30 = nullptr, *Label31 = nullptr, *Label32 = nullptr;
-    ClickableLabel *Label33 = nullptr, *Label34 = nullptr, *Label35 = nullptr, *Label36 = nullptr;
-    ClickableLabel *Label37 = nullptr, *Label38 = nullptr, *Label39 = nullptr, *Label40 = nullptr;
-    ClickableLabel *Label41 = nullptr, *Label42 = nullptr, *Label43 = nullptr, *Label44 = nullptr;
-    ClickableLabel *Label45 = nullptr, *Label46 = nullptr, *Label47 = nullptr, *Label48 = nullptr;
-    ClickableLabel *Label49 = nullptr, *Label50 = nullptr, *Label51 = nullptr, *Label52 = nullptr;
+    // Alarms 1 to 10, each with its row of the design: Text3 and Label4 to Label7 for alarm 1, and so on.
+    std::array<HsetRow, 10> rows;
     QLabel *Label14 = nullptr;           // interval caption
     QLineEdit *Text1 = nullptr;          // announcement interval in minutes
     QLabel *Label15 = nullptr;           // interval hint
@@ -94,7 +84,6 @@ public:
     QLineEdit *level = nullptr, *rise = nullptr;
     QLabel *quietState = nullptr, *loudnessState = nullptr; // in the state column: why a value cannot be valid
     QLabel *stateHeading = nullptr;
-    std::array<QLabel *, 10> rowStates{}; // rows 1-10: the next ring, or why the row never rings
     // Never shown: what screen readers are told of a row's new state, its own window so that they read
     // the sentence alone, without the window's title and example before it.
     QLabel *announcement = nullptr;
@@ -105,11 +94,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    ClickableLabel *soundLabel(int alarm, int column) const; // column 0-2 options, 3 wave file
-    void takeSoundChoice(int alarm);
+    HsetRow &row(int alarm) { return rows[size_t(alarm - 1)]; }
+    const HsetRow &row(int alarm) const { return rows[size_t(alarm - 1)]; }
+    void buildGrid();
+    void buildIntervalLine();
+    void buildSoundLine();
+    void followBook();
+    void takeSoundChoice(int alarm, const std::array<QString, 4> &sound);
     void reportStoreFailure(const QList<FileProblem> &problems);
-    void describeRows(); // accessible names and descriptions of the grid, in the current language
-    void nameWaveFileCell(int alarm);
+    void describeRows(); // accessible names and descriptions of the window, in the current language
     void showRowState(int alarm);
     void showRow(int alarm); // as the book holds it
     void showSoundSettings(); // as the book holds them
@@ -117,8 +110,9 @@ private:
 
     void wakeCursor();
 
-    HPMOD &shared;
+    const HPMOD &shared;
     AlarmBook &book;
+    qint16 &lastClickedColumn;
     HsetServices services;
     bool saving = false; // closed by Save: the book keeps what was saved
     // A blinking cursor wakes the program twice a second; like GTK's, it rests after ten idle seconds.
@@ -127,5 +121,4 @@ private:
     // What screen readers were last told, so that nothing is told again: each new word they are sent
     // costs a screen reader time at the next key, and a changed description of the box in focus is read out.
     Language describedLanguage = -1;
-    std::array<QString, 10> spokenStates;
 };
