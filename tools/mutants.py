@@ -117,12 +117,25 @@ class Copy:
     def __init__(self, top, folder, build_jobs):
         self.tree, self.build, self.jobs = folder, folder / "build", build_jobs
         self.log = folder.parent / f"{folder.name}-build.log"
-        shutil.rmtree(folder, ignore_errors=True)
+        # A copy left by an earlier run is brought up to date file by file, so its build stays valid.
         files = subprocess.run(["git", "ls-files", "-z"], cwd=top, capture_output=True, check=True).stdout.split(b"\0")
-        for name in filter(None, files):
-            target = folder / name.decode()
-            target.parent.mkdir(parents=True, exist_ok=True)
-            shutil.copy2(top / name.decode(), target)
+        names = {name.decode() for name in files if name}
+        if folder.exists():
+            for old in folder.rglob("*"):
+                relative = old.relative_to(folder).as_posix()
+                if old.is_file() and not relative.startswith("build/") and relative not in names:
+                    old.unlink()
+        for name in names:
+            target = folder / name
+            if not target.is_file() or target.read_bytes() != (top / name).read_bytes():
+                target.parent.mkdir(parents=True, exist_ok=True)
+                shutil.copyfile(top / name, target)  # a new time, so that the build sees the change
+                shutil.copymode(top / name, target)
+        # A run stopped while a fault was in may have left its build made from the fault.
+        self.marker = folder.parent / f"{folder.name}-fault"
+        if self.marker.exists():
+            (folder / "src" / self.marker.read_text()).touch()
+            self.marker.unlink()
 
     def set_up(self):
         self.log.write_text("")
@@ -141,8 +154,10 @@ class Copy:
             text = command[0].read_bytes() if command and self.build in command[0].parents else b""
             # A test may name another program of the build inside itself (the command-line test
             # starts the real program) or read the sources (the texts test).
-            runs |= {p for p in built if str(p).encode() in text}
-            sources = str(self.tree / "src").encode() in text or any(str(c) == str(self.tree) for c in command)
+            # Paths in a QStringLiteral are kept as UTF-16.
+            named = lambda path: str(path).encode() in text or str(path).encode("utf-16-le") in text
+            runs |= {p for p in built if named(p)}
+            sources = named(self.tree / "src") or any(str(c) == str(self.tree) for c in command)
             self.tests.append((test["name"], "blackbox" in labels, runs, sources))
         self.baseline = {p: digest(p) for t in self.tests for p in t[2]}
 
@@ -158,11 +173,14 @@ class Copy:
         text = source.read_text()
         if text.count(old) != 1:
             return "stale", None
+        self.marker.write_text(path)
         source.write_text(text.replace(old, new))
         try:
             if not self.make(log):
                 return "does not build", None
             chosen = self.candidates()
+            with open(log, "a") as out:
+                out.write("\nthe tests that can see it: " + " ".join(name for name, _ in chosen) + "\n")
             for scenarios in (False, True):
                 names = [name for name, scenario in chosen if scenario == scenarios]
                 if names and run(["ctest", "--test-dir", self.build, "--stop-on-failure", "--output-on-failure",
@@ -172,6 +190,7 @@ class Copy:
             return "MISSED", f"{len(chosen)} tests ran"
         finally:
             source.write_text(text)
+            self.marker.unlink()
 
 
 def main():
