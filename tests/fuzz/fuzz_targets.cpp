@@ -67,11 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const AlarmRecords table = readAlarmTable(in);
     for (const AlarmRecord &record : table) {
         for (int i = 0; i < AlarmRecord::FieldCount; ++i) {
-            if (hasBlankEnd(record.field(i)) || record.field(i).contains(u'\n'))
-                qFatal("field %d read with a space around it or a line feed inside", i + 1);
+            if (hasBlankEnd(record.field(i)) || record.field(i).contains(u'\n') || record.waveFile.isEmpty())
+                qFatal("field %d read with a space around it or a line feed inside, or no wave file", i + 1);
         }
-        if (record.waveFile.isEmpty())
-            qFatal("a wave file read empty instead of \"Browse\"");
     }
     QBuffer out;
     out.open(QIODevice::ReadWrite);
@@ -123,12 +121,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (size > 64 * 1024)
         qFatal("a file larger than 64 KiB was read as settings");
-    for (const QString &value : {read.quietFrom, read.quietTo, read.level, read.rise}) {
-        if (hasBlankEnd(value) || value.contains(u'\n'))
-            qFatal("a value was read with a space around it or a line feed inside");
-    }
+    const QStringList values{read.quietFrom, read.quietTo, read.level, read.rise};
+    if (std::any_of(values.begin(), values.end(), hasBlankEnd) || read.others.join(QString()).contains(u'\n'))
+        qFatal("a value was read with a space around it, or a line with a line feed inside");
     for (const QString &line : read.others) {
-        if (line.contains(u'\n') || (!QString(line).remove(blankEnds).startsWith(u'#') && !line.contains(u'=')))
+        if (!QString(line).remove(blankEnds).startsWith(u'#') && !line.contains(u'='))
             qFatal("a line kept is neither a comment nor a setting");
     }
     QBuffer out;
@@ -207,29 +204,20 @@ int main(int argc, char **argv)
         if (argv[i][0] == '-')
             continue;
         ++folders;
-        const QDir folder(QString::fromLocal8Bit(argv[i]));
-        const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::Hidden);
-        if (entries.isEmpty()) {
-            std::fprintf(stderr, "no seed in %s\n", argv[i]);
-            return 1;
-        }
+        const QFileInfoList entries = QDir(QString::fromLocal8Bit(argv[i])).entryInfoList(QDir::Files | QDir::Hidden);
+        if (entries.isEmpty())
+            qFatal("no seed in %s", argv[i]);
         for (const QFileInfo &entry : entries) {
             QFile file(entry.filePath());
-            if (!file.open(QIODevice::ReadOnly)) {
-                std::fprintf(stderr, "%s: %s\n", qPrintable(entry.filePath()), qPrintable(file.errorString()));
-                return 1;
-            }
-            const QByteArray input = file.readAll();
-            if (file.error() != QFileDevice::NoError) {
-                std::fprintf(stderr, "%s: %s\n", qPrintable(entry.filePath()), qPrintable(file.errorString()));
-                return 1;
-            }
+            const QByteArray input = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            if (file.error() != QFileDevice::NoError)
+                qFatal("%s: %s", qPrintable(entry.filePath()), qPrintable(file.errorString()));
             LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(input.constData()), size_t(input.size()));
         }
         std::printf("%lld seeds of %s passed\n", qlonglong(entries.size()), argv[i]);
     }
     if (folders == 0)
-        std::fprintf(stderr, "usage: %s FOLDER...\n", argv[0]);
-    return folders > 0 ? 0 : 1;
+        qFatal("usage: %s FOLDER...", argv[0]);
+    return 0;
 }
 #endif
