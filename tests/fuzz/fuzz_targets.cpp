@@ -168,14 +168,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const float bound = info.samplerate == SoundFileReader::SampleRate ? 1.0f : 4.0f;
         const qint64 allowed = (qint64(SoundFileReader::BaseSeconds) * 1000 + qint64(size) * SoundFileReader::PlayMsPerByte)
                                * SoundFileReader::SampleRate / 1000;
-        qint64 frames = 0;
+        const qint64 most = allowed / SoundFileReader::PieceFrames + 2; // pieces: all but the last are whole
+        qint64 frames = 0, pieces = 0;
         Pcm piece;
-        bool ended = false;
-        for (qint64 n = 0; n <= allowed / SoundFileReader::PieceFrames + 2 && !ended; ++n) {
-            if (!reader->next(piece)) {
-                ended = true;
-                break;
-            }
+        while (reader->next(piece) && ++pieces <= most) {
             if (piece.sampleRate != SoundFileReader::SampleRate || piece.channels != channels
                 || piece.frames() < 1 || piece.frames() > SoundFileReader::PieceFrames
                 || piece.samples.size() != size_t(piece.frames()) * size_t(channels))
@@ -186,7 +182,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 qFatal("a sample beyond %g", double(bound));
             frames += piece.frames();
         }
-        if (!ended || frames > allowed)
+        if (pieces > most || frames > allowed)
             qFatal("%lld frames played of at most %lld", qlonglong(frames), qlonglong(allowed));
     }
     close(fd);
