@@ -100,12 +100,14 @@ private slots:
         }
     }
 
-    void watch_data() { addRows("alarms_watch", {"steps"}); }
+    void watch_data() { addRows("alarms_watch", {"others", "steps"}); }
     void watch()
     {
         const QStringList steps = cell("steps").split(u'|');
         std::array<AlarmPattern, 10> alarms;
         alarms[2] = AlarmPattern(boxesOf(QStringLiteral("5 12 2026 7 30")));
+        for (const QString &other : cell("others").split(u';', Qt::SkipEmptyParts))
+            alarms[size_t(other.section(u'=', 0, 0).toInt() - 1)] = AlarmPattern(boxesOf(other.section(u'=', 1)));
         AlarmWatch watch;
         QDateTime now;
         for (const QString &step : steps) {
@@ -119,8 +121,11 @@ private slots:
             QString seen = found.ringing[2] ? QStringLiteral("ring") : QStringLiteral("-");
             if (found.starting[2])
                 seen += QStringLiteral(" new");
-            for (const auto &missed : found.missed)
-                seen = QStringLiteral("missed %1").arg(QDateTime::fromMSecsSinceEpoch(missed.at).toString("HH:mm"));
+            QStringList missed;
+            for (const auto &each : found.missed)
+                missed << QStringLiteral("%1 %2").arg(each.alarm).arg(QDateTime::fromMSecsSinceEpoch(each.at).toString("HH:mm"));
+            if (!missed.isEmpty())
+                seen += QStringLiteral(" missed ") + missed.join(QStringLiteral(", "));
             QCOMPARE(QString(words[0] + u' ' + seen), step);
         }
     }

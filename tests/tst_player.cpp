@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +24,12 @@
 #include <numeric>
 #include <csignal>
 #include <numbers>
+
+static QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Frames `from` to `to` of a tone, its phase shifted per channel.
 static Pcm pcmOf(int rate, int channels, qint64 from, qint64 to, double hz = 523)
@@ -174,6 +181,32 @@ private slots:
         };
         const double ratio = std::sqrt(power(*rung) / power(*asIs));
         QVERIFY2(std::abs(ratio / cell("ratio").toDouble() - 1) < 0.1, qPrintable(QString::number(ratio)));
+    }
+
+    // A recording read while it is still being written, or left by a program killed in the middle of it,
+    // holds every sound played so far: after each sound its header gives the lengths of the file and of
+    // its sound, which players that trust the header (not libsndfile, which reads on to the end) go by.
+    void wavFileWholeWhileWritten()
+    {
+        const QString path = dir.filePath(QStringLiteral("growing.wav"));
+        auto device = WavFileDevice::create(path, nullptr);
+        QVERIFY(device);
+        for (const qint64 frames : {4410, 4410 + 22050}) {
+            device->play(pcmOf(44100, 1, frames == 4410 ? 0 : 4410, frames));
+            const QByteArray bytes = contentsOf(path);
+            const auto le32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+            QCOMPARE(bytes.left(4), QByteArray("RIFF"));
+            QCOMPARE(qint64(le32(4)), qint64(bytes.size()) - 8);
+            qsizetype chunk = 12;
+            while (chunk + 8 <= bytes.size() && bytes.mid(chunk, 4) != "data")
+                chunk += 8 + qsizetype(le32(chunk + 4));
+            QVERIFY(chunk + 8 <= bytes.size());
+            QCOMPARE(qint64(le32(chunk + 4)), frames * 2); // 16-bit mono
+            const auto written = decodeFile(path);
+            QVERIFY(written);
+            QCOMPARE(written->frames(), frames);
+        }
+        QVERIFY(device->ok());
     }
 
     // The file-size limit stands in for a disk that fills up in the middle of a sound.

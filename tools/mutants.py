@@ -1,14 +1,25 @@
 #!/usr/bin/env python3
-# Seeds one fault at a time into a copy of the tree, rebuilds it and runs the ordinary CTest run, to
-# see which faults the tests catch. Not part of the test command: a full run takes an hour or more.
-#   tools/mutants.py [--work DIR] [--only N,N...] [--list]
-# Prints one row per fault: caught (with the first test that failed), missed, or stale (the code it
-# changes is no longer there), then the totals.
+# Seeds one fault at a time into copies of the tree, rebuilds and runs the tests that could see it, to
+# find which faults the tests catch. Not part of the test command.
+#   tools/mutants.py [--work DIR] [--jobs N] [--only N,N...] [--list]
+# Each of the N copies (two by default) has its own build folder; a fault goes to whichever copy is
+# free. Only the tests whose programs the fault changed, or that read the sources, run: the unit tests
+# first, then the scenarios, stopping at the first failure. Builds go through ccache; keep the work
+# folder beside the tree (the default) so that ccache's base_dir covers both and the copies hit the
+# tree's own build. Prints one row per fault as it ends: caught (with the first test that failed),
+# missed, does not build, or stale (the code it changes is no longer there), then the totals.
 import argparse
+import concurrent.futures
+import hashlib
+import json
+import os
 import pathlib
+import queue
+import re
 import shutil
 import subprocess
 import sys
+import threading
 import time
 
 # (file under src/, text as it stands, text with the fault, what the fault is)
@@ -39,10 +50,8 @@ FAULTS = [
     ("alarms/AlarmMatch.cpp", "(text.size() > 1 && text[0] == u'0')", "(text.size() > 2 && text[0] == u'0')", "leading zero accepted"),
     ("alarms/AlarmMatch.cpp", "for (int day = first;; day = day % 7 + 1) {", "for (int day = first;; day = day % 7) {", "weekday range wraps wrong"),
     ("alarms/AlarmMatch.cpp", "if (optionSelected(record.ring))\n        samples.push_back(Ring);", "if (optionSelected(record.ring))\n        samples.push_back(Gong);", "ring plays the gong"),
-    ("alarms/AlarmMatch.cpp", "noYear = !value || *value < 1 || *value > 9999;", "noYear = !value || *value > 9999;", "year 0 accepted"),
     ("alarms/RingTime.cpp", "if (zone.offsetAt(at * 1000) == offset && (!first || at < *first))", "if (zone.offsetAt(at * 1000) == offset && (!first || at > *first))", "repeated hour rings at its second pass"),
     ("alarms/RingTime.cpp", "    if (offsetBefore < offset) {", "    if (offsetBefore > offset) {", "skipped minutes not rung after a gap"),
-    ("alarms/RingTime.cpp", "                if (start > afterMs)\n                    return start;", "                if (start >= afterMs)\n                    return start;", "next ring may be now"),
     ("alarms/AlarmWatch.cpp", "if (t - *lastCheck < JumpMs) {", "if (t - *lastCheck <= 10 * JumpMs) {", "a jump rung late instead of missed"),
     ("alarms/AlarmWatch.cpp", "memory.extra = thisMinute + SnoozeMs;", "memory.extra = thisMinute + SnoozeMs - MinuteMs;", "snooze nine minutes"),
     ("alarms/AlarmWatch.cpp", "        if (memory.announced != ring)\n            result.starting.set(k);", "        result.starting.set(k);", "ringing notice at every check"),
@@ -79,7 +88,12 @@ FAULTS = [
 
 def run(command, cwd, log, timeout=None):
     with open(log, "a") as out:
-        return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT, timeout=timeout).returncode
+        try:
+            return subprocess.run([str(c) for c in command], cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
+                                  timeout=timeout).returncode
+        except subprocess.TimeoutExpired:
+            out.write(f"\n*** no end after {timeout} s\n")
+            return 1
 
 
 def first_failure(log):
@@ -89,14 +103,108 @@ def first_failure(log):
     return "?"
 
 
+def digest(path):
+    h = hashlib.sha1()
+    with open(path, "rb") as f:
+        for block in iter(lambda: f.read(1 << 20), b""):
+            h.update(block)
+    return h.hexdigest()
+
+
+class Copy:
+    """One copy of the tree with its own build folder, and what each of its tests runs."""
+
+    def __init__(self, top, folder, build_jobs):
+        self.tree, self.build, self.jobs = folder, folder / "build", build_jobs
+        self.log = folder.parent / f"{folder.name}-build.log"
+        # A copy left by an earlier run is brought up to date file by file, so its build stays valid.
+        files = subprocess.run(["git", "ls-files", "-z"], cwd=top, capture_output=True, check=True).stdout.split(b"\0")
+        names = {name.decode() for name in files if name}
+        if folder.exists():
+            for old in folder.rglob("*"):
+                relative = old.relative_to(folder).as_posix()
+                if old.is_file() and not relative.startswith("build/") and relative not in names:
+                    old.unlink()
+        for name in names:
+            target = folder / name
+            if not target.is_file() or target.read_bytes() != (top / name).read_bytes():
+                target.parent.mkdir(parents=True, exist_ok=True)
+                shutil.copyfile(top / name, target)  # a new time, so that the build sees the change
+                shutil.copymode(top / name, target)
+        # A run stopped while a fault was in may have left its build made from the fault.
+        self.marker = folder.parent / f"{folder.name}-fault"
+        if self.marker.exists():
+            (folder / "src" / self.marker.read_text()).touch()
+            self.marker.unlink()
+
+    def set_up(self):
+        self.log.write_text("")
+        if run(["cmake", "-S", self.tree, "-B", self.build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"], self.tree, self.log) \
+                or not self.make(self.log):
+            sys.exit(f"the unchanged tree does not build: {self.log}")
+        shown = subprocess.run(["ctest", "--test-dir", self.build, "--show-only=json-v1"], capture_output=True,
+                               text=True, check=True).stdout
+        built = [p for p in self.build.rglob("*") if p.is_file() and os.access(p, os.X_OK) and p.suffix in ("",)]
+        self.tests = []  # (name, is a scenario, files it runs or names, reads the sources)
+        for test in json.loads(shown)["tests"]:
+            command = [pathlib.Path(c) for c in test.get("command", [])]
+            labels = next((p["value"] for p in test.get("properties", []) if p["name"] == "LABELS"), [])
+            runs = {c for c in command if c.is_file() and self.build in c.parents}
+            text = command[0].read_bytes() if command and self.build in command[0].parents else b""
+            # A test may name another program of the build inside itself (the command-line test
+            # starts the real program) or read the sources (the texts test).
+            # Paths in a QStringLiteral are kept as UTF-16.
+            named = lambda path: str(path).encode() in text or str(path).encode("utf-16-le") in text
+            runs |= {p for p in built if named(p)}
+            sources = named(self.tree / "src") or any(str(c) == str(self.tree) for c in command)
+            self.tests.append((test["name"], "blackbox" in labels, runs, sources))
+        self.baseline = {p: digest(p) for t in self.tests for p in t[2]}
+
+    def make(self, log):
+        return run(["cmake", "--build", self.build, "-j", self.jobs], self.tree, log) == 0
+
+    def candidates(self):
+        changed = {p for p, d in self.baseline.items() if not p.exists() or digest(p) != d}
+        return [(name, scenario) for name, scenario, runs, sources in self.tests if sources or runs & changed]
+
+    def try_fault(self, path, old, new, log):
+        source = self.tree / "src" / path
+        text = source.read_text()
+        if text.count(old) != 1:
+            return "stale", None
+        self.marker.write_text(path)
+        source.write_text(text.replace(old, new))
+        try:
+            if not self.make(log):
+                return "does not build", None
+            chosen = self.candidates()
+            with open(log, "a") as out:
+                out.write("\nthe tests that can see it: " + " ".join(name for name, _ in chosen) + "\n")
+            for scenarios in (False, True):
+                names = [name for name, scenario in chosen if scenario == scenarios]
+                if names and run(["ctest", "--test-dir", self.build, "--stop-on-failure", "--output-on-failure",
+                                  "--timeout", "300", "-R", "^(" + "|".join(map(re.escape, names)) + ")$"],
+                                 self.tree, log, 3600):
+                    return "caught", first_failure(log)
+            return "MISSED", f"{len(chosen)} tests ran"
+        finally:
+            source.write_text(text)
+            self.marker.unlink()
+
+
 def main():
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--work", default="/tmp/kalindor-mutants", help="where the copy and its build go")
+    parser = argparse.ArgumentParser(description="Seeds faults into copies of the tree and runs the tests that could see them.")
+    top = pathlib.Path(__file__).resolve().parent.parent
+    parser.add_argument("--work", default=str(top.parent / f"{top.name}-mutants"),
+                        help="where the copies and their builds go (default: beside the tree)")
+    parser.add_argument("--jobs", type=int, default=2, help="copies of the tree working side by side")
     parser.add_argument("--only", help="comma-separated fault numbers")
     parser.add_argument("--list", action="store_true", help="list the faults and whether each still applies")
     args = parser.parse_args()
-    top = pathlib.Path(__file__).resolve().parent.parent
-    chosen = [int(n) for n in args.only.split(",")] if args.only else range(1, len(FAULTS) + 1)
+    chosen = [int(n) for n in args.only.split(",")] if args.only else list(range(1, len(FAULTS) + 1))
+    if any(n < 1 or n > len(FAULTS) for n in chosen):
+        sys.exit(f"faults are numbered 1 to {len(FAULTS)}")
 
     if args.list:
         for n in chosen:
@@ -105,55 +213,47 @@ def main():
             print(f"{n:3} {'ok   ' if count == 1 else 'STALE'} {path}: {what}")
         return 0
 
-    work = pathlib.Path(args.work)
-    tree, build = work / "tree", work / "build"
-    shutil.rmtree(tree, ignore_errors=True)
-    files = subprocess.run(["git", "ls-files", "-z"], cwd=top, capture_output=True, check=True).stdout.split(b"\0")
-    for name in filter(None, files):
-        target = tree / name.decode()
-        target.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(top / name.decode(), target)
+    began = time.monotonic()
+    work = pathlib.Path(args.work).resolve()
     work.mkdir(parents=True, exist_ok=True)
-    log = work / "build.log"
-    log.write_text("")
-    if run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], tree, log) \
-            or run(["cmake", "--build", build], tree, log):
-        sys.exit(f"the unchanged tree does not build: {log}")
+    jobs = max(1, min(args.jobs, len(chosen)))
+    copies = [Copy(top, work / f"copy{i + 1}", max(1, (os.cpu_count() or 2) // jobs)) for i in range(jobs)]
+    with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
+        list(pool.map(Copy.set_up, copies))
+    print(f"{jobs} copies built in {time.monotonic() - began:.0f} s", flush=True)
 
-    rows, caught = [], 0
-    for n in chosen:
+    free = queue.Queue()
+    for copy in copies:
+        free.put(copy)
+    printing = threading.Lock()
+    verdicts = {}
+
+    def one(n):
         path, old, new, what = FAULTS[n - 1]
-        source = tree / "src" / path
-        text = source.read_text()
-        if text.count(old) != 1:
-            rows.append((n, path, what, "stale"))
-            continue
-        source.write_text(text.replace(old, new))
-        started = time.monotonic()
-        test_log = work / f"fault-{n}.log"
-        test_log.write_text("")
+        copy = free.get()
         try:
-            if run(["cmake", "--build", build], tree, test_log):
-                verdict = "does not build"
-            # The unit tests first: most faults are caught there within seconds.
-            elif any(run(["ctest", "--test-dir", build, "--stop-on-failure", "--output-on-failure", "--timeout", "300",
-                          label, "blackbox"], tree, test_log, 3600) for label in ("-LE", "-L")):
-                verdict = "caught by " + first_failure(test_log)
-                caught += 1
-            else:
-                verdict = "MISSED"
+            started = time.monotonic()
+            log = work / f"fault-{n}.log"
+            log.write_text("")
+            verdict, detail = copy.try_fault(path, old, new, log)
         finally:
-            source.write_text(text)
-        rows.append((n, path, what, f"{verdict} ({time.monotonic() - started:.0f} s)"))
-        print(f"{n:3} {path:32} {what:45} {rows[-1][3]}", flush=True)
+            free.put(copy)
+        verdicts[n] = verdict
+        shown = verdict + (f" by {detail}" if verdict == "caught" else f" ({detail})" if detail else "")
+        with printing:
+            print(f"{n:3} {path:32} {what:45} {shown} ({time.monotonic() - started:.0f} s, {copy.tree.name})", flush=True)
+        return n, path, what, shown
+
+    with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
+        rows = sorted(pool.map(one, chosen))
 
     print("\n| # | file | fault | verdict |\n|---|---|---|---|")
-    for n, path, what, verdict in rows:
-        print(f"| {n} | {path} | {what} | {verdict} |")
-    tried = sum(1 for row in rows if row[3] != "stale")
-    print(f"\ncaught {caught} of {tried}; missed {tried - caught}")
-    run(["cmake", "--build", build], tree, log)  # back to the unchanged tree
-    return 0
+    for n, path, what, shown in rows:
+        print(f"| {n} | {path} | {what} | {shown} |")
+    counts = {v: sum(1 for x in verdicts.values() if x == v) for v in ("caught", "MISSED", "stale", "does not build")}
+    print(f"\ncaught {counts['caught']}, missed {counts['MISSED']}, stale {counts['stale']}, "
+          f"not built {counts['does not build']} of {len(chosen)} in {(time.monotonic() - began) / 60:.1f} min")
+    return 0 if counts["MISSED"] == counts["stale"] == counts["does not build"] == 0 else 1
 
 
 if __name__ == "__main__":

@@ -194,17 +194,20 @@ AlarmRecords readAlarmTable(QIODevice &device)
 }
 
 // Interval file: one line, the interval as typed, then CR LF; "15" is the bytes "15\r\n".
-// The first token of the file is the interval; an empty file reads as the default.
+// The first token of the file, without byte-order marks around it, is the interval; an empty file
+// reads as the default. A mark before the token would otherwise be saved at the start of the file,
+// where the next read drops it as the file's own.
 QString readInterval(QIODevice &device)
 {
     const QString text = decode(device.read(MaxFileBytes));
     qsizetype pos = 0;
-    while (pos < text.size() && (text[pos] == u' ' || isLineBreak(text[pos])))
+    while (pos < text.size() && (isBlank(text[pos]) || isLineBreak(text[pos])))
         ++pos;
     const qsizetype start = pos;
     while (pos < text.size() && text[pos] != u' ' && !isLineBreak(text[pos]))
         ++pos;
-    return pos > start ? text.sliced(start, pos - start) : DefaultInterval;
+    const QStringView token = trimTrailingSpaces(QStringView(text).sliced(start, pos - start));
+    return token.isEmpty() ? DefaultInterval : token.toString();
 }
 
 bool writeInterval(QIODevice &device, const QString &interval)

@@ -1,5 +1,6 @@
 // Test tables kept as data in tests/data/<table>.tsv: a row a line, its name first, then its columns,
-// separated by tabs; a line starting with # is a comment, and \t, \r, \n stand for those characters.
+// separated by tabs; a line starting with # is a comment, and \t, \r, \n stand for those characters
+// and \ufeff for the byte-order mark.
 #pragma once
 
 #include <QStringList>

@@ -37,7 +37,8 @@ void addRows(const char *table, const QStringList &columns)
             qFatal("%s: %lld columns in \"%s\"", table, qlonglong(fields.size()), qPrintable(line));
         QTestData &row = QTest::newRow(qPrintable(fields[0]));
         for (QString field : fields.mid(1))
-            row << field.replace(QStringLiteral("\\t"), QStringLiteral("\t")).replace(QStringLiteral("\\r"), QStringLiteral("\r")).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+            row << field.replace(QStringLiteral("\\t"), QStringLiteral("\t")).replace(QStringLiteral("\\r"), QStringLiteral("\r")).replace(QStringLiteral("\\n"), QStringLiteral("\n"))
+                          .replace(QStringLiteral("\\ufeff"), QStringLiteral("\uFEFF"));
     }
 }
 
