@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the README's test command (or another command given) in a minimal Debian 13 root, from a copy of
 # this clone, so that a Debian 12 machine proves Kalindor on both releases:
-#   .ci/debian13.sh                   ./dev.sh test in the root, from a fresh copy of the clone
+#   .ci/debian13.sh                   ./dev.sh test-release in the root, from a fresh copy of the clone
 #   .ci/debian13.sh COMMAND...        that command instead, in the copy (bash -c '...' for a line)
 #   .ci/debian13.sh --fresh [...]     make the root anew first
 # Needs root (it is asked for through sudo) for debootstrap, chroot and the mounts; installs debootstrap if
@@ -23,7 +23,9 @@ if [ "${1:-}" = --fresh ]; then
     fresh=1
     shift
 fi
-[ $# -gt 0 ] || set -- ./dev.sh test
+# The hostile host and the checking build prove nothing there that they do not prove on Debian 12: the
+# release's own build, Qt, Orca, AppStream and lintian are met by the whole suite, run once.
+[ $# -gt 0 ] || set -- ./dev.sh test-release
 
 mkdir -p "$store" "$debs"
 # One run at a time uses the root: a second waits (an hour at most) rather than sharing it.
