@@ -95,8 +95,9 @@ int runWindow(const Options &options, bool busAnswers)
     });
     if (!device)
         return 1;
-    SoundQueue sounds(std::move(device));
+    // Made before the queue, so that it outlives the queue's end, which may read it.
     int status = 0;
+    SoundQueue sounds(std::move(device));
     // The windows have been destroyed by then and the sound is cut, but the process keeps its connections
     // until the held thread lets go: the display is told now, and the folder is given up for a later start.
     sounds.whenStuckAtEnd([&instance, &status] {
