@@ -15,6 +15,7 @@
 #include "SoundQueue.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTextStream>
 
 #include <cstdio>
@@ -98,12 +99,14 @@ int runWindow(const Options &options, bool busAnswers)
     // Made before the queue, so that it outlives the queue's end, which may read it.
     int status = 0;
     SoundQueue sounds(std::move(device));
-    // The windows have been destroyed by then and the sound is cut, but the process keeps its connections
-    // until the held thread lets go: the display is told now, and the folder is given up for a later start.
-    sounds.whenStuckAtEnd([&instance, &status] {
+    // A thread held in a read that the kernel does not let go (a sound file on a share whose server is
+    // gone) ends the process without its destructors (see SoundQueue); it still has the status to leave with.
+    sounds.whenStuckAtEnd([&status] { return status; });
+    // Once the windows are gone, before the sound thread is waited for: the display is told now (the held
+    // thread would keep the connection open), and the folder is given up for a later start.
+    const auto letGo = qScopeGuard([&instance] {
         QGuiApplication::sync();
         instance.release();
-        return status;
     });
     SystemClock clock;
     ClockEngineServices engineServices{notifier.function(), complain, {}};

@@ -22,7 +22,7 @@ public:
     // own thread alone, where its timers run too.
     explicit SoundQueue(std::unique_ptr<SoundDevice> device, SampleCatalogue catalogue = {});
     // The longest the end waits for the queue's thread to let the device go.
-    static constexpr int EndWaitMs = 300;
+    static constexpr int EndWaitMs = 2000;
     // Cuts what plays and lets the device go without playing out what it holds, waiting at most EndWaitMs
     // for the thread; past that, see whenStuckAtEnd().
     ~SoundQueue() override;
@@ -44,8 +44,8 @@ public:
     // Asks the device whether what it plays can be heard; `answer` runs on the owner's thread, once,
     // within OutputCheckMs (Unknown when the device has not answered by then).
     void askOutput(std::function<void(OutputLevel)> answer);
-    // What the process gives up before it leaves, when at the end the queue's thread has not come back
-    // within EndWaitMs; it returns the exit status. Without it (a test) the end waits for the thread.
+    // Gives the exit status when at the end the queue's thread has not come back within EndWaitMs: the
+    // process then leaves at once. Without it (a test) the end waits for the thread.
     void whenStuckAtEnd(std::function<int()> release) { stuckAtEnd = std::move(release); }
 
 private:
