@@ -34,7 +34,8 @@ namespace {
 [[maybe_unused]] double standardNumber(QStringView text)
 {
     static const QRegularExpression number(QStringLiteral("^ *([0-9]*(?:\\.[0-9]*)?)"));
-    const QByteArray digits = number.match(text.toString()).captured(1).toLatin1();
+    // Through Latin-1 first: a regular expression matches nothing in a text with half a surrogate pair.
+    const QByteArray digits = number.match(QString::fromLatin1(text.toLatin1())).captured(1).toLatin1();
     double value = 0;
     const auto [end, error] = std::from_chars(digits.begin(), digits.end(), value, std::chars_format::fixed);
     // Out of range: too large when a digit other than 0 comes before the point, else too small.
