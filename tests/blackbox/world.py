@@ -107,10 +107,6 @@ class Program(subprocess.Popen):
         clock.write_text("%+ds\n" % (int(clock.read_text().strip().rstrip("s")) + seconds))
 
 
-    def move_to(self, moment):
-        # Sets this run's wall clock to `moment` (aware), from where it runs on.
-        (self.dir / "faketime").write_text("%+ds\n" % math.ceil(moment.timestamp() - time.time()))
-
 
 class World:
     def __init__(self, binary, tz="UTC"):
