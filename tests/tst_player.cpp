@@ -71,17 +71,6 @@ class TestPlayer : public QObject
     }
 
 private slots:
-    // An absent identifier (57, French 1998) plays nothing: no stale image is played again.
-    void absentSamplePlaysNothing()
-    {
-        RecordingDevice device;
-        Player player(device);
-        player.PlaySample(24);
-        player.PlaySample(36);
-        player.PlaySample(57);
-        QCOMPARE(device.log, (QStringList{QStringLiteral("sample 24"), QStringLiteral("sample 36")}));
-    }
-
     void soundFile_data()
     {
         QTest::addColumn<QString>("path");
