@@ -90,8 +90,9 @@ private slots:
         QCOMPARE(rig.engine->shared().MinuteCell, at.minute());
     }
 
-    // A flag turns the exit button and the date line to its language.
-    void flags()
+    // A flag turns the exit button and the date line to its language. While a sound plays the clock
+    // texts keep their minute and the glyph rows go on with the time.
+    void flagsAndRows()
     {
         WindowRig rig(QDateTime(QDate(2000, 1, 5), QTime(9, 59, 58)));
         QStringList shown;
@@ -101,6 +102,13 @@ private slots:
         }
         QCOMPARE(shown, (QStringList{"FIN Mercredi 5 Janvier 2000", "ENDE Mittwoch 5 Januar 2000",
                                      "END Wednesday January 5  2000"}));
+        rig.engine->tick();
+        rig.speaker.sounding(true);
+        rig.clock.set(10, 0, 1);
+        rig.engine->tick();
+        QCOMPARE(rig.window->Label1->text() + u' ' + rig.window->Label4->text(), QString("09:59 01"));
+        QCOMPARE(glyphsOf(rig.window->Image2), idList("1 0 13 0 0"));
+        QCOMPARE(glyphsOf(rig.window->Image4), idList("1 0 13 0 0 14 10 11"));
     }
 
     // A typed box counts at once; closing ALARM SET without Save gives the book back the saved row, which
