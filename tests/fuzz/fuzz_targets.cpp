@@ -1,10 +1,9 @@
-// Fuzz targets for what Kalindor takes from outside: the settings files, texts read as numbers and
-// the user's own sound files. Built once per target (FUZZ_*); without libFuzzer a small main replays
-// the seed corpus, so every build runs it as an ordinary test. Every target checks what it reads with
+// Fuzz targets for what Kalindor takes from outside: the settings files and the user's own sound files.
+// Built once per target (FUZZ_*); without libFuzzer a small main replays the seed corpus, so every build
+// runs it as an ordinary test. Every target checks what it reads with
 // qFatal, which stops the program in every build, so a seed that breaks a rule fails its test.
 #include "AlarmFiles.h"
 #include "SoundFileReader.h"
-#include "TextNumber.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,10 +11,8 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <sndfile.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -29,31 +26,6 @@ namespace {
     return text.contains(blankEnds);
 }
 
-// The leading decimal number of a text, spaces before it ignored, as the standard library reads it:
-// a second way of reading what leadingNumber() reads.
-[[maybe_unused]] double standardNumber(QStringView text)
-{
-    static const QRegularExpression number(QStringLiteral("^ *([0-9]*(?:\\.[0-9]*)?)"));
-    // Through Latin-1 first: a regular expression matches nothing in a text with half a surrogate pair.
-    const QByteArray digits = number.match(QString::fromLatin1(text.toLatin1())).captured(1).toLatin1();
-    double value = 0;
-    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), value, std::chars_format::fixed);
-    // Out of range: too large when a digit other than 0 comes before the point, else too small.
-    if (error == std::errc::result_out_of_range) {
-        const QByteArray whole = digits.left(digits.contains('.') ? digits.indexOf('.') : digits.size());
-        const bool large = std::any_of(whole.begin(), whole.end(), [](char c) { return c > '0'; });
-        return large ? std::numeric_limits<double>::infinity() : 0.0;
-    }
-    return error == std::errc() ? value : 0.0;
-}
-
-// Equal but for the rounding of adding digits one by one; beyond the largest double both only need to be huge.
-[[maybe_unused]] bool sameNumber(double read, double expected)
-{
-    if (std::isinf(read) || std::isinf(expected))
-        return std::min(read, expected) >= 1e307;
-    return std::abs(read - expected) <= 1e-9 * expected + 1e-300;
-}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -135,16 +107,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     out.seek(0);
     if (out.size() <= 64 * 1024 && (readSoundSettings(out, again) || again != read))
         qFatal("the sound settings read back differ from the ones saved");
-#elif defined(FUZZ_TEXT_NUMBER)
-    // Every reading agrees with the standard library's, and a clock text's two digits stay within 0-99.
-    const QString text = QString::fromUtf8(bytes);
-    const double number = leadingNumber(text);
-    if (!(number >= 0) || !sameNumber(number, standardNumber(text)))
-        qFatal("\"%s\" read as %g, not %g", qPrintable(text.left(40)), number, standardNumber(text));
-    const int hour = clockHour(text), minutes = clockMinutes(text);
-    if (hour != int(standardNumber(text.left(2))) || minutes != int(standardNumber(text.mid(3, 2)))
-        || hour < 0 || hour > 99 || minutes < 0 || minutes > 99)
-        qFatal("the clock text \"%s\" read as %d:%d", qPrintable(text.left(5)), hour, minutes);
 #elif defined(FUZZ_DECODER)
     // The reader takes a path: the bytes go into a file that lives in memory only. What libsndfile cannot
     // open, or opens at a rate out of range, is refused; anything else gives pieces at the program's rate,
