@@ -140,22 +140,6 @@ private slots:
                         Language(cell("language").toInt())), "text");
     }
 
-    // An empty table's summary (the others are the window's), German counts of days, and alarms missed
-    // today and yesterday.
-    void summaries()
-    {
-        const qint64 ms = QDateTime(Today, QTime(7, 0)).toMSecsSinceEpoch();
-        const Zone zone(QDateTime(Today, QTime(7, 0)));
-        QCOMPARE(saveSummary(alarmStates({}, {}, ms, zone), ms, zone, English), QString("No alarm is set."));
-        AlarmStates states;
-        states[0] = {AlarmState::Rings, ms + (2 * 1440 + 20 * 60 + 58) * MinuteMs};
-        states[1] = {AlarmState::Rings, ms + (1440 + 60) * MinuteMs};
-        QCOMPARE(saveSummary(states, ms, zone, German), QString("Alarm 1: Dienstag, 8. Dezember um 03:58, in 2 Tagen 20 Std. 58 Min.\n"
-                                                                 "Alarm 2: Sonntag, 6. Dezember um 08:00, in 1 Tag 1 Std. 0 Min."));
-        QCOMPARE(missedNotice(3, ms - 30 * MinuteMs, ms, zone, English), QString("Alarm 3 — 06:30 — missed"));
-        QCOMPARE(missedNotice(3, ms - 1440 * MinuteMs, ms, zone, French), QString("Alarme 3 — ven. 4 déc. 07:00 — manquée"));
-    }
-
     void sounds_data() { addRows("alarms_sounds", {"alarm", "caption", "options", "language", "samples", "file", "captionAfter"}); }
     void sounds()
     {

@@ -53,23 +53,6 @@ private slots:
         }
     }
 
-    // French and German read the clock afresh and write the minute first; English speaks the display as
-    // the last tick left it.
-    void frenchFlagRewritesClockTextFirst()
-    {
-        EngineRig rig;
-        rig.tickAt(14, 4, 59);
-        rig.clock.set(14, 5, 1); // the minute turned since the last tick
-        rig.speaker.clear();
-        rig.engine->speakTime(French);
-        QCOMPARE(rig.engine->shown().Label1, QString("14:05"));
-        QCOMPARE(heard(rig.speaker), QString("24 36 15 stop"));
-        rig.clock.set(14, 6, 30);
-        rig.speaker.clear();
-        rig.engine->speakTime(English);
-        QCOMPARE(heard(rig.speaker), QString("132 135 156 stop"));
-    }
-
     void calendar_data() { addRows("engine_calendar", {"date", "language", "line"}); }
     void calendar()
     {

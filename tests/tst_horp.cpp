@@ -111,28 +111,6 @@ private slots:
         QCOMPARE(glyphsOf(rig.window->Image4), idList("1 0 13 0 0 14 10 11"));
     }
 
-    // A typed box counts at once; closing ALARM SET without Save gives the book back the saved row, which
-    // rings, and the saved interval.
-    void closingWithoutSaveRevertsTheRow()
-    {
-        WindowRig rig;
-        rig.setAlarm(1, "5 12 2026 7 30");
-        rig.book.setField(1, 5, "1");
-        QVERIFY(rig.book.save().isEmpty());
-        const QString interval = rig.book.interval();
-        rig.settings().Text1->setText(QStringLiteral("60"));
-        QCOMPARE(rig.book.interval(), QStringLiteral("60"));
-        QTest::mouseClick(rig.settings().dateBox(1, 3), Qt::LeftButton); // a click empties the box
-        QTest::keyClicks(rig.settings().dateBox(1, 3), "07");
-        rig.clock.set(7, 30, 0);
-        rig.engine->Timer3_Timer();
-        QVERIFY(rig.speaker.ids.empty());
-        QCOMPARE(rig.window->Command6->toolTip(), QString("Aucune alarme à venir"));
-        rig.window->settingsWindow()->close();
-        rig.engine->Timer3_Timer();
-        QCOMPARE(rig.speaker.ids, idList("66"));
-        QCOMPARE(rig.book.interval(), interval);
-    }
 };
 
 QTEST_MAIN(TestHorP)

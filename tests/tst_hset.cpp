@@ -72,22 +72,6 @@ class TestHset : public QObject
 {
     Q_OBJECT
 private slots:
-    // Captions follow the language the main window has when this one is activated.
-    void captionsFollowLanguageAtActivation()
-    {
-        Fixture f;
-        Hset window(f.shared, f.book, f.lastClickedColumn, f.services());
-        f.shared.CurrentLanguage = German;
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(&window, &activate);
-        QStringList shown;
-        for (int i : {1, 2, 3, 4, 5, 7, 8, 9})
-            shown << window.Label2[i]->text();
-        shown << window.Command1->text() << window.Label14->text() << window.dateBox(7, 0)->toolTip().right(24);
-        QCOMPARE(shown.join(u'|'), "Tag|Monat|Jahr|Stunden|Minuten|Klingel|Termin|Persönliche wave dateien|Sichern|"
-                                   "Zeitansage alle : |Wochentage: Mo-Fr, Sa,So");
-    }
-
     // Only the last clicked column is filled with "0"; the interval box is emptied too and saved as "0".
     void saveFillsLastClickedColumn()
     {

@@ -51,20 +51,6 @@ private slots:
         QVERIFY2(pcm->seconds() >= shortest && pcm->seconds() <= longest, qPrintable(QString::number(pcm->seconds())));
     }
 
-    // Only the filler group, A.M. and the spare Uhr share an image; any other match means a word went missing.
-    void identicalImages()
-    {
-        QMap<QByteArray, QList<int>> byHash;
-        for (int id = 10; id <= 201; ++id)
-            if (isPresent(id))
-                byHash[QCryptographicHash::hash(catalogue.image(SampleId(id)), QCryptographicHash::Sha256)] << id;
-        QList<QList<int>> groups;
-        for (const QList<int> &ids : std::as_const(byHash))
-            if (ids.size() > 1)
-                groups << ids;
-        std::sort(groups.begin(), groups.end());
-        QCOMPARE(groups, (QList<QList<int>>{{95, 96}, {116, 117, 129, 157, 184, 186}, {154, 155}}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstSamples)
