@@ -484,6 +484,14 @@
         <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
         <translation>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
+        <translation>What the alarm is for, shown and spoken when it rings; up to 60 characters</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -622,6 +630,17 @@
     <message>
         <source>0 to %1</source>
         <translation>0 to %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmName</name>
+    <message>
+        <source>Name not kept: no tabs or line breaks</source>
+        <translation>Name not kept: no tabs or line breaks</translation>
+    </message>
+    <message>
+        <source>Name not kept: %1 characters, at most %2</source>
+        <translation>Name not kept: %1 characters, at most %2</translation>
     </message>
 </context>
 </TS>

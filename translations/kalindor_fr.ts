@@ -484,6 +484,14 @@
         <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
         <translation>Chaque minute d&apos;alarme commence au quart du niveau et l&apos;atteint après ces secondes ; 0 : d&apos;emblée</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
+        <translation>À quoi sert l&apos;alarme : affiché et dit quand elle sonne ; 60 caractères au plus</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -622,6 +630,17 @@
     <message>
         <source>0 to %1</source>
         <translation>0 à %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmName</name>
+    <message>
+        <source>Name not kept: no tabs or line breaks</source>
+        <translation>Nom non retenu : ni tabulations ni retours à la ligne</translation>
+    </message>
+    <message>
+        <source>Name not kept: %1 characters, at most %2</source>
+        <translation>Nom non retenu : %1 caractères, %2 au plus</translation>
     </message>
 </context>
 </TS>

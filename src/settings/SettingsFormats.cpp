@@ -283,3 +283,54 @@ bool writeSoundSettings(QIODevice &device, const SoundSettings &settings)
         text += line + QStringLiteral("\r\n");
     return writeAll(device, text.toUtf8());
 }
+
+namespace {
+// Ten names of at most 60 characters; a file beyond this was never written by Kalindor.
+constexpr qint64 MaxNamesFileBytes = 64 * 1024;
+} // namespace
+
+// Names file: a named alarm a line, its number, "=" and its name, CR LF line ends, UTF-8; alarms without
+// a name have no line. Alarm 3 named for the pills:
+//   "3=Take the pills\r\n"
+// LF line ends, blank lines and spaces around the number and the name are read too; a number read twice
+// counts the last time. Any other line, or a name that could not have been typed (too long, a control
+// character), means the file is not names.
+std::optional<int> readNames(QIODevice &device, AlarmNames &names)
+{
+    names = AlarmNames();
+    const QByteArray bytes = device.read(MaxNamesFileBytes + 1);
+    if (bytes.size() > MaxNamesFileBytes)
+        return 0;
+    AlarmNames read;
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArrayView bytesOfLine = lines[i];
+        if (bytesOfLine.endsWith('\r'))
+            bytesOfLine.chop(1);
+        const QString line = decode(bytesOfLine);
+        const QStringView trimmed = trimSpaces(line);
+        if (trimmed.isEmpty())
+            continue;
+        const qsizetype equals = trimmed.indexOf(u'=');
+        bool isNumber = false;
+        const int alarm = equals > 0 ? trimSpaces(trimmed.left(equals)).toInt(&isNumber) : 0;
+        const QString name = trimSpaces(trimmed.sliced(std::max<qsizetype>(equals + 1, 0))).toString();
+        if (!isNumber || alarm < 1 || alarm > 10 || !nameFits(name))
+            return int(i + 1);
+        read[size_t(alarm - 1)] = name;
+    }
+    names = read;
+    return std::nullopt;
+}
+
+bool writeNames(QIODevice &device, const AlarmNames &names)
+{
+    QString text;
+    for (size_t k = 0; k < names.size(); ++k) {
+        // What the reader would drop or refuse is not written: spaces around a name, a name that does not fit.
+        const QStringView name = trimSpaces(names[k]);
+        if (!name.isEmpty() && nameFits(name.toString()))
+            text += QString::number(k + 1) + u'=' + name.toString() + QStringLiteral("\r\n");
+    }
+    return writeAll(device, text.toUtf8());
+}

@@ -83,7 +83,7 @@ public:
     QLabel *levelCaption = nullptr, *levelUnit = nullptr, *riseCaption = nullptr, *riseUnit = nullptr;
     QLineEdit *level = nullptr, *rise = nullptr;
     QLabel *quietState = nullptr, *loudnessState = nullptr; // in the state column: why a value cannot be valid
-    QLabel *stateHeading = nullptr;
+    QLabel *stateHeading = nullptr, *nameHeading = nullptr;
     // Never shown: what screen readers are told of a row's new state, its own window so that they read
     // the sentence alone, without the window's title and example before it.
     QLabel *announcement = nullptr;

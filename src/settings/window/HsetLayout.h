@@ -20,7 +20,9 @@ constexpr int RaisedHeadingTop = 81; // the year, hour and minute headings
 constexpr QSize NumberSize{33, 17}, BoxSize{41, 19}, OptionSize{30, 16}, WaveSize{281, 17}, HeadingSize{0, 17};
 constexpr int GridTop = 80; // the grid's container begins above the headings
 constexpr int GridBottom = 302;
-constexpr int StateLeft = 686;
+constexpr int NameLeft = 686;
+constexpr int NameWidth = 160;
+constexpr int StateLeft = NameLeft + NameWidth + 4;
 constexpr int StateWidth = 206;
 constexpr int ClientWidth = StateLeft + StateWidth + 4;
 constexpr int ClientHeight = 358;

@@ -19,6 +19,8 @@ HsetCaptions captionsIn(Language language)
     captions.intervalCaption = texts.translate("Hset", "Announce time every : ");
     captions.intervalHint = texts.translate("Hset", "minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60");
     captions.state = texts.translate("Hset", "Next ring");
+    captions.name = texts.translate("Hset", "Name");
+    captions.nameTip = texts.translate("Hset", "What the alarm is for, shown and spoken when it rings; up to 60 characters");
     captions.quietFrom = texts.translate("Hset", "Silent from");
     captions.quietTo = texts.translate("Hset", "h to");
     captions.quietUnit = texts.translate("Hset", "h");

@@ -13,6 +13,7 @@ struct HsetCaptions
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint, state;
     QString quietFrom, quietTo, quietUnit, level, rise, riseUnit;
+    QString name, nameTip;
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
