@@ -122,7 +122,7 @@ private slots:
             return named.join(u';');
         };
         QCOMPARE(names ? namesOf(book)
-                       : QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.others.join(u';')}).join(u'|'),
+                       : QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.snooze, loaded.others.join(u';')}).join(u'|'),
                  cell("settings"));
         QCOMPARE(book.rows()[0], Example); // never at the cost of the alarms
         QVERIFY(book.save().isEmpty()); // nothing changed: not even a missing file is made

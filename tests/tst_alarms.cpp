@@ -113,7 +113,7 @@ private slots:
         for (const QString &step : steps) {
             const QStringList words = step.split(u' ');
             if (words[0] == QLatin1String("snooze")) {
-                watch.snooze(3, now);
+                watch.snooze(3, now, words.size() > 1 ? words[1].toInt() : 10);
                 continue;
             }
             now = QDateTime(Today, QTime::fromString(words[0]));

@@ -128,8 +128,8 @@
         <translation>%1 — %2 — verpasst</translation>
     </message>
     <message>
-        <source>Snooze 10 min</source>
-        <translation>In 10 Min. wiederholen</translation>
+        <source>Snooze %1 min</source>
+        <translation>In %1 Min. wiederholen</translation>
     </message>
     <message>
         <source>sound muted</source>
@@ -492,6 +492,22 @@
         <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
         <translation>Wofür der Alarm ist: beim Klingeln angezeigt und gesprochen; höchstens 60 Zeichen</translation>
     </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Wiederholen nach</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Snooze (minutes)</source>
+        <translation>Wiederholung (Minuten)</translation>
+    </message>
+    <message>
+        <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
+        <translation>Wie lange „Wiederholen“ in der Benachrichtigung eines Alarms ihn verstummen lässt: 1 bis 60 Minuten; leer: 10</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -630,6 +646,14 @@
     <message>
         <source>0 to %1</source>
         <translation>0 bis %1</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>1 to %1</source>
+        <translation>1 bis %1</translation>
     </message>
 </context>
 <context>

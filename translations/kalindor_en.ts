@@ -128,8 +128,8 @@
         <translation>%1 — %2 — missed</translation>
     </message>
     <message>
-        <source>Snooze 10 min</source>
-        <translation>Snooze 10 min</translation>
+        <source>Snooze %1 min</source>
+        <translation>Snooze %1 min</translation>
     </message>
     <message>
         <source>sound muted</source>
@@ -492,6 +492,22 @@
         <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
         <translation>What the alarm is for, shown and spoken when it rings; up to 60 characters</translation>
     </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Snooze for</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Snooze (minutes)</source>
+        <translation>Snooze (minutes)</translation>
+    </message>
+    <message>
+        <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
+        <translation>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -630,6 +646,14 @@
     <message>
         <source>0 to %1</source>
         <translation>0 to %1</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Snooze</translation>
+    </message>
+    <message>
+        <source>1 to %1</source>
+        <translation>1 to %1</translation>
     </message>
 </context>
 <context>

@@ -128,8 +128,8 @@
         <translation>%1 — %2 — manquée</translation>
     </message>
     <message>
-        <source>Snooze 10 min</source>
-        <translation>Répéter dans 10 min</translation>
+        <source>Snooze %1 min</source>
+        <translation>Répéter dans %1 min</translation>
     </message>
     <message>
         <source>sound muted</source>
@@ -492,6 +492,22 @@
         <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
         <translation>À quoi sert l&apos;alarme : affiché et dit quand elle sonne ; 60 caractères au plus</translation>
     </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Répéter après</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Snooze (minutes)</source>
+        <translation>Répétition (minutes)</translation>
+    </message>
+    <message>
+        <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
+        <translation>Durée pendant laquelle « Répéter » dans la notification d&apos;une alarme la fait taire : de 1 à 60 minutes ; vide : 10</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -630,6 +646,14 @@
     <message>
         <source>0 to %1</source>
         <translation>0 à %1</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>1 to %1</source>
+        <translation>1 à %1</translation>
     </message>
 </context>
 <context>

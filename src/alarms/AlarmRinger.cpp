@@ -101,6 +101,7 @@ void AlarmRinger::started(int alarm, const QString &minute)
                 if (!self)
                     return;
                 AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language), true, true};
+                ringing.snoozeMinutes = snoozeMinutesOf(self->book.soundSettings());
                 if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
                     ringing.summary = ringingNotice(alarm, minute, language, output);
                     emit self->complaint(ringing.summary);
@@ -124,10 +125,10 @@ void AlarmRinger::cutLateRepetition(const QString &minute)
     }
 }
 
-void AlarmRinger::snooze(int alarm)
+void AlarmRinger::snooze(int alarm, int minutes)
 {
     const QDateTime now = clock.now();
-    watch.snooze(alarm, now);
+    watch.snooze(alarm, now, minutes);
     if (sounding == alarm)
         speaker.cutSound();
     // The ringing notice gives way to the answer, which may expire as the server likes.

@@ -71,7 +71,7 @@ Words wordsIn(Language language)
     words.noNext = texts.translate("AlarmTexts", "No upcoming alarm");
     words.ringing = texts.translate("AlarmTexts", "%1 — %2");
     words.missed = texts.translate("AlarmTexts", "%1 — %2 — missed");
-    words.snooze = texts.translate("AlarmTexts", "Snooze 10 min");
+    words.snooze = texts.translate("AlarmTexts", "Snooze %1 min");
     words.muted = texts.translate("AlarmTexts", "sound muted");
     words.zero = texts.translate("AlarmTexts", "volume at zero");
     words.closingOne = texts.translate("AlarmTexts", "Kalindor is closed: alarm %1 will not ring");
@@ -273,7 +273,7 @@ QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language lang
     return wordsFor(language).snoozed.arg(alarm).arg(zone.at(untilMs).toString(QStringLiteral("HH:mm")));
 }
 
-QString snoozeLabel(Language language)
+QString snoozeLabel(int minutes, Language language)
 {
-    return wordsFor(language).snooze;
+    return wordsFor(language).snooze.arg(minutes);
 }

@@ -42,4 +42,4 @@ QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64
 // "Alarme 1 : sam. 5 déc. 07:30": a row and its state as the state column reads it, for the terminal.
 QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language);
 // The label of the notice's action that rings the alarm again ten minutes later.
-QString snoozeLabel(Language language);
+QString snoozeLabel(int minutes, Language language);

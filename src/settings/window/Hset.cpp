@@ -212,6 +212,8 @@ void Hset::Form_Activate()
     setFittingText(levelCaption, captions.level);
     setFittingText(riseCaption, captions.rise);
     setFittingText(riseUnit, captions.riseUnit);
+    setFittingText(snoozeCaption, captions.snooze);
+    snoozeUnit->setText(captions.snoozeUnit);
 
     describeRows();
     refreshStates();
@@ -231,6 +233,7 @@ void Hset::describeRows()
     quietTo->setAccessibleName(texts.quietTo);
     level->setAccessibleName(texts.level);
     rise->setAccessibleName(texts.rise);
+    snooze->setAccessibleName(texts.snooze);
     showSoundProblems();
     grid->setAccessibleName(texts.grid);
     Label1->setAccessibleName(hsetSpokenExample(shared.CurrentLanguage));

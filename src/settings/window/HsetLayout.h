@@ -47,7 +47,10 @@ constexpr QRect Level{149, SoundLineTop, 38, 19};
 constexpr QRect LevelUnit{191, SoundLineTop, 16, 18};
 constexpr QRect RiseCaption{211, SoundLineTop, 86, 18};
 constexpr QRect Rise{299, SoundLineTop, 38, 19};
-constexpr QRect RiseUnit{343, SoundLineTop, 150, 18};
+constexpr QRect RiseUnit{343, SoundLineTop, 100, 18};
+constexpr QRect SnoozeCaption{447, SoundLineTop, 80, 18};
+constexpr QRect Snooze{529, SoundLineTop, 26, 19};
+constexpr QRect SnoozeUnit{559, SoundLineTop, 26, 18};
 constexpr QRect QuietState{StateLeft, IntervalTop, StateWidth, 18};
 constexpr QRect LoudnessState{StateLeft, SoundLineTop, StateWidth, 18};
 
