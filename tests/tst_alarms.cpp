@@ -156,6 +156,33 @@ private slots:
         QCOMPARE(missedNotice(3, ms - 1440 * MinuteMs, ms, zone, French), QString("Alarme 3 — ven. 4 déc. 07:00 — manquée"));
     }
 
+    // Each text that names alarm 3, which rings at 07:30, carries its name.
+    void namedTexts_data() { addRows("alarms_named", {"text", "language", "expected"}); }
+    void namedTexts()
+    {
+        const qint64 ms = QDateTime(Today, QTime(7, 0)).toMSecsSinceEpoch();
+        const Zone zone(QDateTime(Today, QTime(7, 0)));
+        const Language language = Language(cell("language").toInt());
+        const QString name = QStringLiteral("Müll – ☕ 薬");
+        AlarmNames names;
+        names[2] = name;
+        AlarmStates states;
+        states[2] = {AlarmState::Rings, ms + 30 * MinuteMs};
+        states[4] = {AlarmState::Rings, ms + 40 * MinuteMs}; // unnamed
+        std::array<std::optional<qint64>, 10> rings;
+        rings[2] = states[2].next;
+        const QString text = cell("text");
+        const QString made = text == "ringing" ? ringingNotice(3, "07:30", language, OutputLevel::Unknown, false, name)
+            : text == "muted"   ? ringingNotice(3, "07:30", language, OutputLevel::Muted, false, name)
+            : text == "missed"  ? missedNotice(3, ms - 30 * MinuteMs, ms, zone, language, name)
+            : text == "snoozed" ? snoozedNotice(3, ms + 45 * MinuteMs, zone, language, name)
+            : text == "summary" ? saveSummary(states, ms, zone, language, names)
+            : text == "closing" ? closingNotice(rings, ms, zone, language, names)
+            : text == "next"    ? nextAlarmText(states, ms, zone, language, names)
+                                : rowSentence(3, states[2], ms, zone, language, name);
+        QTEST(made, "expected");
+    }
+
     void sounds_data() { addRows("alarms_sounds", {"alarm", "caption", "options", "language", "samples", "file", "captionAfter"}); }
     void sounds()
     {

@@ -167,7 +167,7 @@ private slots:
             const Run run = caught([&options] { return listAlarms(options); });
             QCOMPARE(run.status, status.toInt());
             QCOMPARE(status == "0" ? run.standardOutput : run.standardError.section(u'\n', 0, 0), expected);
-            QCOMPARE(QDir(testData("alarms")).entryList(QDir::Files), (QStringList{"kalind.dta", "saytime.dta", "sound.dta"}));
+            QCOMPARE(QDir(testData("alarms")).entryList(QDir::Files), (QStringList{"kalind.dta", "names.dta", "saytime.dta", "sound.dta"}));
             QCOMPARE(QFileInfo(testData("alarms/kalind.dta")).lastModified(), tableWritten);
             return;
         }

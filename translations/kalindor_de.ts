@@ -183,6 +183,10 @@
         <comment>a day and a month&apos;s name</comment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>Alarm %1 %2 snoozed until %3</source>
+        <translation>Alarm %1 %2 pausiert bis %3</translation>
+    </message>
 </context>
 <context>
     <name>AnnouncementSchedule</name>

@@ -27,6 +27,8 @@ struct AlarmNotice
     int snoozeMinutes = DefaultSnoozeMinutes; // what Snooze is for, as the notice says it
 };
 
+// What the book's alarms are called, alarm 1 first.
+AlarmNames alarmNames(const AlarmBook &book);
 // The states of a book's rows: when each rings next or why it never will.
 AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone);
 
@@ -72,6 +74,7 @@ private:
     Speaker &speaker;
     AlarmWatch watch;
     AlarmRecords rowsRead; // as the last check read them, and parsed into patterns
+    AlarmNames namesRead;  // as the last check read them, for the next-alarm text
     std::array<AlarmPattern, 10> patterns;
     // What the next-alarm text was worked out for, beside the rows: the minute, the language.
     qint64 nextAlarmMinute = -1;
