@@ -493,8 +493,8 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
-        <translation>Wofür der Alarm ist: beim Klingeln angezeigt und gesprochen; höchstens 60 Zeichen</translation>
+        <source>What the alarm is for, shown when it rings; up to 60 characters</source>
+        <translation>Wofür der Alarm ist, beim Klingeln angezeigt; höchstens 60 Zeichen</translation>
     </message>
     <message>
         <source>Snooze for</source>
@@ -510,7 +510,7 @@
     </message>
     <message>
         <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
-        <translation>Wie lange „Wiederholen“ in der Benachrichtigung eines Alarms ihn verstummen lässt: 1 bis 60 Minuten; leer: 10</translation>
+        <translation>Wie lange ein Alarm nach „Wiederholen“ in seiner Benachrichtigung schweigt: 1 bis 60 Minuten; leer: 10</translation>
     </message>
 </context>
 <context>

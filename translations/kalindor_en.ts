@@ -493,8 +493,8 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
-        <translation>What the alarm is for, shown and spoken when it rings; up to 60 characters</translation>
+        <source>What the alarm is for, shown when it rings; up to 60 characters</source>
+        <translation>What the alarm is for, shown when it rings; up to 60 characters</translation>
     </message>
     <message>
         <source>Snooze for</source>

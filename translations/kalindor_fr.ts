@@ -493,8 +493,8 @@
         <translation>Nom</translation>
     </message>
     <message>
-        <source>What the alarm is for, shown and spoken when it rings; up to 60 characters</source>
-        <translation>À quoi sert l&apos;alarme : affiché et dit quand elle sonne ; 60 caractères au plus</translation>
+        <source>What the alarm is for, shown when it rings; up to 60 characters</source>
+        <translation>À quoi sert l&apos;alarme, affiché quand elle sonne ; 60 caractères au plus</translation>
     </message>
     <message>
         <source>Snooze for</source>
@@ -510,7 +510,7 @@
     </message>
     <message>
         <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
-        <translation>Durée pendant laquelle « Répéter » dans la notification d&apos;une alarme la fait taire : de 1 à 60 minutes ; vide : 10</translation>
+        <translation>Durée du silence que donne « Répéter » dans la notification d&apos;une alarme : de 1 à 60 minutes ; vide : 10</translation>
     </message>
 </context>
 <context>

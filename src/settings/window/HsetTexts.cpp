@@ -22,7 +22,7 @@ HsetCaptions captionsIn(Language language)
     captions.name = texts.translate("Hset", "Name");
     captions.snooze = texts.translate("Hset", "Snooze for");
     captions.snoozeUnit = texts.translate("Hset", "min");
-    captions.nameTip = texts.translate("Hset", "What the alarm is for, shown and spoken when it rings; up to 60 characters");
+    captions.nameTip = texts.translate("Hset", "What the alarm is for, shown when it rings; up to 60 characters");
     captions.quietFrom = texts.translate("Hset", "Silent from");
     captions.quietTo = texts.translate("Hset", "h to");
     captions.quietUnit = texts.translate("Hset", "h");
