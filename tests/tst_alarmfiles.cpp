@@ -113,15 +113,10 @@ private slots:
             told << QStringLiteral("%1 %2").arg(problem.kind).arg(problem.detail);
         QCOMPARE(told.join(u'|'), cell("problem"));
         const SoundSettings loaded = book.soundSettings();
-        const auto namesOf = [](const AlarmBook &book) {
-            QStringList named;
-            for (int alarm = 1; alarm <= 10; ++alarm) {
-                if (!book.name(alarm).isEmpty())
-                    named << QStringLiteral("%1=%2").arg(alarm).arg(book.name(alarm));
-            }
-            return named.join(u';');
-        };
-        QCOMPARE(names ? namesOf(book)
+        QStringList named;
+        for (int alarm = 1; alarm <= 10; ++alarm)
+            named << (book.name(alarm).isEmpty() ? QString() : QStringLiteral("%1=%2").arg(alarm).arg(book.name(alarm)));
+        QCOMPARE(names ? named.filter(u"=").join(u';')
                        : QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.snooze, loaded.others.join(u';')}).join(u'|'),
                  cell("settings"));
         QCOMPARE(book.rows()[0], Example); // never at the cost of the alarms
@@ -132,11 +127,10 @@ private slots:
         QCOMPARE(book.save().size(), told.size());
         AlarmBook again(dir.path());
         again.load();
+        QCOMPARE(again.name(7), told.isEmpty() || !names ? QStringLiteral("Bins out") : QString());
         if (!names) {
             QCOMPARE(again.loudness(), (told.isEmpty() ? AlarmLoudness{30, 10} : AlarmLoudness{}));
             QCOMPARE(again.soundSettings().others, told.isEmpty() ? loaded.others : QStringList());
-        } else {
-            QCOMPARE(again.name(7), told.isEmpty() ? QStringLiteral("Bins out") : QString());
         }
         QCOMPARE(contents(dir.filePath("kalind.dta")) + contents(dir.filePath("saytime.dta")), old + "15\r\n");
         if (!told.isEmpty() && bytes != "<fifo>")

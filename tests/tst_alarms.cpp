@@ -163,17 +163,13 @@ private slots:
         const qint64 ms = QDateTime(Today, QTime(7, 0)).toMSecsSinceEpoch();
         const Zone zone(QDateTime(Today, QTime(7, 0)));
         const Language language = Language(cell("language").toInt());
-        const QString name = QStringLiteral("Müll – ☕ 薬");
-        AlarmNames names;
-        names[2] = name;
+        const QString name = QStringLiteral("Müll – ☕ 薬"), text = cell("text");
+        const AlarmNames names = {{{}, {}, name}};
         AlarmStates states;
         states[2] = {AlarmState::Rings, ms + 30 * MinuteMs};
         states[4] = {AlarmState::Rings, ms + 40 * MinuteMs}; // unnamed
-        std::array<std::optional<qint64>, 10> rings;
-        rings[2] = states[2].next;
-        const QString text = cell("text");
+        const std::array<std::optional<qint64>, 10> rings = {{{}, {}, states[2].next}};
         const QString made = text == "ringing" ? ringingNotice(3, "07:30", language, OutputLevel::Unknown, false, name)
-            : text == "muted"   ? ringingNotice(3, "07:30", language, OutputLevel::Muted, false, name)
             : text == "missed"  ? missedNotice(3, ms - 30 * MinuteMs, ms, zone, language, name)
             : text == "snoozed" ? snoozedNotice(3, ms + 45 * MinuteMs, zone, language, name)
             : text == "summary" ? saveSummary(states, ms, zone, language, names)

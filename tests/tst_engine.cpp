@@ -180,10 +180,8 @@ private slots:
         rig.engine->speakTime(Language(cell("language").toInt()));
         rig.setAlarm(1, "5 12 2026 7 30");
         rig.book.setField(1, 5, "1");
-        SoundSettings settings;
-        settings.snooze = cell("typed");
-        rig.book.setSoundSettings(settings);
-        rig.tickAt(7, 30, 1);
+        rig.book.setSoundSettings({{}, {}, {}, {}, cell("typed"), {}});
+        rig.clock.set(7, 30, 1);
         rig.engine->tick();
         QCOMPARE(rig.lastNotice.actions.value(0).second, cell("label"));
         rig.notices.clear();

@@ -181,13 +181,10 @@ private slots:
         QPointer<Hset> window = new Hset(f.shared, f.book, f.lastClickedColumn, f.services());
         window->rows[3].name->setText(cell("typed"));
         QCOMPARE(f.book.name(4), cell("called"));
-        const QString state = window->rows[3].state->toolTip();
-        QVERIFY2(cell("state").isEmpty() ? state.isEmpty() || window->rows[3].state->palette() == window->palette()
-                                         : state == cell("state"), qPrintable(state));
+        QCOMPARE(window->rows[3].state->toolTip(), cell("state"));
         QCOMPARE(window->rows[3].name->accessibleDescription(), cell("state"));
         window->Command1_Click();
         QCOMPARE(QString::fromUtf8(f.bytes("names.dta")), cell("file"));
-        QVERIFY(f.bytes("kalind.dta").endsWith("Browse\r\n"));
     }
 
     // An alarm table that exists but cannot be read loads as defaults, once told; no sound click or Save
