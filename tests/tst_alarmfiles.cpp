@@ -93,38 +93,48 @@ private slots:
         QTEST(readInterval(in), "interval");
     }
 
-    // Whatever the third file holds, the two old files come through a save byte for byte and the third
-    // is written only when its settings change, and not at all when it could not be read.
-    void soundFile_data() { addRows("alarmfiles_sound", {"bytes", "settings", "problem"}); }
+    // Whatever the files beside them hold, the two old files come through a save byte for byte; the others
+    // are written only when what they hold changes, and not at all when they could not be read.
+    void soundFile_data() { addRows("alarmfiles_sound", {"file", "bytes", "settings", "problem"}); }
     void soundFile()
     {
         QTemporaryDir dir;
-        const QString sound = dir.filePath("sound.dta");
+        const bool names = cell("file") == "names.dta";
+        const QString path = dir.filePath(cell("file"));
         const QByteArray old = bytesOf([] { AlarmRecords all; all.fill(Example); return all; }()), bytes = cell("bytes").toUtf8();
         QVERIFY(put(dir.filePath("kalind.dta"), old) && put(dir.filePath("saytime.dta"), "15\r\n"));
         if (bytes == "<fifo>")
-            QVERIFY(mkfifo(QFile::encodeName(sound).constData(), 0600) == 0);
+            QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         else if (bytes != "<missing>")
-            QVERIFY(put(sound, bytes == "<huge>" ? QByteArray(70000, '#') : bytes));
+            QVERIFY(put(path, bytes == "<huge>" ? QByteArray(70000, '#') : bytes));
         AlarmBook book(dir.path());
         QStringList told;
         for (const FileProblem &problem : book.load())
             told << QStringLiteral("%1 %2").arg(problem.kind).arg(problem.detail);
         QCOMPARE(told.join(u'|'), cell("problem"));
         const SoundSettings loaded = book.soundSettings();
-        QCOMPARE(QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.others.join(u';')}).join(u'|'),
+        QStringList named;
+        for (int alarm = 1; alarm <= 10; ++alarm)
+            named << (book.name(alarm).isEmpty() ? QString() : QStringLiteral("%1=%2").arg(alarm).arg(book.name(alarm)));
+        QCOMPARE(names ? named.filter(u"=").join(u';')
+                       : QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.snooze, loaded.others.join(u';')}).join(u'|'),
                  cell("settings"));
-        QVERIFY(book.save().isEmpty()); // nothing changed: not even a missing third file is made
-        QCOMPARE(QFileInfo::exists(sound), bytes != "<missing>");
+        QCOMPARE(book.rows()[0], Example); // never at the cost of the alarms
+        QVERIFY(book.save().isEmpty()); // nothing changed: not even a missing file is made
+        QCOMPARE(QFileInfo::exists(path), bytes != "<missing>");
         book.setLoudness({30, 10});
+        book.setName(7, QStringLiteral(" Bins out "));
         QCOMPARE(book.save().size(), told.size());
         AlarmBook again(dir.path());
         again.load();
-        QCOMPARE(again.loudness(), (told.isEmpty() ? AlarmLoudness{30, 10} : AlarmLoudness{}));
-        QCOMPARE(again.soundSettings().others, told.isEmpty() ? loaded.others : QStringList());
+        QCOMPARE(again.name(7), told.isEmpty() || !names ? QStringLiteral("Bins out") : QString());
+        if (!names) {
+            QCOMPARE(again.loudness(), (told.isEmpty() ? AlarmLoudness{30, 10} : AlarmLoudness{}));
+            QCOMPARE(again.soundSettings().others, told.isEmpty() ? loaded.others : QStringList());
+        }
         QCOMPARE(contents(dir.filePath("kalind.dta")) + contents(dir.filePath("saytime.dta")), old + "15\r\n");
         if (!told.isEmpty() && bytes != "<fifo>")
-            QCOMPARE(contents(sound).left(100), bytes.startsWith('<') ? QByteArray(100, '#') : bytes);
+            QCOMPARE(contents(path).left(100), bytes.startsWith('<') ? QByteArray(100, '#') : bytes.left(100));
     }
 
     // A store into a folder still to be made reads back, then a save that a per-process file size limit

@@ -113,7 +113,7 @@ private slots:
         for (const QString &step : steps) {
             const QStringList words = step.split(u' ');
             if (words[0] == QLatin1String("snooze")) {
-                watch.snooze(3, now);
+                watch.snooze(3, now, words.size() > 1 ? words[1].toInt() : 10);
                 continue;
             }
             now = QDateTime(Today, QTime::fromString(words[0]));
@@ -138,6 +138,29 @@ private slots:
         QTEST(stateText(alarmState(boxesOf(cell("boxes")), now.toMSecsSinceEpoch(), zone, cell("boxes").endsWith(" silent")),
                         now.toMSecsSinceEpoch(), zone,
                         Language(cell("language").toInt())), "text");
+    }
+
+    // Each text that names alarm 3, which rings at 07:30, carries its name.
+    void namedTexts_data() { addRows("alarms_named", {"text", "language", "expected"}); }
+    void namedTexts()
+    {
+        const qint64 ms = QDateTime(Today, QTime(7, 0)).toMSecsSinceEpoch();
+        const Zone zone(QDateTime(Today, QTime(7, 0)));
+        const Language language = Language(cell("language").toInt());
+        const QString name = QStringLiteral("Müll – ☕ 薬"), text = cell("text");
+        const AlarmNames names = {{{}, {}, name}};
+        AlarmStates states;
+        states[2] = {AlarmState::Rings, ms + 30 * MinuteMs};
+        states[4] = {AlarmState::Rings, ms + 40 * MinuteMs}; // unnamed
+        const std::array<std::optional<qint64>, 10> rings = {{{}, {}, states[2].next}};
+        const QString made = text == "ringing" ? ringingNotice(3, "07:30", language, OutputLevel::Unknown, false, name)
+            : text == "missed"  ? missedNotice(3, ms - 30 * MinuteMs, ms, zone, language, name)
+            : text == "snoozed" ? snoozedNotice(3, ms + 45 * MinuteMs, zone, language, name)
+            : text == "summary" ? saveSummary(states, ms, zone, language, names)
+            : text == "closing" ? closingNotice(rings, ms, zone, language, names)
+            : text == "next"    ? nextAlarmText(states, ms, zone, language, names)
+                                : rowSentence(3, states[2], ms, zone, language, name);
+        QTEST(made, "expected");
     }
 
     void sounds_data() { addRows("alarms_sounds", {"alarm", "caption", "options", "language", "samples", "file", "captionAfter"}); }

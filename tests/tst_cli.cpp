@@ -104,7 +104,7 @@ private slots:
         QVERIFY2(run.standardError.isEmpty(), qPrintable(run.standardError));
         if (listing) { // what it says, and the settings left as they were, unlocked
             QCOMPARE(run.standardOutput, expected);
-            QCOMPARE(QDir(testData("alarms")).entryList(QDir::Files), (QStringList{"kalind.dta", "saytime.dta", "sound.dta"}));
+            QCOMPARE(QDir(testData("alarms")).entryList(QDir::Files), (QStringList{"kalind.dta", "names.dta", "saytime.dta", "sound.dta"}));
             QCOMPARE(QFileInfo(testData("alarms/kalind.dta")).lastModified(), tableWritten);
             return;
         }

@@ -156,6 +156,29 @@ private slots:
         QCOMPARE(rig.notices, steps.size() > 2 ? (QStringList{"Alarme 1 — 07:30", "closed alarm1"}) : QStringList{});
     }
 
+    void snoozeOfTheUsersLength_data() { addRows("engine_snooze", {"typed", "language", "label", "again"}); }
+    void snoozeOfTheUsersLength()
+    {
+        EngineRig rig(QDateTime(QDate(2026, 12, 5), QTime(7, 29, 59)));
+        rig.engine->speakTime(Language(cell("language").toInt()));
+        rig.setAlarm(1, "5 12 2026 7 30");
+        rig.book.setField(1, 5, "1");
+        rig.book.setSoundSettings({{}, {}, {}, {}, cell("typed"), {}});
+        rig.clock.set(7, 30, 1);
+        rig.engine->tick();
+        QCOMPARE(rig.lastNotice.actions.value(0).second, cell("label"));
+        rig.notices.clear();
+        rig.lastNotice.acted(rig.lastNotice.actions.value(0).first);
+        QString again;
+        for (QDateTime t(QDate(2026, 12, 5), QTime(7, 30, 30)); again.isEmpty() && t.time() < QTime(9, 0); t = t.addSecs(30)) {
+            rig.clock.set(t);
+            rig.engine->tick();
+            if (rig.notices.size() > 1) // the snooze's answer, then a ring
+                again = t.toString("HH:mm");
+        }
+        QTEST(again, "again");
+    }
+
     // A 90-second wave file at 07:30 is heard once; alarm 2 of the same minute still sounds after it, and
     // the check after them serves the new minute first.
     void longWaveFileKeepsTheMinutePromise()

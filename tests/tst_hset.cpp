@@ -139,18 +139,36 @@ private slots:
         f.shared.CurrentLanguage = Language(cell("language").toInt());
         QPointer<Hset> window = new Hset(f.shared, f.book, f.lastClickedColumn, f.services());
         const QStringList typed = cell("boxes").split(u'|');
-        QLineEdit *boxes[] = {window->quietFrom, window->quietTo, window->level, window->rise};
-        for (int i = 0; i < 4; ++i)
+        QLineEdit *boxes[] = {window->quietFrom, window->quietTo, window->level, window->rise, window->snooze};
+        for (int i = 0; i < 5; ++i)
             boxes[i]->setText(typed[i]);
         QCOMPARE(window->quietState->toolTip(), cell("quietState"));
         QCOMPARE(window->loudnessState->toolTip(), cell("loudnessState"));
-        QVERIFY(window->rise->accessibleDescription().startsWith(cell("loudnessState")));
+        QVERIFY(window->rise->accessibleDescription().startsWith(cell("loudnessState"))
+                || window->snooze->accessibleDescription().startsWith(cell("loudnessState")));
         const QuietHours quiet = f.book.quietHours();
         const AlarmLoudness loudness = f.book.loudness();
         QCOMPARE(QStringLiteral("%1 %2 % %3 s").arg(quiet.none() ? "none" : QStringLiteral("%1-%2").arg(quiet.from).arg(quiet.to))
-                     .arg(loudness.percent).arg(loudness.riseSeconds), cell("comesTo"));
+                     .arg(loudness.percent).arg(loudness.riseSeconds) + QStringLiteral(" %1 min").arg(snoozeMinutesOf(f.book.soundSettings())),
+                 cell("comesTo"));
+        QVERIFY(window->snooze->accessibleDescription().startsWith(snoozeProblem(f.book.soundSettings(), f.shared.CurrentLanguage)));
         window->close();
         QCOMPARE(f.book.soundSettings(), SoundSettings());
+    }
+
+    // A name is kept only when it fits; otherwise the row says why, to the eye and to screen readers.
+    void names_data() { addRows("hset_names", {"typed", "language", "state", "called", "file"}); }
+    void names()
+    {
+        Fixture f;
+        f.shared.CurrentLanguage = Language(cell("language").toInt());
+        QPointer<Hset> window = new Hset(f.shared, f.book, f.lastClickedColumn, f.services());
+        window->rows[3].name->setText(cell("typed"));
+        QCOMPARE(f.book.name(4), cell("called"));
+        QCOMPARE(window->rows[3].state->toolTip(), cell("state"));
+        QCOMPARE(window->rows[3].name->accessibleDescription(), cell("state"));
+        window->Command1_Click();
+        QCOMPARE(QString::fromUtf8(f.bytes("names.dta")), cell("file"));
     }
 
     // An alarm table that exists but cannot be read loads as defaults, once told; no sound click or Save

@@ -128,8 +128,8 @@
         <translation>%1 — %2 — verpasst</translation>
     </message>
     <message>
-        <source>Snooze 10 min</source>
-        <translation>In 10 Min. wiederholen</translation>
+        <source>Snooze %1 min</source>
+        <translation>In %1 Min. wiederholen</translation>
     </message>
     <message>
         <source>sound muted</source>
@@ -182,6 +182,10 @@
         <source>%1 %2</source>
         <comment>a day and a month&apos;s name</comment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Alarm %1 %2 snoozed until %3</source>
+        <translation>Alarm %1 %2 pausiert bis %3</translation>
     </message>
 </context>
 <context>
@@ -484,6 +488,30 @@
         <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
         <translation>Jede Alarmminute beginnt bei einem Viertel der Lautstärke und erreicht sie nach diesen Sekunden; 0: sofort</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>What the alarm is for, shown when it rings; up to 60 characters</source>
+        <translation>Wofür der Alarm ist, beim Klingeln angezeigt; höchstens 60 Zeichen</translation>
+    </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Wiederholen nach</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Snooze (minutes)</source>
+        <translation>Wiederholung (Minuten)</translation>
+    </message>
+    <message>
+        <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
+        <translation>Wie lange ein Alarm nach „Wiederholen“ in seiner Benachrichtigung schweigt: 1 bis 60 Minuten; leer: 10</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -622,6 +650,25 @@
     <message>
         <source>0 to %1</source>
         <translation>0 bis %1</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>1 to %1</source>
+        <translation>1 bis %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmName</name>
+    <message>
+        <source>Name not kept: no tabs or line breaks</source>
+        <translation>Name nicht übernommen: keine Tabulatoren oder Zeilenumbrüche</translation>
+    </message>
+    <message>
+        <source>Name not kept: %1 characters, at most %2</source>
+        <translation>Name nicht übernommen: %1 Zeichen, höchstens %2</translation>
     </message>
 </context>
 </TS>

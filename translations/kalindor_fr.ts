@@ -128,8 +128,8 @@
         <translation>%1 — %2 — manquée</translation>
     </message>
     <message>
-        <source>Snooze 10 min</source>
-        <translation>Répéter dans 10 min</translation>
+        <source>Snooze %1 min</source>
+        <translation>Répéter dans %1 min</translation>
     </message>
     <message>
         <source>sound muted</source>
@@ -182,6 +182,10 @@
         <source>%1 %2</source>
         <comment>a day and a month&apos;s name</comment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Alarm %1 %2 snoozed until %3</source>
+        <translation>Alarme %1 %2 reportée à %3</translation>
     </message>
 </context>
 <context>
@@ -484,6 +488,30 @@
         <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
         <translation>Chaque minute d&apos;alarme commence au quart du niveau et l&apos;atteint après ces secondes ; 0 : d&apos;emblée</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>What the alarm is for, shown when it rings; up to 60 characters</source>
+        <translation>À quoi sert l&apos;alarme, affiché quand elle sonne ; 60 caractères au plus</translation>
+    </message>
+    <message>
+        <source>Snooze for</source>
+        <translation>Répéter après</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Snooze (minutes)</source>
+        <translation>Répétition (minutes)</translation>
+    </message>
+    <message>
+        <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
+        <translation>Durée du silence que donne « Répéter » dans la notification d&apos;une alarme : de 1 à 60 minutes ; vide : 10</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -622,6 +650,25 @@
     <message>
         <source>0 to %1</source>
         <translation>0 à %1</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>1 to %1</source>
+        <translation>1 à %1</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmName</name>
+    <message>
+        <source>Name not kept: no tabs or line breaks</source>
+        <translation>Nom non retenu : ni tabulations ni retours à la ligne</translation>
+    </message>
+    <message>
+        <source>Name not kept: %1 characters, at most %2</source>
+        <translation>Nom non retenu : %1 caractères, %2 au plus</translation>
     </message>
 </context>
 </TS>

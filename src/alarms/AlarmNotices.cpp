@@ -28,10 +28,12 @@ void AlarmNotices::show(const AlarmNotice &alarmNotice)
     if (alarmNotice.ringing)
         notice.timeoutMs = 0;
     if (alarmNotice.snooze) {
-        notice.actions = {{SnoozeKey, snoozeLabel(shared.CurrentLanguage)}};
-        notice.acted = [self = QPointer<AlarmNotices>(this), alarm = alarmNotice.alarm](const QString &key) {
+        // The snooze taken is the one the notice offered, whatever ALARM SET has been given since.
+        notice.actions = {{SnoozeKey, snoozeLabel(alarmNotice.snoozeMinutes, shared.CurrentLanguage)}};
+        notice.acted = [self = QPointer<AlarmNotices>(this), alarm = alarmNotice.alarm,
+                        minutes = alarmNotice.snoozeMinutes](const QString &key) {
             if (self && key == SnoozeKey)
-                self->ringer.snooze(alarm);
+                self->ringer.snooze(alarm, minutes);
         };
     }
     notify(notice);

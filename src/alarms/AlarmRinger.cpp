@@ -14,6 +14,14 @@ AlarmBoxes boxesOf(const AlarmRecord &row)
 
 } // namespace
 
+AlarmNames alarmNames(const AlarmBook &book)
+{
+    AlarmNames names;
+    for (int alarm = 1; alarm <= 10; ++alarm)
+        names[size_t(alarm - 1)] = book.name(alarm);
+    return names;
+}
+
 AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone)
 {
     std::array<AlarmBoxes, 10> boxes;
@@ -30,7 +38,9 @@ AlarmRinger::AlarmRinger(AlarmBook &book, const HPMOD &shared, const Clock &cloc
 bool AlarmRinger::check(const QDateTime &now, const QString &minute)
 {
     // The rows are read at every check, so an edit counts at once; they are parsed only when one changed.
-    const bool edited = book.rows() != rowsRead;
+    const AlarmNames names = alarmNames(book);
+    const bool edited = book.rows() != rowsRead || names != namesRead;
+    namesRead = names;
     if (edited) {
         rowsRead = book.rows();
         for (size_t k = 0; k < rowsRead.size(); ++k)
@@ -38,7 +48,8 @@ bool AlarmRinger::check(const QDateTime &now, const QString &minute)
     }
     const AlarmCheck found = watch.check(patterns, now);
     for (const AlarmCheck::Missed &alarm : found.missed) {
-        const QString text = missedNotice(alarm.alarm, alarm.at, now.toMSecsSinceEpoch(), Zone(now), shared.CurrentLanguage);
+        const QString text = missedNotice(alarm.alarm, alarm.at, now.toMSecsSinceEpoch(), Zone(now), shared.CurrentLanguage,
+                                          book.name(alarm.alarm));
         emit complaint(text);
         emit notice({0, text});
     }
@@ -92,17 +103,19 @@ void AlarmRinger::started(int alarm, const QString &minute)
 {
     noticeUp.set(size_t(alarm - 1));
     const Language language = shared.CurrentLanguage;
+    const QString name = book.name(alarm);
     if (playsNothing(book.row(alarm))) {
-        emit notice({alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, true), true});
+        emit notice({alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, true, name), true});
     } else {
         // The answer comes later, on this thread; by then the ringer may be gone.
-        auto send = [self = QPointer<AlarmRinger>(this), alarm, minute, language](OutputLevel output) {
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, alarm, minute, language, output] {
+        auto send = [self = QPointer<AlarmRinger>(this), alarm, minute, language, name](OutputLevel output) {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, alarm, minute, language, name, output] {
                 if (!self)
                     return;
-                AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language), true, true};
+                AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, false, name), true, true};
+                ringing.snoozeMinutes = snoozeMinutesOf(self->book.soundSettings());
                 if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
-                    ringing.summary = ringingNotice(alarm, minute, language, output);
+                    ringing.summary = ringingNotice(alarm, minute, language, output, false, name);
                     emit self->complaint(ringing.summary);
                 }
                 emit self->notice(ringing);
@@ -124,16 +137,16 @@ void AlarmRinger::cutLateRepetition(const QString &minute)
     }
 }
 
-void AlarmRinger::snooze(int alarm)
+void AlarmRinger::snooze(int alarm, int minutes)
 {
     const QDateTime now = clock.now();
-    watch.snooze(alarm, now);
+    watch.snooze(alarm, now, minutes);
     if (sounding == alarm)
         speaker.cutSound();
     // The ringing notice gives way to the answer, which may expire as the server likes.
     if (const auto until = watch.snoozedUntil(alarm)) {
         noticeUp.reset(size_t(alarm - 1));
-        emit notice({alarm, snoozedNotice(alarm, *until, Zone(now), shared.CurrentLanguage)});
+        emit notice({alarm, snoozedNotice(alarm, *until, Zone(now), shared.CurrentLanguage, book.name(alarm))});
     }
 }
 
@@ -151,7 +164,7 @@ QString AlarmRinger::closingWords() const
         if (const auto snoozed = watch.snoozedUntil(int(k) + 1); snoozed && (!rings[k] || *snoozed < *rings[k]))
             rings[k] = snoozed;
     }
-    return closingNotice(rings, now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage);
+    return closingNotice(rings, now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage, alarmNames(book));
 }
 
 QString AlarmRinger::savedSummary() const
@@ -159,7 +172,7 @@ QString AlarmRinger::savedSummary() const
     const QDateTime now = clock.now();
     const Zone zone(now);
     const qint64 ms = now.toMSecsSinceEpoch();
-    return saveSummary(alarmStates(book.savedRows(), ms, zone), ms, zone, shared.CurrentLanguage);
+    return saveSummary(alarmStates(book.savedRows(), ms, zone), ms, zone, shared.CurrentLanguage, alarmNames(book));
 }
 
 RowState AlarmRinger::rowState(int alarm, const AlarmBoxes &boxes) const
@@ -170,7 +183,7 @@ RowState AlarmRinger::rowState(int alarm, const AlarmBoxes &boxes) const
     const AlarmState state = alarmState(boxes, ms, zone, playsNothing(book.row(alarm)));
     const Language language = shared.CurrentLanguage;
     return RowState{stateText(state, ms, zone, language), state.kind == AlarmState::Rings || state.kind == AlarmState::Off,
-                    rowSentence(alarm, state, ms, zone, language)};
+                    rowSentence(alarm, state, ms, zone, language, book.name(alarm))};
 }
 
 void AlarmRinger::showNextAlarm(bool edited, const QDateTime &now)
@@ -182,5 +195,5 @@ void AlarmRinger::showNextAlarm(bool edited, const QDateTime &now)
     nextAlarmLanguage = shared.CurrentLanguage;
     const Zone zone(now);
     emit nextAlarm(nextAlarmText(alarmStates(rowsRead, now.toMSecsSinceEpoch(), zone),
-                                 now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage));
+                                 now.toMSecsSinceEpoch(), zone, shared.CurrentLanguage, namesRead));
 }

@@ -24,8 +24,11 @@ struct AlarmNotice
     bool ringing = false; // stays up for the ringing minute, with Snooze when `snooze`
     bool snooze = false;
     bool close = false;   // the alarm's notice is taken off the desktop
+    int snoozeMinutes = DefaultSnoozeMinutes; // what Snooze is for, as the notice says it
 };
 
+// What the book's alarms are called, alarm 1 first.
+AlarmNames alarmNames(const AlarmBook &book);
 // The states of a book's rows: when each rings next or why it never will.
 AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone);
 
@@ -45,8 +48,8 @@ public:
     // still plays, it is cut, so that the new minute's alarm starts on time.
     void cutLateRepetition(const QString &minute);
     // What the Snooze action of alarm k's notice does: its sound ends, silence for the rest of its
-    // minute, a ring ten minutes on.
-    void snooze(int alarm);
+    // minute, a ring `minutes` on.
+    void snooze(int alarm, int minutes);
     // What the end of the program silences, for its last word; empty when nothing would ring within a day.
     QString closingWords() const;
     // After a save: what was set, when each alarm rings and why a row never will.
@@ -71,6 +74,7 @@ private:
     Speaker &speaker;
     AlarmWatch watch;
     AlarmRecords rowsRead; // as the last check read them, and parsed into patterns
+    AlarmNames namesRead;  // as the last check read them, for the next-alarm text
     std::array<AlarmPattern, 10> patterns;
     // What the next-alarm text was worked out for, beside the rows: the minute, the language.
     qint64 nextAlarmMinute = -1;

@@ -34,6 +34,7 @@ struct Words
     QString silentNotice;             // what the notice of such a row adds
     QString oneDay;                   // "%1 Tag" where the count needs the singular
     QString snoozed;                  // "Alarme 1 reportée à 03:01"
+    QString snoozedNamed;             // "Alarme 1 « Cachets » reportée à 03:01"
     QString dayMonth;                 // "31. April"
 };
 
@@ -71,7 +72,7 @@ Words wordsIn(Language language)
     words.noNext = texts.translate("AlarmTexts", "No upcoming alarm");
     words.ringing = texts.translate("AlarmTexts", "%1 — %2");
     words.missed = texts.translate("AlarmTexts", "%1 — %2 — missed");
-    words.snooze = texts.translate("AlarmTexts", "Snooze 10 min");
+    words.snooze = texts.translate("AlarmTexts", "Snooze %1 min");
     words.muted = texts.translate("AlarmTexts", "sound muted");
     words.zero = texts.translate("AlarmTexts", "volume at zero");
     words.closingOne = texts.translate("AlarmTexts", "Kalindor is closed: alarm %1 will not ring");
@@ -83,6 +84,7 @@ Words wordsIn(Language language)
     words.silentNotice = texts.translate("AlarmTexts", "no sound chosen");
     words.oneDay = texts.translate("AlarmTexts", "%1 d", "one day");
     words.snoozed = texts.translate("AlarmTexts", "Alarm %1 snoozed until %2");
+    words.snoozedNamed = texts.translate("AlarmTexts", "Alarm %1 %2 snoozed until %3");
     words.dayMonth = texts.translate("AlarmTexts", "%1 %2", "a day and a month's name");
     return words;
 }
@@ -92,6 +94,19 @@ const Words &wordsFor(Language language)
 {
     static const std::array<Words, 3> all = {wordsIn(French), wordsIn(German), wordsIn(English)};
     return all[size_t(std::clamp<int>(language, French, English))];
+}
+
+// "Alarme 3", or "Alarme 3 « Cachets »" when it has a name.
+QString called(const Words &words, int alarm, const QString &name)
+{
+    const QString number = words.alarm.arg(alarm);
+    return name.isEmpty() ? number : number + u' ' + words.quote.arg(name);
+}
+
+// What a notice of the alarm's minute says last: "… — 07:30 — Cachets".
+QString withName(const Words &words, const QString &text, const QString &name)
+{
+    return name.isEmpty() ? text : words.ringing.arg(text, name);
 }
 
 // A date that does not exist cannot be a QDate: "31 avril", "31. April", "29 February 2027".
@@ -169,11 +184,12 @@ QString ringDate(qint64 ms, qint64 nowMs, const Zone &zone, const Words &words, 
 }
 } // namespace
 
-QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
+QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language,
+                    const QString &alarmName)
 {
     const Words &words = wordsFor(language);
     const QLocale &locale = words.locale;
-    const QString name = words.alarm.arg(alarm);
+    const QString name = called(words, alarm, alarmName);
     // The same words as the save summary's, where it says why a row never rings.
     if (state.kind == AlarmState::Rings)
         return words.spoken.arg(name, ringDate(state.next, nowMs, zone, words, locale, false));
@@ -184,14 +200,14 @@ QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone
     return words.neverRings.arg(name, reasonText(state, words));
 }
 
-QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
+QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language, const AlarmNames &names)
 {
     const Words &words = wordsFor(language);
     const QLocale &locale = words.locale;
     QStringList lines;
     for (size_t k = 0; k < states.size(); ++k) {
         const AlarmState &state = states[k];
-        const QString alarm = words.alarm.arg(k + 1);
+        const QString alarm = called(words, int(k) + 1, names[k]);
         if (state.kind == AlarmState::Rings)
             lines << words.rings.arg(alarm, ringDate(state.next, nowMs, zone, words, locale, false),
                                      untilText(state.next - nowMs, words, locale));
@@ -208,23 +224,27 @@ QString saveSummaryTitle(Language language)
     return wordsFor(language).summaryTitle;
 }
 
-QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language)
+QString nextAlarmText(const AlarmStates &states, qint64 nowMs, const Zone &zone, Language language, const AlarmNames &names)
 {
     const Words &words = wordsFor(language);
     std::optional<qint64> next;
-    for (const AlarmState &state : states) {
-        if (state.kind == AlarmState::Rings && (!next || state.next < *next))
-            next = state.next;
+    size_t first = 0;
+    for (size_t k = 0; k < states.size(); ++k) {
+        if (states[k].kind == AlarmState::Rings && (!next || states[k].next < *next)) {
+            next = states[k].next;
+            first = k;
+        }
     }
     if (!next)
         return words.noNext;
-    return words.next.arg(ringDate(*next, nowMs, zone, words, words.locale, true));
+    return withName(words, words.next.arg(ringDate(*next, nowMs, zone, words, words.locale, true)), names[first]);
 }
 
-QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output, bool silent)
+QString ringingNotice(int alarm, const QString &clockText, Language language, OutputLevel output, bool silent,
+                      const QString &name)
 {
     const Words &words = wordsFor(language);
-    const QString notice = words.ringing.arg(words.alarm.arg(alarm), clockText);
+    const QString notice = withName(words, words.ringing.arg(words.alarm.arg(alarm), clockText), name);
     if (silent)
         return words.ringing.arg(notice, words.silentNotice);
     if (output == OutputLevel::Muted)
@@ -234,7 +254,8 @@ QString ringingNotice(int alarm, const QString &clockText, Language language, Ou
     return notice;
 }
 
-QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64 nowMs, const Zone &zone, Language language)
+QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64 nowMs, const Zone &zone, Language language,
+                      const AlarmNames &names)
 {
     const Words &words = wordsFor(language);
     const QLocale &locale = words.locale;
@@ -246,34 +267,39 @@ QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64
         // Within a day, a weekday is enough to tell tomorrow from today.
         const QString when = at.date() == zone.at(nowMs).date() ? at.toString(QStringLiteral("HH:mm"))
                                                                 : locale.toString(at, words.soonDate);
-        ahead << words.closingItem.arg(k + 1).arg(when);
+        const QString number = QString::number(k + 1);
+        ahead << words.closingItem.arg(names[k].isEmpty() ? number : number + u' ' + words.quote.arg(names[k]), when);
     }
     if (ahead.isEmpty())
         return {};
     return (ahead.size() == 1 ? words.closingOne : words.closingMany).arg(locale.createSeparatedList(ahead));
 }
 
-QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
+QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language, const QString &name)
 {
-    return wordsFor(language).row.arg(wordsFor(language).alarm.arg(alarm), stateText(state, nowMs, zone, language));
+    return wordsFor(language).row.arg(called(wordsFor(language), alarm, name), stateText(state, nowMs, zone, language));
 }
 
-QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language)
+QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language, const QString &name)
 {
     const Words &words = wordsFor(language);
     const QDateTime at = zone.at(atMs);
     const QString when = at.date() == zone.at(nowMs).date()
         ? at.toString(QStringLiteral("HH:mm"))
         : words.locale.toString(at, words.rowDate);
-    return words.missed.arg(words.alarm.arg(alarm), when);
+    if (name.isEmpty())
+        return words.missed.arg(words.alarm.arg(alarm), when);
+    return words.missed.arg(words.ringing.arg(words.alarm.arg(alarm), when), name);
 }
 
-QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language language)
+QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language language, const QString &name)
 {
-    return wordsFor(language).snoozed.arg(alarm).arg(zone.at(untilMs).toString(QStringLiteral("HH:mm")));
+    const Words &words = wordsFor(language);
+    const QString until = zone.at(untilMs).toString(QStringLiteral("HH:mm"));
+    return name.isEmpty() ? words.snoozed.arg(alarm).arg(until) : words.snoozedNamed.arg(alarm).arg(words.quote.arg(name), until);
 }
 
-QString snoozeLabel(Language language)
+QString snoozeLabel(int minutes, Language language)
 {
-    return wordsFor(language).snooze;
+    return wordsFor(language).snooze.arg(minutes);
 }

@@ -72,7 +72,7 @@ AlarmCheck AlarmWatch::check(const std::array<AlarmPattern, 10> &alarms, const Q
     return result;
 }
 
-void AlarmWatch::snooze(int alarm, const QDateTime &now)
+void AlarmWatch::snooze(int alarm, const QDateTime &now, int minutes)
 {
     Memory &memory = memories[size_t(alarm - 1)];
     const Zone zone(now);
@@ -80,7 +80,7 @@ void AlarmWatch::snooze(int alarm, const QDateTime &now)
     const qint64 thisMinute = minuteStart(t, zone);
     const bool owed = memory.extra && *memory.extra <= t && t < *memory.extra + MinuteMs;
     memory.silentUntil = owed ? *memory.extra + MinuteMs : thisMinute + MinuteMs;
-    memory.extra = thisMinute + SnoozeMs;
+    memory.extra = thisMinute + minutes * MinuteMs;
     memory.extraIsSnooze = true;
 }
 

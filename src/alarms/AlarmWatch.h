@@ -27,12 +27,11 @@ public:
     // forward): the minutes it passed over are reported, never rung late. A shorter step is ordinary
     // time keeping, and an alarm whose whole minute fell inside it rings at once, for one minute.
     static constexpr qint64 JumpMs = 2 * MinuteMs;
-    static constexpr qint64 SnoozeMs = 10 * MinuteMs;
 
     AlarmCheck check(const std::array<AlarmPattern, 10> &alarms, const QDateTime &now);
     // Silences the alarm for the rest of its ringing minute, and rings it again for a whole minute
-    // ten minutes after the minute it was taken in.
-    void snooze(int alarm, const QDateTime &now);
+    // `minutes` after the minute it was taken in.
+    void snooze(int alarm, const QDateTime &now, int minutes);
     // When the alarm rings again after a snooze; none when no snooze waits.
     std::optional<qint64> snoozedUntil(int alarm) const;
 

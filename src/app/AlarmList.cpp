@@ -42,8 +42,10 @@ int listAlarms(const Options &options)
         if (state.kind == AlarmState::Off)
             continue;
         const bool rings = state.kind == AlarmState::Rings;
-        lines << rowLine(int(k) + 1, state, ms, zone, shared.CurrentLanguage);
+        const QString name = book.name(int(k) + 1);
+        lines << rowLine(int(k) + 1, state, ms, zone, shared.CurrentLanguage, name);
         list << QJsonObject{{QStringLiteral("row"), int(k) + 1},
+                            {QStringLiteral("name"), name.isEmpty() ? QJsonValue() : QJsonValue(name)},
                             {QStringLiteral("next"), rings ? QJsonValue(isoWithOffset(zone.at(state.next))) : QJsonValue()},
                             {QStringLiteral("reason"), rings ? QJsonValue() : QJsonValue(stateText(state, ms, zone, shared.CurrentLanguage))}};
     }
@@ -60,7 +62,8 @@ int listAlarms(const Options &options)
              QJsonObject{{QStringLiteral("every"), announcementDue(every, u"00") ? QJsonValue(every) : QJsonValue()},
                          {QStringLiteral("quiet"), quietHours}}},
             {QStringLiteral("alarmSound"),
-             QJsonObject{{QStringLiteral("level"), loudness.percent}, {QStringLiteral("rise"), loudness.riseSeconds}}}};
+             QJsonObject{{QStringLiteral("level"), loudness.percent}, {QStringLiteral("rise"), loudness.riseSeconds},
+                         {QStringLiteral("snooze"), snoozeMinutesOf(book.soundSettings())}}}};
         out << QJsonDocument(settings).toJson(QJsonDocument::Compact) << Qt::endl;
         return 0;
     }

@@ -4,7 +4,7 @@ AlarmBook::AlarmBook(QString configDir, QObject *parent) : QObject(parent), conf
 
 QList<FileProblem> AlarmBook::load()
 {
-    const QList<FileProblem> problems = loadSettings(saved, savedInterval, savedSound, keptFiles, configDir);
+    const QList<FileProblem> problems = loadSettings(saved, savedInterval, savedSound, savedNames, keptFiles, configDir);
     revert();
     return problems;
 }
@@ -26,6 +26,15 @@ QList<FileProblem> AlarmBook::save()
         else
             savedSound = typedSound;
     }
+    AlarmNames names;
+    for (int alarm = 1; alarm <= 10; ++alarm)
+        names[size_t(alarm - 1)] = name(alarm);
+    if (names != savedNames) {
+        if (const auto problem = storeNames(names, configDir, keptFiles))
+            problems << *problem;
+        else
+            savedNames = names;
+    }
     return problems;
 }
 
@@ -39,6 +48,23 @@ void AlarmBook::revert()
     }
     setInterval(savedInterval);
     setSoundSettings(savedSound);
+    for (int alarm = 1; alarm <= 10; ++alarm)
+        setName(alarm, savedNames[size_t(alarm - 1)]);
+}
+
+QString AlarmBook::name(int alarm) const
+{
+    // Checked before trimming, which would take a tab or a line break at either end away unseen.
+    return nameFits(typedName(alarm)) ? typedName(alarm).trimmed() : QString();
+}
+
+void AlarmBook::setName(int alarm, const QString &name)
+{
+    QString &typed = typedNames[size_t(alarm - 1)];
+    if (typed == name)
+        return;
+    typed = name;
+    emit nameChanged(alarm);
 }
 
 void AlarmBook::setField(int alarm, int index, const QString &text)

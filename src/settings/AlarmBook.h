@@ -1,5 +1,5 @@
-// The ten alarms, the announcement interval, the quiet hours and the alarms' loudness as the user has
-// typed them, and as last saved.
+// The ten alarms and their names, the announcement interval, the quiet hours, the alarms' loudness and
+// snooze as the user has typed them, and as last saved.
 #pragma once
 
 #include "AlarmFiles.h"
@@ -25,12 +25,12 @@ class AlarmBook final : public QObject
 public:
     explicit AlarmBook(QString configDir, QObject *parent = nullptr);
 
-    // Reads the three files. A file that exists but cannot be read loads as the defaults, is returned once for
+    // Reads the four files. A file that exists but cannot be read loads as the defaults, is returned once for
     // the user to be told, and is never written again in this run, so nothing of the user's is overwritten.
     QList<FileProblem> load();
-    // Writes the rows and the interval, and the sound settings when they changed (so a folder of the old
-    // program's two files gains no third until one is set), each file whole or not at all; what was
-    // written becomes the saved state.
+    // Writes the rows and the interval, and the sound settings and the names when they changed (so a folder
+    // of the old program's two files gains no other until one is set), each file whole or not at all; what
+    // was written becomes the saved state. A name that does not fit is not written: it counts as none.
     QList<FileProblem> save();
     // Everything as last loaded or saved.
     void revert();
@@ -46,6 +46,11 @@ public:
     // When the time is not spoken by itself, as typed: none where that cannot be valid.
     QuietHours quietHours() const { return quietHoursOf(typedSound); }
 
+    // Alarm 1-10's name as typed, and as the alarm is called: none where the typed one does not fit.
+    const QString &typedName(int alarm) const { return typedNames[size_t(alarm - 1)]; }
+    QString name(int alarm) const;
+    void setName(int alarm, const QString &name);
+
     // Field `index` (0-8, file order) of alarm 1-10, as typed.
     void setField(int alarm, int index, const QString &text);
     void setInterval(const QString &text);
@@ -58,6 +63,7 @@ signals:
     void rowChanged(int alarm);
     void intervalChanged();
     void soundSettingsChanged();
+    void nameChanged(int alarm);
 
 private:
 
@@ -65,5 +71,6 @@ private:
     AlarmRecords typed, saved;
     QString typedInterval, savedInterval;
     SoundSettings typedSound, savedSound;
+    AlarmNames typedNames, savedNames;
     QStringList keptFiles; // found unreadable: this run never writes them
 };

@@ -112,8 +112,8 @@ std::optional<FileProblem> storeFile(const QString &configDir, const QString &na
 }
 } // namespace
 
-QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSettings &sound, QStringList &kept,
-                                const QString &configDir)
+QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSettings &sound, AlarmNames &names,
+                                QStringList &kept, const QString &configDir)
 {
     QList<FileProblem> problems;
     loadFile(kept, configDir, AlarmTableFileName, [&](QIODevice *file) {
@@ -125,17 +125,28 @@ QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSet
     loadFile(kept, configDir, IntervalFileName, [&](QIODevice *file) {
         interval = file ? readInterval(*file) : DefaultInterval;
     }, problems);
+    // A file beside the old two that opens but is not what Kalindor writes there.
+    const auto keepDamaged = [&](const QString &name, std::optional<int> line) {
+        if (line && !kept.contains(name)) {
+            kept << name;
+            problems << problem(FileProblem::Damaged, QDir(configDir).filePath(name),
+                                *line > 0 ? QString::number(*line) : QString());
+        }
+    };
     std::optional<int> damagedLine;
     loadFile(kept, configDir, SoundFileName, [&](QIODevice *file) {
         sound = SoundSettings();
         if (file)
             damagedLine = readSoundSettings(*file, sound);
     }, problems);
-    if (damagedLine && !kept.contains(SoundFileName)) {
-        kept << SoundFileName;
-        problems << problem(FileProblem::Damaged, QDir(configDir).filePath(SoundFileName),
-                            *damagedLine > 0 ? QString::number(*damagedLine) : QString());
-    }
+    keepDamaged(SoundFileName, damagedLine);
+    damagedLine.reset();
+    loadFile(kept, configDir, NamesFileName, [&](QIODevice *file) {
+        names = AlarmNames();
+        if (file)
+            damagedLine = readNames(*file, names);
+    }, problems);
+    keepDamaged(NamesFileName, damagedLine);
     return problems;
 }
 
@@ -157,9 +168,14 @@ std::optional<FileProblem> storeSoundSettings(const SoundSettings &sound, const 
     return storeFile(configDir, SoundFileName, kept, [&](QIODevice &file) { return writeSoundSettings(file, sound); });
 }
 
+std::optional<FileProblem> storeNames(const AlarmNames &names, const QString &configDir, const QStringList &kept)
+{
+    return storeFile(configDir, NamesFileName, kept, [&](QIODevice &file) { return writeNames(file, names); });
+}
+
 void removeStaleTemporaries(const QString &configDir)
 {
-    static const QRegularExpression temporary(QStringLiteral("^(kalind|saytime|sound)\\.dta\\.[A-Za-z]{6}$"));
+    static const QRegularExpression temporary(QStringLiteral("^(kalind|saytime|sound|names)\\.dta\\.[A-Za-z]{6}$"));
     const QDir dir(configDir);
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (temporary.match(entry.fileName()).hasMatch())

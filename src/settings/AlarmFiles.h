@@ -27,15 +27,16 @@ struct FileProblem
 // cannot be read loads as the defaults too, its name joins `kept` (never written again in this run, so
 // nothing of the user's is overwritten) and it is returned once, for the user to be told.
 // Only regular files are opened, so a FIFO or a device cannot make the caller wait.
-// A damaged sound file is kept and returned the same way.
-QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSettings &sound, QStringList &kept,
-                                const QString &configDir);
+// A damaged sound or names file is kept and returned the same way; the alarms themselves never depend on it.
+QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSettings &sound, AlarmNames &names,
+                                QStringList &kept, const QString &configDir);
 // Each store replaces its file whole or not at all (the folder is created when needed). It refuses the
 // files named in `kept` and a target, links followed, that exists but is not a regular file.
 std::optional<FileProblem> storeAlarmTable(const AlarmRecords &table, const QString &configDir,
                                            const QStringList &kept);
 std::optional<FileProblem> storeInterval(const QString &interval, const QString &configDir, const QStringList &kept);
 std::optional<FileProblem> storeSoundSettings(const SoundSettings &sound, const QString &configDir, const QStringList &kept);
+std::optional<FileProblem> storeNames(const AlarmNames &names, const QString &configDir, const QStringList &kept);
 
 // Removes what a save killed half-way leaves behind: the save mechanism's temporary files, named after
 // a settings file with a dot and six letters ("kalind.dta.qWxYzA"). Only for the folder's one Kalindor.

@@ -219,19 +219,24 @@ bool writeInterval(QIODevice &device, const QString &interval)
 
 namespace {
 // The sound file's keys, in the order they are written, and where each value goes.
-constexpr std::array<std::pair<const char *, QString SoundSettings::*>, 4> SoundKeys = {{
+constexpr std::array<std::pair<const char *, QString SoundSettings::*>, 5> SoundKeys = {{
     {"quiet-from", &SoundSettings::quietFrom},
     {"quiet-to", &SoundSettings::quietTo},
     {"alarm-level", &SoundSettings::level},
     {"alarm-rise", &SoundSettings::rise},
+    {"snooze-minutes", &SoundSettings::snooze},
 }};
+// The keys a file had from the start are always written; later ones only when set, so that a file
+// that sets none of them keeps its bytes.
+constexpr size_t AlwaysWrittenKeys = 4;
 // Four short lines; a file beyond this was never written by Kalindor.
 constexpr qint64 MaxSoundFileBytes = 64 * 1024;
 } // namespace
 
 // Sound file: a setting a line, "key=value", CR LF line ends, each value as typed (empty where nothing
-// was). Quiet hours from 22 to 7, alarms at 50 % rising over 20 s:
-//   "quiet-from=22\r\nquiet-to=7\r\nalarm-level=50\r\nalarm-rise=20\r\n"
+// was; "snooze-minutes" only when set). Quiet hours from 22 to 7, alarms at 50 % rising over 20 s, a
+// snooze of 15 minutes:
+//   "quiet-from=22\r\nquiet-to=7\r\nalarm-level=50\r\nalarm-rise=20\r\nsnooze-minutes=15\r\n"
 // Spaces around keys and values, LF line ends and blank lines are read too; a key read twice counts the
 // last time. Lines of other keys and "#" comments are kept, written back after the known ones, so a
 // later Kalindor's settings survive a save by this one. Any other line means the file is not settings.
@@ -275,11 +280,65 @@ std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings)
 bool writeSoundSettings(QIODevice &device, const SoundSettings &settings)
 {
     QString text;
-    for (const auto &[key, value] : SoundKeys) {
+    for (size_t i = 0; i < SoundKeys.size(); ++i) {
+        const auto &[key, value] = SoundKeys[i];
+        if (i >= AlwaysWrittenKeys && (settings.*value).isEmpty())
+            continue;
         // A line feed would end the line early; anything else a value holds reads back as it was.
         text += QLatin1String(key) + u'=' + QString(settings.*value).replace(u'\n', u' ') + QStringLiteral("\r\n");
     }
     for (const QString &line : settings.others)
         text += line + QStringLiteral("\r\n");
+    return writeAll(device, text.toUtf8());
+}
+
+namespace {
+// Ten names of at most 60 characters; a file beyond this was never written by Kalindor.
+constexpr qint64 MaxNamesFileBytes = 64 * 1024;
+} // namespace
+
+// Names file: a named alarm a line, its number, "=" and its name, CR LF line ends, UTF-8; alarms without
+// a name have no line. Alarm 3 named for the pills:
+//   "3=Take the pills\r\n"
+// LF line ends, blank lines and spaces around the number and the name are read too; a number read twice
+// counts the last time. Any other line, or a name that could not have been typed (too long, a control
+// character), means the file is not names.
+std::optional<int> readNames(QIODevice &device, AlarmNames &names)
+{
+    names = AlarmNames();
+    const QByteArray bytes = device.read(MaxNamesFileBytes + 1);
+    if (bytes.size() > MaxNamesFileBytes)
+        return 0;
+    AlarmNames read;
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArrayView bytesOfLine = lines[i];
+        if (bytesOfLine.endsWith('\r'))
+            bytesOfLine.chop(1);
+        const QString line = decode(bytesOfLine);
+        const QStringView trimmed = trimSpaces(line);
+        if (trimmed.isEmpty())
+            continue;
+        const qsizetype equals = trimmed.indexOf(u'=');
+        bool isNumber = false;
+        const int alarm = equals > 0 ? trimSpaces(trimmed.left(equals)).toInt(&isNumber) : 0;
+        const QString name = trimSpaces(trimmed.sliced(std::max<qsizetype>(equals + 1, 0))).toString();
+        if (!isNumber || alarm < 1 || alarm > 10 || !nameFits(name))
+            return int(i + 1);
+        read[size_t(alarm - 1)] = name;
+    }
+    names = read;
+    return std::nullopt;
+}
+
+bool writeNames(QIODevice &device, const AlarmNames &names)
+{
+    QString text;
+    for (size_t k = 0; k < names.size(); ++k) {
+        // What the reader would drop or refuse is not written: spaces around a name, a name that does not fit.
+        const QStringView name = trimSpaces(names[k]);
+        if (!name.isEmpty() && nameFits(name.toString()))
+            text += QString::number(k + 1) + u'=' + name.toString() + QStringLiteral("\r\n");
+    }
     return writeAll(device, text.toUtf8());
 }

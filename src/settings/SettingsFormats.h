@@ -1,7 +1,9 @@
 // The settings files' formats: the alarm table "kalind.dta", the announcement interval "saytime.dta",
-// and "sound.dta" for the quiet hours and the alarms' level and rise, which the old program never had.
+// and, for what the old program never had, "sound.dta" (the quiet hours, the alarms' level and rise, the
+// snooze) and "names.dta" (the alarms' names).
 #pragma once
 
+#include "AlarmName.h"
 #include "HPMOD.h"
 #include "SoundSettings.h"
 
@@ -19,6 +21,7 @@ inline constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 inline const QString AlarmTableFileName = QStringLiteral("kalind.dta");
 inline const QString IntervalFileName = QStringLiteral("saytime.dta");
 inline const QString SoundFileName = QStringLiteral("sound.dta");
+inline const QString NamesFileName = QStringLiteral("names.dta");
 
 // What a missing file, line or field stands for: no date, no option chosen, no personal wave file.
 AlarmRecord defaultAlarmRecord();
@@ -39,3 +42,7 @@ bool writeSoundSettings(QIODevice &device, const SoundSettings &settings);
 // The one exception to never failing: a file that is not settings at all. Returns the first line that
 // cannot be read (1 on), or 0 for a file too large to be settings; `settings` then holds the defaults.
 std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings);
+bool writeNames(QIODevice &device, const AlarmNames &names);
+// Like readSoundSettings(): a file that is not names at all gives the first line that cannot be read, or 0
+// for a file too large to be names, and leaves `names` empty.
+std::optional<int> readNames(QIODevice &device, AlarmNames &names);

@@ -21,6 +21,7 @@ std::optional<int> numberIn(const QString &text, int low, int high, std::optiona
 std::optional<int> hourIn(const QString &text) { return numberIn(text, 0, 23); }
 std::optional<int> levelIn(const QString &text) { return numberIn(text, 10, 100, 100); }
 std::optional<int> riseIn(const QString &text) { return numberIn(text, 0, MaxRiseSeconds, 0); }
+std::optional<int> snoozeIn(const QString &text) { return numberIn(text, 1, MaxSnoozeMinutes, DefaultSnoozeMinutes); }
 
 bool bothEmpty(const SoundSettings &settings)
 {
@@ -71,4 +72,18 @@ QString loudnessProblem(const SoundSettings &settings, Language language)
         return typeInstead(texts, QT_TRANSLATE_NOOP("SoundSettings", "Rise"), settings.rise,
                            texts.translate("SoundSettings", "0 to %1").arg(MaxRiseSeconds));
     return {};
+}
+
+int snoozeMinutesOf(const SoundSettings &settings)
+{
+    return snoozeIn(settings.snooze).value_or(DefaultSnoozeMinutes);
+}
+
+QString snoozeProblem(const SoundSettings &settings, Language language)
+{
+    if (snoozeIn(settings.snooze))
+        return {};
+    const Texts texts(language);
+    return typeInstead(texts, QT_TRANSLATE_NOOP("SoundSettings", "Snooze"), settings.snooze,
+                       texts.translate("SoundSettings", "1 to %1").arg(MaxSnoozeMinutes));
 }

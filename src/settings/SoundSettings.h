@@ -13,6 +13,7 @@ struct SoundSettings
 {
     QString quietFrom, quietTo; // hours 0-23; both empty: the time is spoken around the clock
     QString level, rise;        // percent and seconds; empty: 100 % at once
+    QString snooze;             // minutes; empty: DefaultSnoozeMinutes
     QStringList others;         // lines of the file that this Kalindor does not know, written back as they were
 
     bool operator==(const SoundSettings &) const = default;
@@ -20,6 +21,8 @@ struct SoundSettings
 
 // The ringing lasts one minute, so a longer rise would never reach the level it rises to.
 constexpr int MaxRiseSeconds = 60;
+constexpr int DefaultSnoozeMinutes = 10;
+constexpr int MaxSnoozeMinutes = 60;
 
 // From `from`:00 up to, not including, `to`:00, across midnight when `to` is the smaller; equal: no quiet hours.
 struct QuietHours
@@ -31,9 +34,11 @@ struct QuietHours
 };
 
 QuietHours quietHoursOf(const SoundSettings &settings);
+int snoozeMinutesOf(const SoundSettings &settings);
 AlarmLoudness loudnessOf(const SoundSettings &settings);
 
 // Why the quiet hours, or the level and rise, cannot be valid, as ALARM SET shows it beside them ("Alarm
 // level ‘5’: type 10 to 100"); empty when they are.
 QString quietHoursProblem(const SoundSettings &settings, Language language);
 QString loudnessProblem(const SoundSettings &settings, Language language);
+QString snoozeProblem(const SoundSettings &settings, Language language);

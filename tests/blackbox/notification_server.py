@@ -25,6 +25,7 @@ PATH, NAME = "/org/freedesktop/Notifications", "org.freedesktop.Notifications"
 
 log = open(sys.argv[1], "a", buffering=1)
 calls = open(sys.argv[1] + ".calls", "a", buffering=1)
+labels = open(sys.argv[1] + ".labels", "a", buffering=1)
 take = sys.argv[2] if len(sys.argv) > 2 else None
 state = {"last": 0, "taken": False}
 bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
@@ -44,6 +45,7 @@ def call(connection, sender, path, interface, method, args, invocation):
             state["last"] += 1
         notice = replaces or state["last"]
         keys = actions[0::2]
+        labels.write("%s\n" % " | ".join(actions[1::2]))
         log.write("%s | %s | %s\n" % (summary, body.replace("\n", " / "), " ".join(keys)))
         calls.write("%.3f notify %d replaces %d timeout %d %s\n" % (time.time(), notice, replaces, timeout, summary))
         if take in keys and not state["taken"]:

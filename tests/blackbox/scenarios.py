@@ -153,25 +153,28 @@ def clock_zone(world):
 
 @scenario
 def clock_snooze(world):
-    # Snooze taken at 07:30: silence for the rest of 07:30, a new ring and a new notice at 07:40. Then the
-    # clock jumps over alarm 2's 07:50: no ring, one notice and one line that it was missed.
+    # Snooze of 15 minutes taken at 07:30: silence for the rest of 07:30, a new ring and a new notice at
+    # 07:45. Then the clock jumps over alarm 2's 07:50: no ring, one notice and one line that it was missed.
     world.display()
     world.bus()
     world.notifier(take="snooze")
-    k = world.kalindor(at="2026-12-05 07:29:58", alarms=[GONG_0730, gong("5 12 2026 7 50")])
+    k = world.kalindor(at="2026-12-05 07:29:58", alarms=[GONG_0730, gong("5 12 2026 7 50")],
+                       files={"sound.dta": "snooze-minutes=15\r\n"})
     check(wait_for(20, lambda: any(n.startswith("Alarme 1 — 07:30 ") for n in world.notices())), "no ringing notice")
     time.sleep(3)  # the stand-in takes Snooze half a second after the notice
     cut = k.output_size()
     time.sleep(3)
     check(cut > 1000 and k.output_size() == cut, f"not silent after Snooze: {cut}, then {k.output_size()} bytes")
-    k.jump(590)
-    check(wait_for(20, lambda: k.output_size() > cut + RING), "no ring ten minutes after Snooze")
-    for notice in ("Alarme 1 — 07:30 |  | snooze", "Alarme 1 — 07:40 |  | snooze"):
+    k.jump(890)
+    check(wait_for(20, lambda: k.output_size() > cut + RING), "no ring fifteen minutes after Snooze")
+    for notice in ("Alarme 1 — 07:30 |  | snooze", "Alarme 1 — 07:45 |  | snooze"):
         check(notice in world.notices(), f"no notice {notice!r} offering Snooze: {world.notices()}")
-    # The snooze is answered in the ringing notice's place (1), and the ring ten minutes on takes the answer's.
+    labels = (world.dir / "notices.labels").read_text().splitlines()
+    check("Répéter dans 15 min" in labels, f"Snooze not offered for 15 minutes: {labels}")
+    # The snooze is answered in the ringing notice's place (1), and the ring fifteen minutes on takes the answer's.
     calls = [" ".join(words[:4] + words[6:]) for _, words in world.notice_calls()]
-    check({"notify 1 replaces 1 Alarme 1 reportée à 07:40", "notify 1 replaces 1 Alarme 1 — 07:40"} <= set(calls), f"not replaced: {calls}")
-    k.jump(660)  # from 07:40 and a few seconds to 07:51
+    check({"notify 1 replaces 1 Alarme 1 reportée à 07:45", "notify 1 replaces 1 Alarme 1 — 07:45"} <= set(calls), f"not replaced: {calls}")
+    k.jump(360)  # from 07:45 and a few seconds to 07:51
     missed = "Alarme 2 — 07:50 — manquée"
     check(wait_for(10, lambda: any(n.startswith(missed) for n in world.notices())), f"no missed notice: {world.notices()}")
     time.sleep(2)

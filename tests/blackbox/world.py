@@ -244,15 +244,18 @@ class World:
             return cut.stdout or b""
 
     # --- the program ---
-    def kalindor(self, name="k", at=None, alarms=(), output=True, trace=False, env=None, interval=0):
+    def kalindor(self, name="k", at=None, alarms=(), output=True, trace=False, env=None, interval=0, files=None):
         # Kalindor with its own settings folder; the wall clock starts at `at` ("2026-12-05 07:29:55",
         # local in the run's zone) and runs on. Alarm k is set from the k-th row of `alarms`; the sound goes
-        # into out.wav unless `output` is false. The time is spoken every `interval` minutes.
+        # into out.wav unless `output` is false. The time is spoken every `interval` minutes. `files` adds
+        # settings files by name ({"names.dta": "1=Pills\r\n"}).
         folder = self.dir / name
         folder.mkdir(exist_ok=True)
         rows = list(alarms) + ["0 0 0 0 0 0 0 0 Browse"] * (10 - len(alarms))
         (folder / "kalind.dta").write_text("".join(alarm_line(row) for row in rows), newline="")
         (folder / "saytime.dta").write_text(f"{interval}\r\n", newline="")
+        for file, text in (files or {}).items():
+            (folder / file).write_text(text, newline="")
         run_env = dict(os.environ, **(env or {}))
         if at:
             moment = datetime.fromisoformat(at)

@@ -113,7 +113,7 @@ void Hset::buildGrid()
     grid->setGeometry(0, GridTop, ClientWidth, GridBottom - GridTop);
     for (size_t i = 0; i < Label2.size(); ++i) {
         const int top = (i >= 2 && i <= 4) ? RaisedHeadingTop : HeadingTop;
-        const int right = i + 1 < HeadingLefts.size() ? HeadingLefts[i + 1] - 2 : ClientWidth;
+        const int right = i + 1 < HeadingLefts.size() ? HeadingLefts[i + 1] - 2 : NameLeft - 2;
         Label2[i] = makeLabel(grid, inGrid({HeadingLefts[i], top}, {right - HeadingLefts[i], HeadingSize.height()}));
     }
     for (int alarm = 1; alarm <= 10; ++alarm) {
@@ -128,7 +128,12 @@ void Hset::buildGrid()
         for (int option = 0; option < HsetRow::Options; ++option)
             row.options[size_t(option)]->onClick = [this, alarm, option] { optionClicked(alarm, option); };
         row.waveFile->onClick = [this, alarm] { waveFileClicked(alarm); };
+        connect(row.name, &QLineEdit::textChanged, this, [this, alarm](const QString &text) {
+            this->book.setName(alarm, text);
+            showRowState(alarm);
+        });
     }
+    nameHeading = makeLabel(grid, inGrid({NameLeft, HeadingTop}, {NameWidth, HeadingSize.height()}));
     stateHeading = makeLabel(grid, inGrid({StateLeft, HeadingTop}, {StateWidth, HeadingSize.height()}));
 }
 
@@ -154,6 +159,10 @@ void Hset::followBook()
             Text1->setText(this->book.interval());
     });
     connect(&book, &AlarmBook::soundSettingsChanged, this, &Hset::showSoundSettings);
+    connect(&book, &AlarmBook::nameChanged, this, [this](int alarm) {
+        row(alarm).showName(this->book.typedName(alarm));
+        showRowState(alarm);
+    });
 }
 
 QLineEdit *Hset::dateBox(int alarm, int index) const
@@ -174,7 +183,7 @@ ClickableLabel *Hset::optionLabel(int alarm, int option) const
 void Hset::Form_Load()
 {
     for (int alarm = 1; alarm <= 10; ++alarm)
-        row(alarm).load(book.row(alarm));
+        row(alarm).load(book.row(alarm), book.typedName(alarm));
     const QSignalBlocker quiet(Text1);
     Text1->setText(book.interval());
     showSoundSettings();
@@ -194,6 +203,7 @@ void Hset::Form_Activate()
         setFittingText(Label2[i], captions.headings[i]);
     Command1->setText(captions.save);
     stateHeading->setText(captions.state);
+    nameHeading->setText(captions.name);
     setFittingText(Label14, captions.intervalCaption);
     setFittingText(Label15, captions.intervalHint);
     setFittingText(quietCaption, captions.quietFrom);
@@ -202,6 +212,8 @@ void Hset::Form_Activate()
     setFittingText(levelCaption, captions.level);
     setFittingText(riseCaption, captions.rise);
     setFittingText(riseUnit, captions.riseUnit);
+    setFittingText(snoozeCaption, captions.snooze);
+    snoozeUnit->setText(captions.snoozeUnit);
 
     describeRows();
     refreshStates();
@@ -221,6 +233,7 @@ void Hset::describeRows()
     quietTo->setAccessibleName(texts.quietTo);
     level->setAccessibleName(texts.level);
     rise->setAccessibleName(texts.rise);
+    snooze->setAccessibleName(texts.snooze);
     showSoundProblems();
     grid->setAccessibleName(texts.grid);
     Label1->setAccessibleName(hsetSpokenExample(shared.CurrentLanguage));
@@ -239,7 +252,13 @@ void Hset::showRowState(int alarm)
     HsetRow &row = this->row(alarm);
     if (!row.state)
         return; // still being built
-    const RowState state = services.rowState ? services.rowState(alarm, row.typed()) : RowState();
+    RowState state = services.rowState ? services.rowState(alarm, row.typed()) : RowState();
+    // A name that is not kept outweighs the next ring: what the user typed last is what went wrong.
+    if (const QString problem = nameProblem(book.typedName(alarm), shared.CurrentLanguage); !problem.isEmpty()) {
+        state.spoken = state.spoken.isEmpty() ? problem : problem + QStringLiteral(". ") + state.spoken;
+        state.text = problem;
+        state.fine = false;
+    }
     row.showState(state, shared.CurrentLanguage, isVisible(), announcement);
 }
 
@@ -364,6 +383,8 @@ bool Hset::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::FocusIn && !leftPress)
         return QWidget::eventFilter(watched, event);
     for (HsetRow &row : rows) {
+        if (watched == row.name && type == QEvent::FocusIn)
+            row.describeFocused(row.name);
         const int index = row.boxIndex(watched);
         if (index < 0)
             continue;

@@ -82,8 +82,10 @@ public:
     QLineEdit *quietFrom = nullptr, *quietTo = nullptr;
     QLabel *levelCaption = nullptr, *levelUnit = nullptr, *riseCaption = nullptr, *riseUnit = nullptr;
     QLineEdit *level = nullptr, *rise = nullptr;
+    QLabel *snoozeCaption = nullptr, *snoozeUnit = nullptr;
+    QLineEdit *snooze = nullptr; // minutes that the notice's Snooze silences an alarm for
     QLabel *quietState = nullptr, *loudnessState = nullptr; // in the state column: why a value cannot be valid
-    QLabel *stateHeading = nullptr;
+    QLabel *stateHeading = nullptr, *nameHeading = nullptr;
     // Never shown: what screen readers are told of a row's new state, its own window so that they read
     // the sentence alone, without the window's title and example before it.
     QLabel *announcement = nullptr;

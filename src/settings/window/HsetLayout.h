@@ -20,7 +20,9 @@ constexpr int RaisedHeadingTop = 81; // the year, hour and minute headings
 constexpr QSize NumberSize{33, 17}, BoxSize{41, 19}, OptionSize{30, 16}, WaveSize{281, 17}, HeadingSize{0, 17};
 constexpr int GridTop = 80; // the grid's container begins above the headings
 constexpr int GridBottom = 302;
-constexpr int StateLeft = 686;
+constexpr int NameLeft = 686;
+constexpr int NameWidth = 160;
+constexpr int StateLeft = NameLeft + NameWidth + 4;
 constexpr int StateWidth = 206;
 constexpr int ClientWidth = StateLeft + StateWidth + 4;
 constexpr int ClientHeight = 358;
@@ -45,7 +47,10 @@ constexpr QRect Level{149, SoundLineTop, 38, 19};
 constexpr QRect LevelUnit{191, SoundLineTop, 16, 18};
 constexpr QRect RiseCaption{211, SoundLineTop, 86, 18};
 constexpr QRect Rise{299, SoundLineTop, 38, 19};
-constexpr QRect RiseUnit{343, SoundLineTop, 150, 18};
+constexpr QRect RiseUnit{343, SoundLineTop, 100, 18};
+constexpr QRect SnoozeCaption{447, SoundLineTop, 80, 18};
+constexpr QRect Snooze{529, SoundLineTop, 26, 19};
+constexpr QRect SnoozeUnit{559, SoundLineTop, 26, 18};
 constexpr QRect QuietState{StateLeft, IntervalTop, StateWidth, 18};
 constexpr QRect LoudnessState{StateLeft, SoundLineTop, StateWidth, 18};
 

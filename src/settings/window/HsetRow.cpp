@@ -41,10 +41,15 @@ void HsetRow::build(QWidget *grid, int alarm, QObject *filter)
         options[option]->toggle = true;
     }
     waveFile = makeSoundLabel(grid, inGrid({SoundLefts[Options], top}, WaveSize), Qt::AlignLeft);
+    name = new QLineEdit(grid);
+    name->setGeometry(inGrid({NameLeft, top}, {NameWidth, BoxSize.height()}));
+    name->installEventFilter(filter);
 }
 
-void HsetRow::load(const AlarmRecord &record)
+void HsetRow::load(const AlarmRecord &record, const QString &typedName)
 {
+    const QSignalBlocker quiet(name);
+    name->setText(typedName);
     for (size_t index = 0; index < boxes.size(); ++index) {
         const QSignalBlocker quiet(boxes[index]); // the states are shown once the rows are filled
         boxes[index]->setText(record.field(int(index)));
@@ -69,6 +74,12 @@ void HsetRow::show(const AlarmRecord &record, Language language)
     nameWaveFile(language);
 }
 
+void HsetRow::showName(const QString &typedName)
+{
+    if (name->text() != typedName)
+        name->setText(typedName);
+}
+
 void HsetRow::describe(Language language)
 {
     const HsetCaptions &captions = hsetCaptions(language);
@@ -81,6 +92,7 @@ void HsetRow::describe(Language language)
         options[option]->setAccessibleDescription(texts.option);
     }
     waveFile->setAccessibleDescription(texts.waveFile);
+    name->setAccessibleName(row + captions.name);
     nameWaveFile(language);
     forget();
 }
@@ -114,17 +126,19 @@ void HsetRow::showState(const RowState &rowState, Language language, bool window
         rowState.text.isEmpty() ? QString() : QStringLiteral("\n%1: %2").arg(captions.state, rowState.text);
     for (size_t index = 0; index < boxes.size(); ++index)
         boxes[index]->setToolTip(captions.dateBoxTips[index] + stateTip);
+    name->setToolTip(captions.nameTip + stateTip);
     // Each box of the row describes the row's state, so that it is heard wherever the user is in the row.
     // Boxes without the focus are told when they take it: each word sent costs a screen reader time.
     if (rowState.spoken == spoken)
         return;
     spoken = rowState.spoken;
     state->setAccessibleName(spoken);
-    const bool typedHere = std::any_of(boxes.begin(), boxes.end(), [](QLineEdit *box) { return box->hasFocus(); });
+    const std::array<QLineEdit *, 6> typing = {boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], name};
+    const bool typedHere = std::any_of(typing.begin(), typing.end(), [](QLineEdit *box) { return box->hasFocus(); });
     // A change where the user types is read out once, in a sentence of its own. A screen reader reads a new
     // description of the focused box aloud as well, so that box too is told when it next takes the focus.
     const bool announce = typedHere && windowVisible;
-    for (QLineEdit *box : boxes) {
+    for (QLineEdit *box : typing) {
         if (box->hasFocus() ? !announce : box->accessibleDescription().isEmpty())
             box->setAccessibleDescription(spoken);
     }

@@ -37,6 +37,11 @@ void Hset::buildSoundLine()
     riseCaption = label(HsetLayout::RiseCaption);
     rise = soundBox(HsetLayout::Rise, &SoundSettings::rise);
     riseUnit = label(HsetLayout::RiseUnit);
+    snoozeCaption = label(HsetLayout::SnoozeCaption);
+    snooze = soundBox(HsetLayout::Snooze, &SoundSettings::snooze);
+    snoozeUnit = label(HsetLayout::SnoozeUnit);
+    snoozeCaption->setBuddy(snooze);
+    snoozeUnit->setBuddy(snooze);
     for (QLabel *caption : {quietCaption, quietToCaption, quietUnit})
         caption->setBuddy(caption == quietCaption ? quietFrom : quietTo);
     levelCaption->setBuddy(level);
@@ -59,7 +64,8 @@ void Hset::showSoundSettings()
 {
     const SoundSettings &settings = book.soundSettings();
     const std::pair<QLineEdit *, const QString *> boxes[] = {
-        {quietFrom, &settings.quietFrom}, {quietTo, &settings.quietTo}, {level, &settings.level}, {rise, &settings.rise}};
+        {quietFrom, &settings.quietFrom}, {quietTo, &settings.quietTo}, {level, &settings.level}, {rise, &settings.rise},
+        {snooze, &settings.snooze}};
     for (const auto &[box, text] : boxes) {
         if (box->text() != *text) {
             const QSignalBlocker quiet(box);
@@ -74,7 +80,9 @@ void Hset::showSoundProblems()
 {
     const HsetDescriptions &texts = hsetDescriptions(shared.CurrentLanguage);
     const QString quietProblem = quietHoursProblem(book.soundSettings(), shared.CurrentLanguage);
-    const QString loudProblem = loudnessProblem(book.soundSettings(), shared.CurrentLanguage);
+    const QString snoozeWrong = snoozeProblem(book.soundSettings(), shared.CurrentLanguage);
+    const QString loudWrong = loudnessProblem(book.soundSettings(), shared.CurrentLanguage);
+    const QString loudProblem = loudWrong.isEmpty() ? snoozeWrong : loudWrong; // the line's state shows one
     for (const auto &[state, problem] : {std::pair{quietState, quietProblem}, std::pair{loudnessState, loudProblem}}) {
         state->setText(state->fontMetrics().elidedText(problem, Qt::ElideRight, state->width()));
         state->setToolTip(problem);
@@ -87,6 +95,7 @@ void Hset::showSoundProblems()
     };
     describe(quietFrom, texts.quietHint, quietProblem);
     describe(quietTo, texts.quietHint, quietProblem);
-    describe(level, texts.levelHint, loudProblem);
-    describe(rise, texts.riseHint, loudProblem);
+    describe(level, texts.levelHint, loudWrong);
+    describe(rise, texts.riseHint, loudWrong);
+    describe(snooze, texts.snoozeHint, snoozeWrong);
 }

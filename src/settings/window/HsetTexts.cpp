@@ -19,6 +19,10 @@ HsetCaptions captionsIn(Language language)
     captions.intervalCaption = texts.translate("Hset", "Announce time every : ");
     captions.intervalHint = texts.translate("Hset", "minutes  ex: 0 - 1 - 5 - 10 - 15 - 30 - 60");
     captions.state = texts.translate("Hset", "Next ring");
+    captions.name = texts.translate("Hset", "Name");
+    captions.snooze = texts.translate("Hset", "Snooze for");
+    captions.snoozeUnit = texts.translate("Hset", "min");
+    captions.nameTip = texts.translate("Hset", "What the alarm is for, shown when it rings; up to 60 characters");
     captions.quietFrom = texts.translate("Hset", "Silent from");
     captions.quietTo = texts.translate("Hset", "h to");
     captions.quietUnit = texts.translate("Hset", "h");
@@ -53,6 +57,9 @@ HsetDescriptions descriptionsIn(Language language)
     descriptions.rise = texts.translate("Hset", "Alarm rise (seconds)");
     descriptions.riseHint = texts.translate(
         "Hset", "Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once");
+    descriptions.snooze = texts.translate("Hset", "Snooze (minutes)");
+    descriptions.snoozeHint = texts.translate(
+        "Hset", "How long Snooze in an alarm's notice silences it: 1 to 60 minutes; empty: 10");
     return descriptions;
 }
 

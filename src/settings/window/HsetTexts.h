@@ -13,6 +13,7 @@ struct HsetCaptions
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint, state;
     QString quietFrom, quietTo, quietUnit, level, rise, riseUnit;
+    QString name, nameTip, snooze, snoozeUnit;
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
@@ -21,7 +22,7 @@ struct HsetCaptions
 struct HsetDescriptions
 {
     QString alarm, option, waveFile, save, example, grid;
-    QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint;
+    QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint, snooze, snoozeHint;
 };
 
 // Read at every keystroke: each language is looked up once.
