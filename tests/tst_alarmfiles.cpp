@@ -95,7 +95,7 @@ private slots:
 
     // Whatever the third file holds, the two old files come through a save byte for byte and the third
     // is written only when its settings change, and not at all when it could not be read.
-    void soundFile_data() { addRows("alarmfiles_sound", {"bytes", "settings", "problem"}); }
+    void soundFile_data() { addRows("alarmfiles_sound", {"bytes", "settings", "written", "problem"}); }
     void soundFile()
     {
         QTemporaryDir dir;
@@ -112,8 +112,14 @@ private slots:
             told << QStringLiteral("%1 %2").arg(problem.kind).arg(problem.detail);
         QCOMPARE(told.join(u'|'), cell("problem"));
         const SoundSettings loaded = book.soundSettings();
-        QCOMPARE(QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.others.join(u';')}).join(u'|'),
+        QCOMPARE(QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise,
+                              keepsRinging(loaded) ? QStringLiteral("on") : QString(), loaded.others.join(u';')}).join(u'|'),
                  cell("settings"));
+        if (const QByteArray written = cell("written").toUtf8(); !written.isEmpty()) {
+            QBuffer buffer;
+            QVERIFY(buffer.open(QIODevice::WriteOnly) && writeSoundSettings(buffer, loaded));
+            QCOMPARE(buffer.data(), written == "=" ? bytes : written);
+        }
         QVERIFY(book.save().isEmpty()); // nothing changed: not even a missing third file is made
         QCOMPARE(QFileInfo::exists(sound), bytes != "<missing>");
         book.setLoudness({30, 10});

@@ -158,13 +158,16 @@ private slots:
         QLineEdit *boxes[] = {window->quietFrom, window->quietTo, window->level, window->rise};
         for (int i = 0; i < 4; ++i)
             boxes[i]->setText(typed[i]);
+        if (typed[4] == u'1')
+            QTest::mouseClick(window->keepRinging, Qt::LeftButton, {}, QPoint(6, window->keepRinging->height() / 2));
         QCOMPARE(window->quietState->toolTip(), cell("quietState"));
         QCOMPARE(window->loudnessState->toolTip(), cell("loudnessState"));
         QVERIFY(window->rise->accessibleDescription().startsWith(cell("loudnessState")));
         const QuietHours quiet = f.book.quietHours();
         const AlarmLoudness loudness = f.book.loudness();
         QCOMPARE(QStringLiteral("%1 %2 % %3 s").arg(quiet.none() ? "none" : QStringLiteral("%1-%2").arg(quiet.from).arg(quiet.to))
-                     .arg(loudness.percent).arg(loudness.riseSeconds), cell("comesTo"));
+                     .arg(loudness.percent).arg(loudness.riseSeconds) + (keepsRinging(f.book.soundSettings()) ? " rings on" : ""),
+                 cell("comesTo"));
         window->close();
         QCOMPARE(f.book.soundSettings(), SoundSettings());
     }

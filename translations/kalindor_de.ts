@@ -484,6 +484,14 @@
         <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
         <translation>Jede Alarmminute beginnt bei einem Viertel der Lautstärke und erreicht sie nach diesen Sekunden; 0: sofort</translation>
     </message>
+    <message>
+        <source>Keep ringing alarms when the window is closed</source>
+        <translation>Alarme auch bei geschlossenem Fenster klingeln lassen</translation>
+    </message>
+    <message>
+        <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
+        <translation>Das Schließen des Fensters legt Kalindor dann im Infobereich ab, wo es weiter klingelt; ENDE beendet es</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>

@@ -484,6 +484,14 @@
         <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
         <translation>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</translation>
     </message>
+    <message>
+        <source>Keep ringing alarms when the window is closed</source>
+        <translation>Keep ringing alarms when the window is closed</translation>
+    </message>
+    <message>
+        <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
+        <translation>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>

@@ -484,6 +484,14 @@
         <source>Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once</source>
         <translation>Chaque minute d&apos;alarme commence au quart du niveau et l&apos;atteint après ces secondes ; 0 : d&apos;emblée</translation>
     </message>
+    <message>
+        <source>Keep ringing alarms when the window is closed</source>
+        <translation>Faire sonner les alarmes même quand la fenêtre est fermée</translation>
+    </message>
+    <message>
+        <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
+        <translation>Fermer la fenêtre range alors Kalindor dans la zone de notification, où il continue de sonner ; FIN le quitte</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>

@@ -1,5 +1,6 @@
 // The settings files' formats: the alarm table "kalind.dta", the announcement interval "saytime.dta",
-// and "sound.dta" for the quiet hours and the alarms' level and rise, which the old program never had.
+// and "sound.dta" for the quiet hours, the alarms' level and rise and whether they ring on with the window
+// closed, which the old program never had.
 #pragma once
 
 #include "HPMOD.h"

@@ -202,6 +202,7 @@ void Hset::Form_Activate()
     setFittingText(levelCaption, captions.level);
     setFittingText(riseCaption, captions.rise);
     setFittingText(riseUnit, captions.riseUnit);
+    keepRinging->setText(captions.keepRinging);
 
     describeRows();
     refreshStates();
@@ -221,6 +222,8 @@ void Hset::describeRows()
     quietTo->setAccessibleName(texts.quietTo);
     level->setAccessibleName(texts.level);
     rise->setAccessibleName(texts.rise);
+    keepRinging->setAccessibleDescription(texts.keepRingingHint);
+    keepRinging->setToolTip(texts.keepRingingHint);
     showSoundProblems();
     grid->setAccessibleName(texts.grid);
     Label1->setAccessibleName(hsetSpokenExample(shared.CurrentLanguage));

@@ -7,6 +7,7 @@
 #include "HPMOD.h"
 #include "HsetRow.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +83,7 @@ public:
     QLineEdit *quietFrom = nullptr, *quietTo = nullptr;
     QLabel *levelCaption = nullptr, *levelUnit = nullptr, *riseCaption = nullptr, *riseUnit = nullptr;
     QLineEdit *level = nullptr, *rise = nullptr;
+    QCheckBox *keepRinging = nullptr; // closing the main window hides it and the alarms ring on
     QLabel *quietState = nullptr, *loudnessState = nullptr; // in the state column: why a value cannot be valid
     QLabel *stateHeading = nullptr;
     // Never shown: what screen readers are told of a row's new state, its own window so that they read

@@ -25,6 +25,7 @@ HsetCaptions captionsIn(Language language)
     captions.level = texts.translate("Hset", "Alarm level : ");
     captions.rise = texts.translate("Hset", "rising over");
     captions.riseUnit = texts.translate("Hset", "s (0 = at once)");
+    captions.keepRinging = texts.translate("Hset", "Keep ringing alarms when the window is closed");
     captions.dateBoxTips = {
         texts.translate("Hset", "Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun"),
         texts.translate("Hset", "Month 1 to 12, or * for every month"),
@@ -53,6 +54,8 @@ HsetDescriptions descriptionsIn(Language language)
     descriptions.rise = texts.translate("Hset", "Alarm rise (seconds)");
     descriptions.riseHint = texts.translate(
         "Hset", "Each alarm minute starts at a quarter of the level and reaches it after these seconds; 0: at once");
+    descriptions.keepRingingHint = texts.translate(
+        "Hset", "Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it");
     return descriptions;
 }
 

@@ -12,7 +12,7 @@ struct HsetCaptions
 {
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint, state;
-    QString quietFrom, quietTo, quietUnit, level, rise, riseUnit;
+    QString quietFrom, quietTo, quietUnit, level, rise, riseUnit, keepRinging;
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
 
@@ -21,7 +21,7 @@ struct HsetCaptions
 struct HsetDescriptions
 {
     QString alarm, option, waveFile, save, example, grid;
-    QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint;
+    QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint, keepRingingHint;
 };
 
 // Read at every keystroke: each language is looked up once.
