@@ -70,6 +70,21 @@ private slots:
         rig.window->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), rig.window.get());
         QCOMPARE(rig.exits, 0);
+        // With alarms that ring on, closing hides the window and says once where Kalindor went; the
+        // exit button and Ctrl+Q still end it.
+        SoundSettings ringOn = rig.book.soundSettings();
+        ringOn.keepRinging = QStringLiteral("1");
+        rig.book.setSoundSettings(ringOn);
+        for (int i = 0; i < 2; ++i) {
+            rig.window->show();
+            rig.window->close();
+            QVERIFY(rig.window->isHidden());
+        }
+        QCOMPARE(rig.exits, 0);
+        QCOMPARE(rig.notices.filter("Kalindor continue"), QStringList{"Kalindor continue"});
+        rig.window->show();
+        rig.window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), rig.window.get());
         QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier);
         rig.window->Command7->click();
         rig.window->close();

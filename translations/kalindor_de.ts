@@ -632,4 +632,19 @@
         <translation>0 bis %1</translation>
     </message>
 </context>
+<context>
+    <name>AlarmNotices</name>
+    <message>
+        <source>Kalindor goes on</source>
+        <translation>Kalindor läuft weiter</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</source>
+        <translation>Das Fenster ist ausgeblendet, die Alarme klingeln wie gewohnt. Ein Klick auf Kalindor im Infobereich zeigt es wieder; „Beenden“ im Menü oder ENDE im Fenster beendet Kalindor.</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</source>
+        <translation>Das Fenster ist ausgeblendet, die Alarme klingeln wie gewohnt. Wird Kalindor erneut gestartet, erscheint es wieder; ENDE im Fenster beendet Kalindor.</translation>
+    </message>
+</context>
 </TS>

@@ -632,4 +632,19 @@
         <translation>0 to %1</translation>
     </message>
 </context>
+<context>
+    <name>AlarmNotices</name>
+    <message>
+        <source>Kalindor goes on</source>
+        <translation>Kalindor goes on</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</source>
+        <translation>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</source>
+        <translation>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</translation>
+    </message>
+</context>
 </TS>

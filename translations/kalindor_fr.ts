@@ -632,4 +632,19 @@
         <translation>0 à %1</translation>
     </message>
 </context>
+<context>
+    <name>AlarmNotices</name>
+    <message>
+        <source>Kalindor goes on</source>
+        <translation>Kalindor continue</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</source>
+        <translation>Sa fenêtre est masquée et les alarmes sonnent comme d&apos;habitude. Cliquez sur Kalindor dans la zone de notification pour l&apos;afficher ; Quitter dans son menu, ou FIN dans la fenêtre, le ferme.</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</source>
+        <translation>Sa fenêtre est masquée et les alarmes sonnent comme d&apos;habitude. Relancez Kalindor pour l&apos;afficher ; FIN dans la fenêtre le ferme.</translation>
+    </message>
+</context>
 </TS>

@@ -127,6 +127,8 @@ int runWindow(const Options &options, bool busAnswers)
     };
     const auto warn = services.settings.warn;
     HorP mainWindow(engine, book, std::move(services));
+    // Closing the window ends Kalindor through its exit button's handler, or hides it while alarms ring on.
+    QApplication::setQuitOnLastWindowClosed(false);
     // At logout: nothing to say, the session is going.
     EndSignals endSignals([] { QCoreApplication::exit(0); });
     instance.onRaise = [&mainWindow] {

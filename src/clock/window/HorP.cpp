@@ -132,8 +132,19 @@ void HorP::Form_Activate()
 
 void HorP::closeEvent(QCloseEvent *event)
 {
-    event->accept();
+    event->accept(); // the window goes either way
+    // With alarms that ring on, closing only hides the window: the engine goes on behind it.
+    if (!ending && keepsRinging(book.soundSettings())) {
+        if (!std::exchange(toldHidden, true))
+            engine.notices().windowHidden(inTray());
+        return;
+    }
     Command7_Click();
+}
+
+bool HorP::inTray() const
+{
+    return false;
 }
 
 void HorP::Command7_Click()

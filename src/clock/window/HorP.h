@@ -81,6 +81,7 @@ private:
     void connectEngine();
     void showNextAlarm(const QString &text);
     void languageChosen();
+    bool inTray() const; // the tray icon is up where a host shows it
 
     ClockEngine &engine;
     const HPMOD &shared;
@@ -91,4 +92,5 @@ private:
     qint16 lastClickedColumn = 0; // ALARM SET's, kept while it is closed
     Language describedLanguage = -1; // of the controls' accessible names and descriptions
     bool ending = false;
+    bool toldHidden = false; // where the window went is told once a run
 };
