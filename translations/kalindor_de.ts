@@ -647,4 +647,19 @@
         <translation>Das Fenster ist ausgeblendet, die Alarme klingeln wie gewohnt. Wird Kalindor erneut gestartet, erscheint es wieder; ENDE im Fenster beendet Kalindor.</translation>
     </message>
 </context>
+<context>
+    <name>ClockTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Zeit ansagen</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Kalindor anzeigen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
 </TS>

@@ -647,4 +647,19 @@
         <translation>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</translation>
     </message>
 </context>
+<context>
+    <name>ClockTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Say the time</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Show Kalindor</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
 </TS>

@@ -647,4 +647,19 @@
         <translation>Sa fenêtre est masquée et les alarmes sonnent comme d&apos;habitude. Relancez Kalindor pour l&apos;afficher ; FIN dans la fenêtre le ferme.</translation>
     </message>
 </context>
+<context>
+    <name>ClockTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Dire l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Afficher Kalindor</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
 </TS>

@@ -131,11 +131,7 @@ int runWindow(const Options &options, bool busAnswers)
     QApplication::setQuitOnLastWindowClosed(false);
     // At logout: nothing to say, the session is going.
     EndSignals endSignals([] { QCoreApplication::exit(0); });
-    instance.onRaise = [&mainWindow] {
-        mainWindow.showNormal();
-        mainWindow.raise();
-        mainWindow.activateWindow();
-    };
+    instance.onRaise = [&mainWindow] { mainWindow.showAgain(); };
     engine.start();
     mainWindow.show();
     // Told without waiting for the user: the clock and the alarms go on behind the message.

@@ -42,8 +42,11 @@ HorP::HorP(ClockEngine &engine, AlarmBook &book, HorPServices services, QWidget 
     auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &HorP::Command7_Click);
     quit->setContext(Qt::ApplicationShortcut);
 
+    tray = new ClockTray({[this] { clockStop->onPress(); }, [this] { showAgain(); }, [this] { Command7_Click(); }}, this);
+    connect(&book, &AlarmBook::soundSettingsChanged, this, &HorP::followSoundSettings);
     connectEngine();
     languageChosen();
+    followSoundSettings();
     new SecondsTrace(Image2, Image3, [this] { return this->engine.clock().now().toMSecsSinceEpoch(); });
     Form_Load();
 }
@@ -144,7 +147,19 @@ void HorP::closeEvent(QCloseEvent *event)
 
 bool HorP::inTray() const
 {
-    return false;
+    return tray->isSeen();
+}
+
+void HorP::followSoundSettings()
+{
+    tray->setUp(keepsRinging(book.soundSettings()));
+}
+
+void HorP::showAgain()
+{
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 void HorP::Command7_Click()
@@ -197,6 +212,7 @@ void HorP::calendrier()
 void HorP::languageChosen()
 {
     Command7->setText(exitCaption(shared.CurrentLanguage));
+    tray->follow(shared.CurrentLanguage, nextAlarmText);
     if (services.followLanguage)
         services.followLanguage(shared.CurrentLanguage);
     if (describedLanguage == shared.CurrentLanguage)
@@ -271,6 +287,8 @@ void HorP::Command6_Click()
 // The alarm-set button says when the next of the ten alarms rings.
 void HorP::showNextAlarm(const QString &text)
 {
+    nextAlarmText = text;
+    tray->follow(shared.CurrentLanguage, text);
     if (Command6->toolTip() != text) { // an unchanged text would still be sent to screen readers
         Command6->setToolTip(text);
         Command6->setAccessibleDescription(text);
