@@ -154,8 +154,9 @@ private slots:
             return;
         }
         const Options &options = *parsed.options;
-        if (options.mode == Options::Mode::Window) { // "window DIR FILE": where the settings and the sound go
-            QCOMPARE(QStringLiteral("window %1 %2").arg(options.configDir, options.output).trimmed(), expected.replace("DATA", testData("")));
+        if (options.mode == Options::Mode::Window) { // "window [hidden] DIR FILE": how it starts, where the settings and the sound go
+            QCOMPARE(QStringLiteral("window%1 %2 %3").arg(options.hidden ? " hidden" : "", options.configDir, options.output).trimmed(),
+                     expected.replace("DATA", testData("")));
             return;
         }
         if (options.mode == Options::Mode::Help) {

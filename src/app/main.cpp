@@ -133,7 +133,9 @@ int runWindow(const Options &options, bool busAnswers)
     EndSignals endSignals([] { QCoreApplication::exit(0); });
     instance.onRaise = [&mainWindow] { mainWindow.showAgain(); };
     engine.start();
-    mainWindow.show();
+    // At login, as the autostart entry asks, a clock that rings on with its window closed starts in the tray.
+    if (!options.hidden || !keepsRinging(book.soundSettings()))
+        mainWindow.show();
     // Told without waiting for the user: the clock and the alarms go on behind the message.
     if (!unread.isEmpty() && warn)
         warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, engine.shared().CurrentLanguage));

@@ -306,6 +306,11 @@ def packaging(world, source, build):
     check(f'Exec={world.binary} --config-dir "{quoted}"' in entry.read_text().splitlines(), "the autostart Exec line")
     run(world.binary, "-autostart", "off")
     check(not entry.exists(), "--autostart off left the entry")
+    # Alarms that ring on with the window closed: the entry starts Kalindor in the tray.
+    settings.mkdir()
+    (settings / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
+    check(run(world.binary, "--autostart", "on", "--config-dir", str(settings)).endswith("hidden in the system tray\n")
+          and f'Exec={world.binary} --config-dir "{quoted}" --hidden' in entry.read_text().splitlines(), "the hidden entry's Exec line")
     run("cpack", "--config", f"{build}/CPackConfig.cmake", "-B", str(world.dir / "package"))
     deb = str(next((world.dir / "package").glob("kalindor_*.deb")))
     contents = {"/" + line.split()[5].lstrip("./") for line in run("dpkg-deb", "--contents", deb).splitlines()}
