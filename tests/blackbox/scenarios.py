@@ -474,20 +474,23 @@ def mapped(name):
     return "IsViewable" in subprocess.run(["xwininfo", "-name", name], capture_output=True, text=True).stdout
 
 
-def tray_item(log):
-    # The tray item registered with the stand-in host, over the private bus: its properties, and a click on
-    # a line of its menu (com.canonical.dbusmenu) by the line's label.
+def tray_item():
+    # The tray item registered with the host's org.kde.StatusNotifierWatcher, over the private bus: its
+    # properties, and a click on a line of its menu (com.canonical.dbusmenu) by the line's label.
     import gi
     gi.require_version("Gio", "2.0")
     from gi.repository import Gio, GLib
     bus = Gio.DBusConnection.new_for_address_sync(os.environ["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
                                                   | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-    check(wait_for(20, lambda: log.exists() and log.read_text()), "the tray item did not register with the host")
-    service, path = log.read_text().split()[:2]
     ask = lambda name, path, interface, method, args, reply: bus.call_sync(name, path, interface, method, args,
                                                                             GLib.VariantType(reply), 0, 5000, None).unpack()
-    get = lambda name: ask(service, path, "org.freedesktop.DBus.Properties", "Get",
-                           GLib.Variant("(ss)", ("org.kde.StatusNotifierItem", name)), "(v)")[0]
+    prop = lambda name, path, interface, key: ask(name, path, "org.freedesktop.DBus.Properties", "Get",
+                                                  GLib.Variant("(ss)", (interface, key)), "(v)")[0]
+    items = lambda: prop("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.kde.StatusNotifierWatcher",
+                         "RegisteredStatusNotifierItems")
+    check(wait_for(20, items), "the tray item did not register with the host")
+    service, path = items()[0].split("/", 1)
+    get = lambda key: prop(service, "/" + path, "org.kde.StatusNotifierItem", key)
 
     def click(label):
         menu = get("Menu")
@@ -503,19 +506,18 @@ def tray_item(log):
 @scenario
 def tray(world):
     # With alarms ringing on, the window closed at 07:29:50 goes and the clock does not: the 07:30 alarm is
-    # heard and notified. The item is on the tray host, its tooltip names the alarm, a second start shows
-    # the window and Quit in the tray's menu ends Kalindor. On a bus with no host, closing says to start
-    # Kalindor again, which shows the window.
+    # heard and notified. The item is on the XFCE panel's tray, its tooltip names the alarm, a second start
+    # shows the window and Quit in the tray's menu ends Kalindor. With no tray host at all, closing says to
+    # start Kalindor again, which shows the window.
     world.display()
     world.bus()
     world.notifier()
-    world.start(["/usr/bin/python3", HERE / "tray_watcher.py", world.dir / "tray"])
+    panel = world.tray()
     for name in ("k", "nohost"):
         (world.dir / name).mkdir()
         (world.dir / name / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
-    time.sleep(1)
     k = world.kalindor(at="2026-12-05 07:29:45", alarms=[GONG_0730])
-    get, click = tray_item(world.dir / "tray")
+    get, click = tray_item()
     tip = lambda: get("ToolTip")[2]  # its title: the tooltip's text
     check(wait_for(10, lambda: "Prochaine alarme : " in tip() and "07:30" in tip()), f"the tooltip: {tip()}")
     check(wait_for(20, lambda: mapped("KALINDOR")), "no window")
@@ -531,12 +533,11 @@ def tray(world):
     lines = click("Quitter")
     check(lines[:1] == ["Dire l'heure"] and "Afficher Kalindor" in lines, f"the tray menu: {lines}")
     check(wait_for(10, lambda: k.poll() is not None) and k.returncode == 0, f"Quit: status {k.poll()}")
-    world.bus()
-    world.notifier()
+    world.end(panel)
     lone = world.kalindor(name="nohost", at="2026-12-05 07:29:50")
     check(wait_for(20, lambda: "KALINDOR" in world.windows() and mapped("KALINDOR")), "no window without a tray host")
     window_message("KALINDOR", "WM_DELETE_WINDOW")
-    check(wait_for(10, lambda: not mapped("KALINDOR")) and lone.alive(), f"closed without a tray host, it did not go on hidden: {lone.poll()} {world.windows()}")
+    check(wait_for(10, lambda: not mapped("KALINDOR")) and lone.alive(), "closed without a tray host, it did not go on hidden")
     again = "Kalindor continue | Sa fenêtre est masquée et les alarmes sonnent comme d'habitude. Relancez Kalindor"
     check(wait_for(10, lambda: any(n.startswith(again) for n in world.notices())), f"no word of a new start: {world.notices()}")
     check(world.run("--config-dir", str(lone.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
