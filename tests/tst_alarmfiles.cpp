@@ -94,8 +94,9 @@ private slots:
     }
 
     // Whatever the files beside them hold, the two old files come through a save byte for byte; the others
-    // are written only when what they hold changes, and not at all when they could not be read.
-    void soundFile_data() { addRows("alarmfiles_sound", {"file", "bytes", "settings", "problem"}); }
+    // are written only when what they hold changes (a setting of a later Kalindor only when set), and not
+    // at all when they could not be read.
+    void soundFile_data() { addRows("alarmfiles_sound", {"file", "bytes", "settings", "written", "problem"}); }
     void soundFile()
     {
         QTemporaryDir dir;
@@ -117,8 +118,14 @@ private slots:
         for (int alarm = 1; alarm <= 10; ++alarm)
             named << (book.name(alarm).isEmpty() ? QString() : QStringLiteral("%1=%2").arg(alarm).arg(book.name(alarm)));
         QCOMPARE(names ? named.filter(u"=").join(u';')
-                       : QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.snooze, loaded.others.join(u';')}).join(u'|'),
+                       : QStringList({loaded.quietFrom, loaded.quietTo, loaded.level, loaded.rise, loaded.snooze,
+                                      keepsRinging(loaded) ? QStringLiteral("on") : QString(), loaded.others.join(u';')}).join(u'|'),
                  cell("settings"));
+        if (const QByteArray written = cell("written").toUtf8(); !written.isEmpty()) {
+            QBuffer buffer;
+            QVERIFY(buffer.open(QIODevice::WriteOnly) && writeSoundSettings(buffer, loaded));
+            QCOMPARE(buffer.data(), written == "=" ? bytes : written);
+        }
         QCOMPARE(book.rows()[0], Example); // never at the cost of the alarms
         QVERIFY(book.save().isEmpty()); // nothing changed: not even a missing file is made
         QCOMPARE(QFileInfo::exists(path), bytes != "<missing>");

@@ -81,10 +81,11 @@ private slots:
             arguments << line.section(u'|', 1);
         while (arguments.constFirst().contains(u'=') && !arguments.constFirst().startsWith(u'-'))
             settings << arguments.takeFirst();
-        if (expected.startsWith("window")) { // "window DIR FILE": where the settings and the sound go
+        if (expected.startsWith("window")) { // "window [hidden] DIR FILE": how it starts, where the settings and the sound go
             const ParsedLine parsed = parseOptions(QStringList{"kalindor"} + arguments);
             QVERIFY(windowWanted(arguments) && parsed.options && parsed.options->mode == Options::Mode::Window);
-            QCOMPARE(QStringLiteral("window %1 %2").arg(parsed.options->configDir, parsed.options->output).trimmed(),
+            QCOMPARE(QStringLiteral("window%1 %2 %3").arg(parsed.options->hidden ? " hidden" : "", parsed.options->configDir,
+                                                          parsed.options->output).trimmed(),
                      expected.replace("DATA", testData("")));
             return;
         }

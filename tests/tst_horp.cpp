@@ -70,10 +70,31 @@ private slots:
         rig.window->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), rig.window.get());
         QCOMPARE(rig.exits, 0);
+        // With alarms that ring on, closing hides the window and says once where Kalindor went; the
+        // tray's Quit, the exit button and Ctrl+Q end it.
+        QVERIFY(!rig.window->tray->isUp());
+        SoundSettings ringOn = rig.book.soundSettings();
+        ringOn.keepRinging = QStringLiteral("1");
+        rig.book.setSoundSettings(ringOn);
+        for (int i = 0; i < 2; ++i) {
+            rig.window->show();
+            rig.window->close();
+            QVERIFY(rig.window->isHidden());
+        }
+        QCOMPARE(rig.exits, 0);
+        QCOMPARE(rig.notices.filter("Kalindor continue"), QStringList{"Kalindor continue"});
+        QVERIFY(rig.window->tray->isUp());
+        rig.window->tray->show->trigger();
+        QVERIFY(rig.window->isVisible());
+        rig.window->tray->quit->trigger();
+        QCOMPARE(rig.exits, 1);
+        rig.window->show();
+        rig.window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), rig.window.get());
         QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier);
         rig.window->Command7->click();
         rig.window->close();
-        QCOMPARE(rig.exits, 3);
+        QCOMPARE(rig.exits, 4);
     }
 
     void tick_data() { addRows("horp_tick", {"time", "label1", "label2", "row24", "row12", "seconds"}); }

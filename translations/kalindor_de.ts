@@ -512,6 +512,14 @@
         <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
         <translation>Wie lange ein Alarm nach „Wiederholen“ in seiner Benachrichtigung schweigt: 1 bis 60 Minuten; leer: 10</translation>
     </message>
+    <message>
+        <source>Keep ringing alarms when the window is closed</source>
+        <translation>Alarme auch bei geschlossenem Fenster klingeln lassen</translation>
+    </message>
+    <message>
+        <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
+        <translation>Das Schließen des Fensters legt Kalindor dann im Infobereich ab, wo es weiter klingelt; ENDE beendet es</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -669,6 +677,36 @@
     <message>
         <source>Name not kept: %1 characters, at most %2</source>
         <translation>Name nicht übernommen: %1 Zeichen, höchstens %2</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmNotices</name>
+    <message>
+        <source>Kalindor goes on</source>
+        <translation>Kalindor läuft weiter</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</source>
+        <translation>Das Fenster ist ausgeblendet, die Alarme klingeln wie gewohnt. Ein Klick auf Kalindor im Infobereich zeigt es wieder; „Beenden“ im Menü oder ENDE im Fenster beendet Kalindor.</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</source>
+        <translation>Das Fenster ist ausgeblendet, die Alarme klingeln wie gewohnt. Wird Kalindor erneut gestartet, erscheint es wieder; ENDE im Fenster beendet Kalindor.</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Zeit ansagen</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Kalindor anzeigen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 </TS>

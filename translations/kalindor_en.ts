@@ -512,6 +512,14 @@
         <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
         <translation>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</translation>
     </message>
+    <message>
+        <source>Keep ringing alarms when the window is closed</source>
+        <translation>Keep ringing alarms when the window is closed</translation>
+    </message>
+    <message>
+        <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
+        <translation>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -669,6 +677,36 @@
     <message>
         <source>Name not kept: %1 characters, at most %2</source>
         <translation>Name not kept: %1 characters, at most %2</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmNotices</name>
+    <message>
+        <source>Kalindor goes on</source>
+        <translation>Kalindor goes on</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</source>
+        <translation>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</source>
+        <translation>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Say the time</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Show Kalindor</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
     </message>
 </context>
 </TS>

@@ -512,6 +512,14 @@
         <source>How long Snooze in an alarm&apos;s notice silences it: 1 to 60 minutes; empty: 10</source>
         <translation>Durée du silence que donne « Répéter » dans la notification d&apos;une alarme : de 1 à 60 minutes ; vide : 10</translation>
     </message>
+    <message>
+        <source>Keep ringing alarms when the window is closed</source>
+        <translation>Faire sonner les alarmes même quand la fenêtre est fermée</translation>
+    </message>
+    <message>
+        <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
+        <translation>Fermer la fenêtre range alors Kalindor dans la zone de notification, où il continue de sonner ; FIN le quitte</translation>
+    </message>
 </context>
 <context>
     <name>SoundNotice</name>
@@ -669,6 +677,36 @@
     <message>
         <source>Name not kept: %1 characters, at most %2</source>
         <translation>Nom non retenu : %1 caractères, %2 au plus</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmNotices</name>
+    <message>
+        <source>Kalindor goes on</source>
+        <translation>Kalindor continue</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Click Kalindor in the system tray to show it; Quit in its menu, or END in the window, ends it.</source>
+        <translation>Sa fenêtre est masquée et les alarmes sonnent comme d&apos;habitude. Cliquez sur Kalindor dans la zone de notification pour l&apos;afficher ; Quitter dans son menu, ou FIN dans la fenêtre, le ferme.</translation>
+    </message>
+    <message>
+        <source>Its window is hidden and the alarms ring as usual. Start Kalindor again to show it; END in the window ends it.</source>
+        <translation>Sa fenêtre est masquée et les alarmes sonnent comme d&apos;habitude. Relancez Kalindor pour l&apos;afficher ; FIN dans la fenêtre le ferme.</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTray</name>
+    <message>
+        <source>Say the time</source>
+        <translation>Dire l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Afficher Kalindor</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "AlarmNotices.h"
 
+#include "Texts.h"
+
 #include <QPointer>
 
 namespace {
@@ -41,8 +43,21 @@ void AlarmNotices::show(const AlarmNotice &alarmNotice)
 
 void AlarmNotices::saved()
 {
-    const QString title = saveSummaryTitle(shared.CurrentLanguage);
-    const QString text = ringer.savedSummary();
+    tell(saveSummaryTitle(shared.CurrentLanguage), ringer.savedSummary());
+}
+
+void AlarmNotices::windowHidden(bool inTray)
+{
+    const Texts texts(shared.CurrentLanguage);
+    tell(texts.translate("AlarmNotices", "Kalindor goes on"),
+         inTray ? texts.translate("AlarmNotices", "Its window is hidden and the alarms ring as usual. Click Kalindor in the "
+                                                  "system tray to show it; Quit in its menu, or END in the window, ends it.")
+                : texts.translate("AlarmNotices", "Its window is hidden and the alarms ring as usual. Start Kalindor "
+                                                  "again to show it; END in the window ends it."));
+}
+
+void AlarmNotices::tell(const QString &title, const QString &text)
+{
     Notice notice{title, text, {}, {}, {}};
     notice.unseen = [self = QPointer<AlarmNotices>(this), title, text] {
         if (self && self->inform)

@@ -20,9 +20,14 @@ public:
 
     // After a save: what was set, on the desktop, or in a box where no notification server takes it.
     void saved();
+    // The window was closed and hidden, the alarms ringing on: where Kalindor went and how to quit it,
+    // in the system tray when `inTray`, otherwise behind a new start.
+    void windowHidden(bool inTray);
 
 private:
     void show(const AlarmNotice &alarmNotice);
+    // On the desktop, or in a box where no notification server takes it.
+    void tell(const QString &title, const QString &text);
 
     AlarmRinger &ringer;
     const HPMOD &shared;

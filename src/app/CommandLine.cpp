@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "AlarmBook.h"
 #include "Announcements.h"
 #include "Autostart.h"
 #include "Devices.h"
@@ -100,7 +101,7 @@ const ModeRow Modes[] = {
      {QStringLiteral("lang"), QStringLiteral("at"), QStringLiteral("output"), QStringLiteral("config-dir")}},
     {Options::Mode::Alarms, QStringLiteral("alarms"),
      {QStringLiteral("lang"), QStringLiteral("at"), QStringLiteral("json"), QStringLiteral("config-dir")}},
-    {Options::Mode::Window, QString(), {QStringLiteral("output"), QStringLiteral("config-dir")}},
+    {Options::Mode::Window, QString(), {QStringLiteral("output"), QStringLiteral("config-dir"), QStringLiteral("hidden")}},
 };
 
 ParsedLine badArgument(const QString &problem)
@@ -156,6 +157,7 @@ QString readValues(const QCommandLineParser &parser, Options &options)
     options.configDir = parser.value(QStringLiteral("config-dir"));
     options.output = parser.value(QStringLiteral("output"));
     options.json = parser.isSet(QStringLiteral("json"));
+    options.hidden = parser.isSet(QStringLiteral("hidden"));
     if (options.mode == Options::Mode::Autostart) {
         const QString value = parser.value(QStringLiteral("autostart"));
         options.autostart = value == QLatin1String("on");
@@ -205,7 +207,11 @@ void describeOptions(QCommandLineParser &parser)
         {QStringLiteral("alarms"), QStringLiteral("List when each alarm rings next, or why it never does, and the announcement interval.")},
         {QStringLiteral("json"), QStringLiteral("List the alarms as JSON.")},
         {QStringLiteral("autostart"),
-         QStringLiteral("Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs."), QStringLiteral("on|off")},
+         QStringLiteral("Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs: "
+                        "when ALARM SET keeps them ringing with the window closed, the entry starts it --hidden."),
+         QStringLiteral("on|off")},
+        {QStringLiteral("hidden"), QStringLiteral("Start with the window hidden in the system tray, when ALARM SET keeps alarms "
+                                                  "ringing with the window closed; otherwise the window shows as usual.")},
     });
 }
 } // namespace
@@ -250,12 +256,18 @@ int changeAutostart(const Options &options)
     QStringList command{QCoreApplication::applicationFilePath()};
     if (!options.configDir.isEmpty())
         command << QStringLiteral("--config-dir") << QDir(options.configDir).absolutePath();
+    // A clock that rings on with its window closed is wanted at login for its alarms, not its window.
+    AlarmBook book(settingsFolder(options));
+    book.load();
+    const bool hidden = options.autostart && keepsRinging(book.soundSettings());
+    if (hidden)
+        command << QStringLiteral("--hidden");
     QString done, error;
     if (!setAutostart(options.autostart, command, &done, &error)) {
         QTextStream(stderr) << "kalindor: " << error << Qt::endl;
         return 1;
     }
-    QTextStream(stdout) << done << Qt::endl;
+    QTextStream(stdout) << done << (hidden ? QStringLiteral(", hidden in the system tray") : QString()) << Qt::endl;
     return 0;
 }
 

@@ -15,6 +15,7 @@ struct Options
     enum class Mode { Window, SayTime, SayDate, Autostart, Alarms, Help, Version } mode = Mode::Window;
     bool autostart = false; // --autostart on
     bool json = false;      // --alarms --json
+    bool hidden = false;    // --hidden: the window starts in the tray while alarms ring on with it closed
     qint16 language = 0; // --lang, or the desktop's language
     std::optional<QDateTime> at;
     QString output;    // empty: the sound device; otherwise a WAV file that receives everything played
@@ -44,7 +45,8 @@ QString settingsFolder(const Options &options);
 // Tells the user on standard error what is wrong with the arguments, and where to read more.
 void reportBadArguments(const QString &problem);
 
-// --autostart on|off: writes or removes the login entry that starts this program; the exit status.
+// --autostart on|off: writes or removes the login entry that starts this program, hidden in the tray
+// when the settings keep alarms ringing with the window closed; the exit status.
 int changeAutostart(const Options &options);
 
 class SoundDevice;

@@ -127,15 +127,15 @@ int runWindow(const Options &options, bool busAnswers)
     };
     const auto warn = services.settings.warn;
     HorP mainWindow(engine, book, std::move(services));
+    // Closing the window ends Kalindor through its exit button's handler, or hides it while alarms ring on.
+    QApplication::setQuitOnLastWindowClosed(false);
     // At logout: nothing to say, the session is going.
     EndSignals endSignals([] { QCoreApplication::exit(0); });
-    instance.onRaise = [&mainWindow] {
-        mainWindow.showNormal();
-        mainWindow.raise();
-        mainWindow.activateWindow();
-    };
+    instance.onRaise = [&mainWindow] { mainWindow.showAgain(); };
     engine.start();
-    mainWindow.show();
+    // At login, as the autostart entry asks, a clock that rings on with its window closed starts in the tray.
+    if (!options.hidden || !keepsRinging(book.soundSettings()))
+        mainWindow.show();
     // Told without waiting for the user: the clock and the alarms go on behind the message.
     if (!unread.isEmpty() && warn)
         warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, engine.shared().CurrentLanguage));

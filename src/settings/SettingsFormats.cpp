@@ -218,25 +218,30 @@ bool writeInterval(QIODevice &device, const QString &interval)
 }
 
 namespace {
-// The sound file's keys, in the order they are written, and where each value goes.
-constexpr std::array<std::pair<const char *, QString SoundSettings::*>, 5> SoundKeys = {{
+// The sound file's keys, in the order they are written, and where each value goes. A key that is not
+// `always` written is left out while it is empty, so that a file of an earlier Kalindor saves as it was.
+struct SoundKey
+{
+    const char *name;
+    QString SoundSettings::*value;
+    bool always = true;
+};
+constexpr std::array<SoundKey, 6> SoundKeys = {{
     {"quiet-from", &SoundSettings::quietFrom},
     {"quiet-to", &SoundSettings::quietTo},
     {"alarm-level", &SoundSettings::level},
     {"alarm-rise", &SoundSettings::rise},
-    {"snooze-minutes", &SoundSettings::snooze},
+    {"snooze-minutes", &SoundSettings::snooze, false},
+    {"keep-ringing", &SoundSettings::keepRinging, false},
 }};
-// The keys a file had from the start are always written; later ones only when set, so that a file
-// that sets none of them keeps its bytes.
-constexpr size_t AlwaysWrittenKeys = 4;
 // Four short lines; a file beyond this was never written by Kalindor.
 constexpr qint64 MaxSoundFileBytes = 64 * 1024;
 } // namespace
 
 // Sound file: a setting a line, "key=value", CR LF line ends, each value as typed (empty where nothing
-// was; "snooze-minutes" only when set). Quiet hours from 22 to 7, alarms at 50 % rising over 20 s, a
-// snooze of 15 minutes:
-//   "quiet-from=22\r\nquiet-to=7\r\nalarm-level=50\r\nalarm-rise=20\r\nsnooze-minutes=15\r\n"
+// was; the later keys only when set). Quiet hours from 22 to 7, alarms at 50 % rising over 20 s, a
+// snooze of 15 minutes, ringing on with the window closed:
+//   "quiet-from=22\r\nquiet-to=7\r\nalarm-level=50\r\nalarm-rise=20\r\nsnooze-minutes=15\r\nkeep-ringing=1\r\n"
 // Spaces around keys and values, LF line ends and blank lines are read too; a key read twice counts the
 // last time. Lines of other keys and "#" comments are kept, written back after the known ones, so a
 // later Kalindor's settings survive a save by this one. Any other line means the file is not settings.
@@ -267,11 +272,11 @@ std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings)
         if (key.isEmpty())
             return int(i + 1);
         const auto known = std::find_if(SoundKeys.begin(), SoundKeys.end(),
-                                        [&](const auto &entry) { return key == QLatin1String(entry.first); });
+                                        [&](const SoundKey &entry) { return key == QLatin1String(entry.name); });
         if (known == SoundKeys.end())
             read.others << line;
         else
-            read.*(known->second) = trimSpaces(trimmed.sliced(equals + 1)).toString();
+            read.*(known->value) = trimSpaces(trimmed.sliced(equals + 1)).toString();
     }
     settings = read;
     return std::nullopt;
@@ -280,12 +285,11 @@ std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings)
 bool writeSoundSettings(QIODevice &device, const SoundSettings &settings)
 {
     QString text;
-    for (size_t i = 0; i < SoundKeys.size(); ++i) {
-        const auto &[key, value] = SoundKeys[i];
-        if (i >= AlwaysWrittenKeys && (settings.*value).isEmpty())
+    for (const SoundKey &key : SoundKeys) {
+        if (!key.always && (settings.*key.value).isEmpty())
             continue;
         // A line feed would end the line early; anything else a value holds reads back as it was.
-        text += QLatin1String(key) + u'=' + QString(settings.*value).replace(u'\n', u' ') + QStringLiteral("\r\n");
+        text += QLatin1String(key.name) + u'=' + QString(settings.*key.value).replace(u'\n', u' ') + QStringLiteral("\r\n");
     }
     for (const QString &line : settings.others)
         text += line + QStringLiteral("\r\n");

@@ -1,6 +1,6 @@
 // The settings files' formats: the alarm table "kalind.dta", the announcement interval "saytime.dta",
 // and, for what the old program never had, "sound.dta" (the quiet hours, the alarms' level and rise, the
-// snooze) and "names.dta" (the alarms' names).
+// snooze, whether they ring on with the window closed) and "names.dta" (the alarms' names).
 #pragma once
 
 #include "AlarmName.h"

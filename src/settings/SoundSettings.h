@@ -14,6 +14,8 @@ struct SoundSettings
     QString quietFrom, quietTo; // hours 0-23; both empty: the time is spoken around the clock
     QString level, rise;        // percent and seconds; empty: 100 % at once
     QString snooze;             // minutes; empty: DefaultSnoozeMinutes
+    // "1": closing the window hides it and the alarms ring on; anything else, as by default, ends Kalindor.
+    QString keepRinging;
     QStringList others;         // lines of the file that this Kalindor does not know, written back as they were
 
     bool operator==(const SoundSettings &) const = default;
@@ -35,6 +37,7 @@ struct QuietHours
 
 QuietHours quietHoursOf(const SoundSettings &settings);
 int snoozeMinutesOf(const SoundSettings &settings);
+inline bool keepsRinging(const SoundSettings &settings) { return settings.keepRinging.trimmed() == u'1'; }
 AlarmLoudness loudnessOf(const SoundSettings &settings);
 
 // Why the quiet hours, or the level and rise, cannot be valid, as ALARM SET shows it beside them ("Alarm

@@ -4,8 +4,8 @@
 # An alarm at its minute; a sound server that comes late, restarts, is stopped,
 # absent or muted; a new zone; Snooze and a jump of the clock; hostile settings
 # files and a second Kalindor; no display; Wayland; a window that answers during a long sound; the
-# closing notice; Orca reading both windows; the desktop files and the package; an alarm's file on a
-# share that stopped answering.
+# closing notice; the window closed while alarms ring on, and the tray; Orca reading both windows; the
+# desktop files and the package; an alarm's file on a share that stopped answering.
 import configparser
 import math
 import os
@@ -314,6 +314,11 @@ def packaging(world, source, build):
     check(f'Exec={world.binary} --config-dir "{quoted}"' in entry.read_text().splitlines(), "the autostart Exec line")
     run(world.binary, "-autostart", "off")
     check(not entry.exists(), "--autostart off left the entry")
+    # Alarms that ring on with the window closed: the entry starts Kalindor in the tray.
+    settings.mkdir()
+    (settings / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
+    check(run(world.binary, "--autostart", "on", "--config-dir", str(settings)).endswith("hidden in the system tray\n")
+          and f'Exec={world.binary} --config-dir "{quoted}" --hidden' in entry.read_text().splitlines(), "the hidden entry's Exec line")
     run("cpack", "--config", f"{build}/CPackConfig.cmake", "-B", str(world.dir / "package"))
     deb = str(next((world.dir / "package").glob("kalindor_*.deb")))
     contents = {"/" + line.split()[5].lstrip("./") for line in run("dpkg-deb", "--contents", deb).splitlines()}
@@ -457,6 +462,90 @@ def end_notice(world):
         check(k.said().splitlines() == ([f"kalindor: {said}"] if name in ("stopped", "none") else []), f"{name}: {k.said()}")
         if name == "served":
             check(world.notices() == [f"{said} |  | "], f"not one notice naming 07:30 and 06:59: {world.notices()}")
+
+
+def window_message(name, message):
+    # What a window manager sends a window's client: WM_DELETE_WINDOW for its caption's close button.
+    from Xlib import display, protocol
+    screen = display.Display()
+    window = screen.create_resource_object("window", window_id(name))
+    data = (32, [screen.intern_atom(message), 0, 0, 0, 0])
+    window.send_event(protocol.event.ClientMessage(window=window, client_type=screen.intern_atom("WM_PROTOCOLS"), data=data))
+    screen.flush()
+
+
+def mapped(name):
+    return "IsViewable" in subprocess.run(["xwininfo", "-name", name], capture_output=True, text=True).stdout
+
+
+def tray_item():
+    # The tray item registered with the host's org.kde.StatusNotifierWatcher, over the private bus: its
+    # properties, and a click on a line of its menu (com.canonical.dbusmenu) by the line's label.
+    import gi
+    gi.require_version("Gio", "2.0")
+    from gi.repository import Gio, GLib
+    bus = Gio.DBusConnection.new_for_address_sync(os.environ["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+                                                  | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    ask = lambda name, path, interface, method, args, reply: bus.call_sync(name, path, interface, method, args,
+                                                                            GLib.VariantType(reply), 0, 5000, None).unpack()
+    prop = lambda name, path, interface, key: ask(name, path, "org.freedesktop.DBus.Properties", "Get",
+                                                  GLib.Variant("(ss)", (interface, key)), "(v)")[0]
+    items = lambda: prop("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.kde.StatusNotifierWatcher",
+                         "RegisteredStatusNotifierItems")
+    check(wait_for(20, items), "the tray item did not register with the host")
+    service, path = items()[0].split("/", 1)
+    get = lambda key: prop(service, "/" + path, "org.kde.StatusNotifierItem", key)
+
+    def click(label):
+        menu = get("Menu")
+        _, layout = ask(service, menu, "com.canonical.dbusmenu", "GetLayout", GLib.Variant("(iias)", (0, -1, [])), "(u(ia{sv}av))")
+        lines = {child[1].get("label"): child[0] for child in layout[2]}
+        check(label in lines, f"no {label!r} in the tray menu: {list(lines)}")
+        ask(service, menu, "com.canonical.dbusmenu", "Event",
+            GLib.Variant("(isvu)", (lines[label], "clicked", GLib.Variant("i", 0), 0)), "()")
+        return list(lines)
+    return get, click
+
+
+@scenario
+def tray(world):
+    # With alarms ringing on, the window closed at 07:29:50 goes and the clock does not: the 07:30 alarm is
+    # heard and notified. The item is on the XFCE panel's tray, its tooltip names the alarm, a second start
+    # shows the window and Quit in the tray's menu ends Kalindor. With no tray host at all, closing says to
+    # start Kalindor again, which shows the window.
+    world.display()
+    world.bus()
+    world.notifier()
+    panel = world.tray()
+    for name in ("k", "nohost"):
+        (world.dir / name).mkdir()
+        (world.dir / name / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
+    k = world.kalindor(at="2026-12-05 07:29:45", alarms=[GONG_0730])
+    get, click = tray_item()
+    tip = lambda: get("ToolTip")[2]  # its title: the tooltip's text
+    check(wait_for(10, lambda: "Prochaine alarme : " in tip() and "07:30" in tip()), f"the tooltip: {tip()}")
+    check(wait_for(20, lambda: mapped("KALINDOR")), "no window")
+    k.move_to(datetime(2026, 12, 5, 7, 29, 50, tzinfo=timezone.utc))
+    window_message("KALINDOR", "WM_DELETE_WINDOW")
+    check(wait_for(10, lambda: not mapped("KALINDOR")), "the closed window stayed")
+    went = "Kalindor continue | Sa fenêtre est masquée et les alarmes sonnent comme d'habitude. Cliquez sur Kalindor"
+    check(wait_for(10, lambda: any(n.startswith(went) for n in world.notices())), f"no word of where it went: {world.notices()}")
+    check(wait_for(30, lambda: k.output_size() > RING), "the alarm was not heard with the window closed")
+    check(wait_for(10, lambda: any(n.startswith("Alarme 1 — 07:30") for n in world.notices())), f"no alarm notice: {world.notices()}")
+    check(world.run("--config-dir", str(k.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
+          "a second start did not show the window")
+    lines = click("Quitter")
+    check(lines[:1] == ["Dire l'heure"] and "Afficher Kalindor" in lines, f"the tray menu: {lines}")
+    check(wait_for(10, lambda: k.poll() is not None) and k.returncode == 0, f"Quit: status {k.poll()}")
+    world.end(panel)
+    lone = world.kalindor(name="nohost", at="2026-12-05 07:29:50")
+    check(wait_for(20, lambda: "KALINDOR" in world.windows() and mapped("KALINDOR")), "no window without a tray host")
+    window_message("KALINDOR", "WM_DELETE_WINDOW")
+    check(wait_for(10, lambda: not mapped("KALINDOR")) and lone.alive(), "closed without a tray host, it did not go on hidden")
+    again = "Kalindor continue | Sa fenêtre est masquée et les alarmes sonnent comme d'habitude. Relancez Kalindor"
+    check(wait_for(10, lambda: any(n.startswith(again) for n in world.notices())), f"no word of a new start: {world.notices()}")
+    check(world.run("--config-dir", str(lone.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
+          "a second start did not show the window without a tray host")
 
 
 # Orca as its own launcher starts it, less the search for other Orcas of this user: that would refuse to

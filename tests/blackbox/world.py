@@ -106,6 +106,10 @@ class Program(subprocess.Popen):
         clock = self.dir / "faketime"
         clock.write_text("%+ds\n" % (int(clock.read_text().strip().rstrip("s")) + seconds))
 
+    def move_to(self, moment):
+        # Sets this run's wall clock to `moment` (aware), from where it runs on.
+        (self.dir / "faketime").write_text("%+ds\n" % math.ceil(moment.timestamp() - time.time()))
+
 
 
 class World:
@@ -208,6 +212,26 @@ class World:
                                                  "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.atspi.Registry")),
               "no AT-SPI registry")
         return address()
+
+    def tray(self):
+        # A real tray host: the XFCE panel with its status tray alone, whose StatusNotifierWatcher takes the
+        # items of the bus (and which is the display's XEmbed tray too); its settings daemon runs on the
+        # private bus, which activates nothing. Returns the panel's process.
+        channel = self.dir / "home/.config/xfce4/xfconf/xfce-perchannel-xml"
+        channel.mkdir(parents=True)
+        (channel / "xfce4-panel.xml").write_text("""<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0"><property name="configver" type="int" value="2"/>
+<property name="panels" type="array"><value type="int" value="1"/><property name="panel-1" type="empty">
+<property name="position" type="string" value="p=6;x=0;y=0"/><property name="size" type="uint" value="26"/>
+<property name="plugin-ids" type="array"><value type="int" value="1"/></property></property></property>
+<property name="plugins" type="empty"><property name="plugin-1" type="string" value="systray"/></property></channel>""")
+        log = open(self.dir / "panel.log", "w")
+        self.start(["/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd"], stdout=log, stderr=log)
+        panel = self.start(["xfce4-panel", "--disable-wm-check"], stdout=log, stderr=log)
+        check(wait_for(30, lambda: "true" in subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/", "org.freedesktop.DBus.NameHasOwner",
+             "string:org.kde.StatusNotifierWatcher"], capture_output=True, text=True).stdout), "no tray host")
+        return panel
 
     def notices(self):
         path = self.dir / "notices"

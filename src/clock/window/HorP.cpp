@@ -42,8 +42,11 @@ HorP::HorP(ClockEngine &engine, AlarmBook &book, HorPServices services, QWidget 
     auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &HorP::Command7_Click);
     quit->setContext(Qt::ApplicationShortcut);
 
+    tray = new ClockTray({[this] { clockStop->onPress(); }, [this] { showAgain(); }, [this] { Command7_Click(); }}, this);
+    connect(&book, &AlarmBook::soundSettingsChanged, this, &HorP::followSoundSettings);
     connectEngine();
     languageChosen();
+    followSoundSettings();
     new SecondsTrace(Image2, Image3, [this] { return this->engine.clock().now().toMSecsSinceEpoch(); });
     Form_Load();
 }
@@ -132,8 +135,31 @@ void HorP::Form_Activate()
 
 void HorP::closeEvent(QCloseEvent *event)
 {
-    event->accept();
+    event->accept(); // the window goes either way
+    // With alarms that ring on, closing only hides the window: the engine goes on behind it.
+    if (!ending && keepsRinging(book.soundSettings())) {
+        if (!std::exchange(toldHidden, true))
+            engine.notices().windowHidden(inTray());
+        return;
+    }
     Command7_Click();
+}
+
+bool HorP::inTray() const
+{
+    return tray->isSeen();
+}
+
+void HorP::followSoundSettings()
+{
+    tray->setUp(keepsRinging(book.soundSettings()));
+}
+
+void HorP::showAgain()
+{
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 void HorP::Command7_Click()
@@ -186,6 +212,7 @@ void HorP::calendrier()
 void HorP::languageChosen()
 {
     Command7->setText(exitCaption(shared.CurrentLanguage));
+    tray->follow(shared.CurrentLanguage, nextAlarmText);
     if (services.followLanguage)
         services.followLanguage(shared.CurrentLanguage);
     if (describedLanguage == shared.CurrentLanguage)
@@ -260,6 +287,8 @@ void HorP::Command6_Click()
 // The alarm-set button says when the next of the ten alarms rings.
 void HorP::showNextAlarm(const QString &text)
 {
+    nextAlarmText = text;
+    tray->follow(shared.CurrentLanguage, text);
     if (Command6->toolTip() != text) { // an unchanged text would still be sent to screen readers
         Command6->setToolTip(text);
         Command6->setAccessibleDescription(text);

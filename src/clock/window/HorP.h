@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ClockEngine.h"
+#include "ClockTray.h"
 #include "ClockStop.h"
 #include "DateLine.h"
 #include "GlyphSlot.h"
@@ -48,6 +49,8 @@ public:
     void Command5_Click();
     void Command6_Click();
     void Command7_Click();
+    // Back from the tray, or from a new start of Kalindor: shown, raised and active.
+    void showAgain();
     void Label3_Click();
     // What the engine has written, shown: the 24-hour text, the 12-hour text, the glyph rows and the
     // date's name for screen readers at each tick, the seconds, the date line.
@@ -71,6 +74,7 @@ public:
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
     QPushButton *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
     QPointer<info> aboutBox;
+    ClockTray *tray = nullptr; // up while alarms ring on with the window closed
 
 protected:
     bool event(QEvent *event) override;
@@ -81,6 +85,8 @@ private:
     void connectEngine();
     void showNextAlarm(const QString &text);
     void languageChosen();
+    bool inTray() const; // the tray icon is up where a host shows it
+    void followSoundSettings();
 
     ClockEngine &engine;
     const HPMOD &shared;
@@ -91,4 +97,6 @@ private:
     qint16 lastClickedColumn = 0; // ALARM SET's, kept while it is closed
     Language describedLanguage = -1; // of the controls' accessible names and descriptions
     bool ending = false;
+    bool toldHidden = false; // where the window went is told once a run
+    QString nextAlarmText; // as the ringer last gave it, for the tray
 };

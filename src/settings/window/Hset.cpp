@@ -214,6 +214,7 @@ void Hset::Form_Activate()
     setFittingText(riseUnit, captions.riseUnit);
     setFittingText(snoozeCaption, captions.snooze);
     snoozeUnit->setText(captions.snoozeUnit);
+    keepRinging->setText(captions.keepRinging);
 
     describeRows();
     refreshStates();
@@ -234,6 +235,8 @@ void Hset::describeRows()
     level->setAccessibleName(texts.level);
     rise->setAccessibleName(texts.rise);
     snooze->setAccessibleName(texts.snooze);
+    keepRinging->setAccessibleDescription(texts.keepRingingHint);
+    keepRinging->setToolTip(texts.keepRingingHint);
     showSoundProblems();
     grid->setAccessibleName(texts.grid);
     Label1->setAccessibleName(hsetSpokenExample(shared.CurrentLanguage));

@@ -7,6 +7,7 @@
 #include "HPMOD.h"
 #include "HsetRow.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +85,7 @@ public:
     QLineEdit *level = nullptr, *rise = nullptr;
     QLabel *snoozeCaption = nullptr, *snoozeUnit = nullptr;
     QLineEdit *snooze = nullptr; // minutes that the notice's Snooze silences an alarm for
+    QCheckBox *keepRinging = nullptr; // closing the main window hides it and the alarms ring on
     QLabel *quietState = nullptr, *loudnessState = nullptr; // in the state column: why a value cannot be valid
     QLabel *stateHeading = nullptr, *nameHeading = nullptr;
     // Never shown: what screen readers are told of a row's new state, its own window so that they read

@@ -25,15 +25,16 @@ constexpr int NameWidth = 160;
 constexpr int StateLeft = NameLeft + NameWidth + 4;
 constexpr int StateWidth = 206;
 constexpr int ClientWidth = StateLeft + StateWidth + 4;
-constexpr int ClientHeight = 358;
+constexpr int ClientHeight = 380;
 
 constexpr QRect Picture2{113, 12, 33, 33};
 constexpr QRect Command1{382, 9, 95, 25};
 constexpr QRect Label1{12, 56, 476, 20};
 
-// The interval's line, and below it the level and rise.
+// The interval's line, below it the level and rise, and below them what closing the window does.
 constexpr int IntervalTop = 312;
 constexpr int SoundLineTop = 334;
+constexpr int KeepRingingTop = 356;
 constexpr QRect Label14{8, IntervalTop, 137, 18};
 constexpr QRect Text1{149, IntervalTop, 38, 19};
 constexpr QRect Label15{197, IntervalTop, 218, 18};
@@ -51,6 +52,7 @@ constexpr QRect RiseUnit{343, SoundLineTop, 100, 18};
 constexpr QRect SnoozeCaption{447, SoundLineTop, 80, 18};
 constexpr QRect Snooze{529, SoundLineTop, 26, 19};
 constexpr QRect SnoozeUnit{559, SoundLineTop, 26, 18};
+constexpr QRect KeepRinging{8, KeepRingingTop, 600, 19};
 constexpr QRect QuietState{StateLeft, IntervalTop, StateWidth, 18};
 constexpr QRect LoudnessState{StateLeft, SoundLineTop, StateWidth, 18};
 

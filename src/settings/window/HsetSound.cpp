@@ -1,5 +1,5 @@
-// ALARM SET's lines of the quiet hours and of the alarms' loudness: boxes that edit the book's sound
-// settings, and what cannot be valid in them said beside them.
+// ALARM SET's lines of the quiet hours, of the alarms' loudness and of what closing the window does:
+// boxes that edit the book's sound settings, and what cannot be valid in them said beside them.
 #include "Hset.h"
 
 #include "AccessibleAs.h"
@@ -48,6 +48,13 @@ void Hset::buildSoundLine()
     levelUnit->setBuddy(level);
     riseCaption->setBuddy(rise);
     riseUnit->setBuddy(rise);
+    keepRinging = new QCheckBox(this);
+    keepRinging->setGeometry(HsetLayout::KeepRinging);
+    connect(keepRinging, &QCheckBox::toggled, this, [this](bool on) {
+        SoundSettings settings = this->book.soundSettings();
+        settings.keepRinging = on ? QStringLiteral("1") : QString();
+        this->book.setSoundSettings(settings);
+    });
     // What the boxes' descriptions say too: left out of what screen readers find.
     quietState = label(HsetLayout::QuietState);
     loudnessState = label(HsetLayout::LoudnessState);
@@ -71,6 +78,10 @@ void Hset::showSoundSettings()
             const QSignalBlocker quiet(box);
             box->setText(*text);
         }
+    }
+    if (keepRinging->isChecked() != keepsRinging(settings)) {
+        const QSignalBlocker quiet(keepRinging);
+        keepRinging->setChecked(keepsRinging(settings));
     }
     showSoundProblems();
 }

@@ -29,6 +29,7 @@ HsetCaptions captionsIn(Language language)
     captions.level = texts.translate("Hset", "Alarm level : ");
     captions.rise = texts.translate("Hset", "rising over");
     captions.riseUnit = texts.translate("Hset", "s (0 = at once)");
+    captions.keepRinging = texts.translate("Hset", "Keep ringing alarms when the window is closed");
     captions.dateBoxTips = {
         texts.translate("Hset", "Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun"),
         texts.translate("Hset", "Month 1 to 12, or * for every month"),
@@ -60,6 +61,8 @@ HsetDescriptions descriptionsIn(Language language)
     descriptions.snooze = texts.translate("Hset", "Snooze (minutes)");
     descriptions.snoozeHint = texts.translate(
         "Hset", "How long Snooze in an alarm's notice silences it: 1 to 60 minutes; empty: 10");
+    descriptions.keepRingingHint = texts.translate(
+        "Hset", "Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it");
     return descriptions;
 }
 

@@ -12,7 +12,7 @@ struct HsetCaptions
 {
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint, state;
-    QString quietFrom, quietTo, quietUnit, level, rise, riseUnit;
+    QString quietFrom, quietTo, quietUnit, level, rise, riseUnit, keepRinging;
     QString name, nameTip, snooze, snoozeUnit;
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
@@ -22,7 +22,7 @@ struct HsetCaptions
 struct HsetDescriptions
 {
     QString alarm, option, waveFile, save, example, grid;
-    QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint, snooze, snoozeHint;
+    QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint, snooze, snoozeHint, keepRingingHint;
 };
 
 // Read at every keystroke: each language is looked up once.
