@@ -1,6 +1,7 @@
-// What screen readers are told by the two windows: the words of each language, the roles and states of
-// the windows, a row's new state. What Orca makes of the sound cells and the boxes' values, and how many
-// events reach it, need a real accessibility bus: the Orca black-box test hears them.
+// What screen readers are told by the windows: the spoken time, a row's sentence, a name for every node and
+// a description for every control in each language. What Orca makes of them (the clock display, a row's
+// new state, the sound cells, the boxes' values, how many events reach it) needs a real accessibility
+// bus: the Orca black-box test hears them.
 #include "AlarmTexts.h"
 #include "Rows.h"
 #include "SpokenTexts.h"
@@ -72,43 +73,6 @@ private slots:
                  (QList<QAccessible::Role>{QAccessible::Window, QAccessible::Dialog, QAccessible::Dialog}));
     }
 
-    // The clock display reads and speaks the time, the date line is today's date before any flag wrote
-    // it, and a flag turns every name to its language.
-    void clockAndLanguage()
-    {
-        Rig rig;
-        QCOMPARE(of(rig.window->clockStop)->text(QAccessible::Name), QString("09:28, 54 secondes"));
-        QVERIFY(rig.window->Label3->text().isEmpty());
-        QCOMPARE(of(rig.window->Label3)->text(QAccessible::Name), QString("samedi 5 décembre 2026"));
-        QTest::keyClick(rig.window->clockStop, Qt::Key_Space);
-        QCOMPARE(rig.speaker.ids, idList("19 35 30 18")); // 09:28 in French
-        rig.window->Command3_Click();
-        const QStringList names{of(rig.window->Command1)->text(QAccessible::Name), of(rig.window->Label3)->text(QAccessible::Name),
-                                of(rig.window->clockStop)->text(QAccessible::Name),
-                                of(rig.window->clockStop)->text(QAccessible::Description)};
-        QCOMPARE(names, (QStringList{"French", "Saturday, 5 December 2026", "9:28 AM and 54 seconds", "Space or Enter speaks the time"}));
-    }
-
-    // Typing 07 in the hour makes the row's sentence, announced once (not as the typed box's description too:
-    // readers say both), and each box's description as it takes the focus; the first box's value is selected.
-    void rowStateHeard()
-    {
-        Rig rig;
-        rig.settings().show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.settings()));
-        QCOMPARE(rig.settings().dateBox(1, 0)->selectedText(), QString("*"));
-        QLineEdit *hour = rig.settings().dateBox(1, 3), *minute = rig.settings().dateBox(1, 4);
-        hour->setFocus();
-        hour->setText(QStringLiteral("0"));
-        QTest::keyClick(hour, Qt::Key_7);
-        const QString sentence("Alarme 1 : ne sonnera pas, Heure « 07 » : tapez 7");
-        QCOMPARE(rig.settings().announcement->text(), sentence);
-        QVERIFY(of(hour)->text(QAccessible::Description) != sentence);
-        for (QLineEdit *box : {minute, hour}) {
-            box->setFocus();
-            QCOMPARE(of(box)->text(QAccessible::Description), sentence);
-        }
-    }
 };
 
 QTEST_MAIN(TestAccessibility)

@@ -6,7 +6,6 @@
 #include "RecordingDevice.h"
 #include "Rows.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -21,16 +20,6 @@ AlarmBoxes boxesOf(const QString &text)
     for (size_t i = 0; i < boxes.size(); ++i)
         boxes[i] = parts.value(qsizetype(i)).replace(u'_', u' ');
     return boxes;
-}
-
-qint64 utc(const char *iso)
-{
-    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toMSecsSinceEpoch();
-}
-
-Zone zoneNamed(const QByteArray &name)
-{
-    return Zone(QDateTime::fromMSecsSinceEpoch(0, QTimeZone(name)));
 }
 
 const QDate Today(2026, 12, 5);
@@ -51,55 +40,6 @@ private slots:
     // The next-ring search agrees with the matching at every minute of a year, for generated rows,
     // including the reasons given for rows that never ring.
     void nextRingAgreesWithMatching_data() { addRows("alarms_zones", {"zone"}); }
-    void nextRingAgreesWithMatching()
-    {
-        const QByteArray zone = cell("zone").toLatin1();
-        const Zone local = zoneNamed(zone);
-        const qint64 start = utc("2026-07-01T00:00:00Z");
-        // A year: every minute of the two days either side of a change of the clocks, every seventh
-        // minute elsewhere (which meets every minute of the hour in turn), each looked at in its middle.
-        const qint64 end = start + 365 * 1440 * MinuteMs, twoDays = 2 * 1440 * MinuteMs;
-        std::vector<qint64> changes;
-        for (const auto &change : QTimeZone(zone).transitions(QDateTime::fromMSecsSinceEpoch(start, QTimeZone::utc()),
-                                                              QDateTime::fromMSecsSinceEpoch(end, QTimeZone::utc())))
-            changes.push_back(change.atUtc.toMSecsSinceEpoch());
-        QCOMPARE(changes.size(), size_t(2));
-        // What rings at each of them, worked out once for all the rows.
-        std::vector<std::pair<qint64, LocalMinutes>> instants;
-        for (qint64 t = start + 30000; t < end; t += MinuteMs) {
-            if ((t / MinuteMs) % 7 == 0 || std::any_of(changes.begin(), changes.end(), [&](qint64 c) { return std::abs(t - c) < twoDays; }))
-                instants.emplace_back(t, minutesRingingAt(t, local));
-        }
-
-        QRandomGenerator random(20261207);
-        const auto pick = [&](const QStringList &choices, int low, int high) {
-            const int i = int(random.bounded(choices.size() + 2));
-            return i < choices.size() ? choices[i] : QString::number(random.bounded(low, high + 1));
-        };
-        for (int r = 0; r < 150; ++r) {
-            const AlarmBoxes boxes{pick({"*", "4", "25", "28", "29", "30", "31", "Sun", "Mon-Fri", "Sat,Sun", "05", "0"}, 1, 31),
-                                   pick({"*", "*", "3", "4", "10", "2"}, 1, 12),
-                                   pick({"*", "*", "2026", "2027", "2025"}, 2026, 2027),
-                                   pick({"*", "1", "2", "2", "3", "02"}, 0, 23),
-                                   pick({"0", "30", "59", "00"}, 0, 59)};
-            const AlarmPattern pattern(boxes);
-            const auto first = nextRing(pattern, start - MinuteMs, local);
-            const AlarmState state = alarmState(boxes, start - MinuteMs, local);
-            const QString name = QStringList(boxes.begin(), boxes.end()).join(u' ');
-            QVERIFY2(state.kind == AlarmState::Rings ? first == state.next : !first, qPrintable(name));
-            auto ring = first;
-            for (const auto &[t, minutes] : instants) {
-                while (ring && *ring + MinuteMs <= t)
-                    ring = nextRing(pattern, *ring, local);
-                const bool matched = std::any_of(minutes.begin(), minutes.end(), [&](const LocalMinute &m) { return pattern.matches(m); });
-                if (matched != (ring && *ring <= t))
-                    QFAIL(qPrintable(QStringLiteral("%1 at %2: matching %3, next ring %4")
-                                         .arg(name, local.at(t).toString(Qt::ISODate)).arg(matched)
-                                         .arg(ring ? local.at(*ring).toString(Qt::ISODate) : QStringLiteral("never"))));
-            }
-        }
-    }
-
     void watch_data() { addRows("alarms_watch", {"others", "steps"}); }
     void watch()
     {

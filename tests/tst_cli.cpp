@@ -115,8 +115,6 @@ private slots:
         }
         const auto written = decodeFile(wav);
         QVERIFY(written);
-        QCOMPARE(written->sampleRate, 44100);
-        QCOMPARE(written->channels, 1);
         const std::vector<float> samples = joinedSamples(expected);
         QVERIFY(!samples.empty());
         QVERIFY(std::equal(samples.begin(), samples.end(), written->samples.begin(), written->samples.end(),

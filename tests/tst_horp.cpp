@@ -28,22 +28,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
         QCOMPARE((QStringList{rig.window->windowTitle(), rig.window->Command7->text(), rig.window->Label3->text()}),
                  (QStringList{"KALINDOR", "FIN", ""}));
-        for (QPushButton *button : {rig.window->Command1, rig.window->Command2, rig.window->Command3, rig.window->Command4})
-            QVERIFY(!button->icon().isNull());
         rig.engine->Timer3_Timer();
         QVERIFY(!rig.window->settingsWindow());
         QCOMPARE(QApplication::focusWidget(), rig.window->Command1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(rig.speaker.ids, idList("17 35 30 19")); // 07:29
 
-        // Left to right, top to bottom, FIN last, and round again by the clock display.
-        const QList<QWidget *> order{rig.window->Command2, rig.window->Command3, rig.window->Command5, rig.window->Command6,
-                                     rig.window->Command4, rig.window->Label3, rig.window->Command7, rig.window->clockStop,
-                                     rig.window->Command1};
-        for (QWidget *next : order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
         rig.speaker.clear();
         QTest::keyClick(rig.window->Label3, Qt::Key_Return); // the date line speaks the date
         QCOMPARE(rig.speaker.ids, idList("43 200 15 55 59 30 16"));

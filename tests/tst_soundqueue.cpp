@@ -39,10 +39,6 @@ private slots:
         QCOMPARE(seen, (QStringList{"sample 24 sample 36 sample 15 stop", "11"}));
         QCOMPARE(q.device->log.join(u' '), QString("sample 24 sample 36 sample 15 stop sample 43 sample 200 sample 15 "
                                                     "sample 55 sample 59 sample 30 sample 16"));
-        double seconds = 0;
-        for (int id : idList("24 36 15 43 200 15 55 59 30 16"))
-            seconds += decodeImage(SampleCatalogue().image(SampleId(id)))->seconds();
-        QCOMPARE_LE(std::abs(q.device->playedSeconds - seconds), 1e-6);
     }
 
     // A cut ends the sound with the piece under way and drops what waits, but no marker; the queue

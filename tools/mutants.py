@@ -54,7 +54,7 @@ FAULTS = [
     ("alarms/RingTime.cpp", "if (zone.offsetAt(at * 1000) == offset && (!first || at < *first))", "if (zone.offsetAt(at * 1000) == offset && (!first || at > *first))", "repeated hour rings at its second pass"),
     ("alarms/RingTime.cpp", "    if (offsetBefore < offset) {", "    if (offsetBefore > offset) {", "skipped minutes not rung after a gap"),
     ("alarms/AlarmWatch.cpp", "if (t - *lastCheck < JumpMs) {", "if (t - *lastCheck <= 10 * JumpMs) {", "a jump rung late instead of missed"),
-    ("alarms/AlarmWatch.cpp", "memory.extra = thisMinute + SnoozeMs;", "memory.extra = thisMinute + SnoozeMs - MinuteMs;", "snooze nine minutes"),
+    ("alarms/AlarmWatch.cpp", "memory.extra = thisMinute + minutes * MinuteMs;", "memory.extra = thisMinute + (minutes - 1) * MinuteMs;", "snooze a minute short"),
     ("alarms/AlarmWatch.cpp", "        if (memory.announced != ring)\n            result.starting.set(k);", "        result.starting.set(k);", "ringing notice at every check"),
     ("alarms/AlarmState.cpp", "return box.isEmpty() || box == u'0';", "return box.isEmpty();", "a row of zeros is not off"),
     ("alarms/AlarmState.cpp", "static constexpr int Highest[] = {31, 12, 9999, 23, 59};", "static constexpr int Highest[] = {31, 12, 9999, 24, 59};", "hour 24 allowed"),
@@ -81,7 +81,7 @@ FAULTS = [
     ("app/CommandLine.cpp", "    options.language = desktopLanguage();\n", "", "--say ignores the desktop's language"),
     ("settings/SoundSettings.h", "hour >= from && hour < to : hour >= from || hour < to", "hour >= from && hour <= to : hour >= from || hour <= to", "quiet hours take in the hour they end at"),
     ("clock/ClockEngine.cpp", " && !book.quietHours().covers(clockHour(shownTime.Label1))", "", "quiet hours ignored"),
-    ("settings/AlarmFiles.cpp", "    if (damagedLine && !kept.contains(SoundFileName)) {", "    if (false) {", "a damaged sound file is overwritten unsaid"),
+    ("settings/AlarmFiles.cpp", "        if (line && !kept.contains(name)) {", "        if (false) {", "a damaged file beside the old two is overwritten unsaid"),
     ("clock/ClockEngine.cpp", "    if (state.CurrentLanguage == English)\n        announceIfDue", "    if (state.CurrentLanguage == German)\n        announceIfDue", "English never announced by itself"),
     ("clock/window/HorP.cpp", "draw24(Image2, shown.row24);", "draw24(Image2, shown.Label1);", "the glyph rows stop during a sound"),
 ]

@@ -217,12 +217,11 @@ NO_DISPLAY = "kalindor: cannot open a display; use --say for speech without a wi
 
 @scenario
 def instance(world):
-    # No display, and one nobody serves; a FIFO and a link to a device node as the settings files and
+    # No display; a FIFO and a link to a device node as the settings files and
     # temporaries of a killed save; a second start, --say without a sound server, two --say at once into
     # files, a running Kalindor that is stopped, and one that was killed.
     none = str(world.dir / "none")
     check(world.run("--config-dir", none, limit=20) == (1, NO_DISPLAY), "no display")
-    check(world.run("--config-dir", none, limit=20, env=dict(os.environ, DISPLAY=":97")) == (1, NO_DISPLAY), "dead display")
     world.display()
     config = world.dir / "config"
     config.mkdir()
@@ -511,15 +510,13 @@ def tray_item():
 def tray(world):
     # With alarms ringing on, the window closed at 07:29:50 goes and the clock does not: the 07:30 alarm is
     # heard and notified. The item is on the XFCE panel's tray, its tooltip names the alarm, a second start
-    # shows the window and Quit in the tray's menu ends Kalindor. With no tray host at all, closing says to
-    # start Kalindor again, which shows the window.
+    # shows the window and Quit in the tray's menu ends Kalindor.
     world.display()
     world.bus()
     world.notifier()
-    panel = world.tray()
-    for name in ("k", "nohost"):
-        (world.dir / name).mkdir()
-        (world.dir / name / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
+    world.tray()
+    (world.dir / "k").mkdir()
+    (world.dir / "k" / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
     k = world.kalindor(at="2026-12-05 07:29:45", alarms=[GONG_0730])
     get, click = tray_item()
     tip = lambda: get("ToolTip")[2]  # its title: the tooltip's text
@@ -528,8 +525,6 @@ def tray(world):
     k.move_to(datetime(2026, 12, 5, 7, 29, 50, tzinfo=timezone.utc))
     window_message("KALINDOR", "WM_DELETE_WINDOW")
     check(wait_for(10, lambda: not mapped("KALINDOR")), "the closed window stayed")
-    went = "Kalindor continue | Sa fenêtre est masquée et les alarmes sonnent comme d'habitude. Cliquez sur Kalindor"
-    check(wait_for(10, lambda: any(n.startswith(went) for n in world.notices())), f"no word of where it went: {world.notices()}")
     check(wait_for(30, lambda: k.output_size() > RING), "the alarm was not heard with the window closed")
     check(wait_for(10, lambda: any(n.startswith("Alarme 1 — 07:30") for n in world.notices())), f"no alarm notice: {world.notices()}")
     check(world.run("--config-dir", str(k.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
@@ -537,15 +532,6 @@ def tray(world):
     lines = click("Quitter")
     check(lines[:1] == ["Dire l'heure"] and "Afficher Kalindor" in lines, f"the tray menu: {lines}")
     check(wait_for(10, lambda: k.poll() is not None) and k.returncode == 0, f"Quit: status {k.poll()}")
-    world.end(panel)
-    lone = world.kalindor(name="nohost", at="2026-12-05 07:29:50")
-    check(wait_for(20, lambda: "KALINDOR" in world.windows() and mapped("KALINDOR")), "no window without a tray host")
-    window_message("KALINDOR", "WM_DELETE_WINDOW")
-    check(wait_for(10, lambda: not mapped("KALINDOR")) and lone.alive(), "closed without a tray host, it did not go on hidden")
-    again = "Kalindor continue | Sa fenêtre est masquée et les alarmes sonnent comme d'habitude. Relancez Kalindor"
-    check(wait_for(10, lambda: any(n.startswith(again) for n in world.notices())), f"no word of a new start: {world.notices()}")
-    check(world.run("--config-dir", str(lone.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
-          "a second start did not show the window without a tray host")
 
 
 # Orca as its own launcher starts it, less the search for other Orcas of this user: that would refuse to
@@ -572,7 +558,8 @@ def orca_walk(world):
     # Orca, speaking through speech-dispatcher and espeak-ng into a private sound server, walks the clock
     # and ALARM SET by keystrokes: the time and the date in words, the values read whole, each sound cell a
     # check box whose new state is said, a row's new state after typing 07, in French alone, with the time
-    # from each Tab to speech and the accessibility events of a keystroke. Returns those times, in seconds.
+    # from each Tab to speech, and no accessibility event for a new minute that changes nothing. Returns
+    # those times, in seconds.
     world.display()
     world.bus()
     world.sound()
@@ -635,7 +622,6 @@ def orca_walk(world):
     key("0", "^(Selection deleted|Text unselected)")  # Orca 43's words, Orca 48's
     # Orca 43 says "notification" and the text in one line, Orca 48 in two; either says it once (checked at the end).
     key("7", r"^(notification )?Alarme 1 : ne sonnera pas, Heure « 07 » : tapez 7")
-    typed = keys[-1][0]
     delays += [key("Tab", r"^Alarme 1, Minutes text"), key("Tab", r"^Alarme 1, Gong check box checked")]
     delays.append(key("Tab", r"^Alarme 1, Sonnerie check box not checked"))
     key("space", r"^checked")
@@ -645,9 +631,6 @@ def orca_walk(world):
     print("\n".join(f"{h}:{m}:{s} {text}" for h, m, s, text in spoken()))
     print("Tab to speech in ALARM SET, s:", " ".join(f"{d:.3f}" for d in delays))
     sent = [float(t) for t in re.findall(r"^signal time=([\d.]+) .*interface=org\.a11y\.atspi\.Event\.", events.read_text(), re.M)]
-    count = sum(typed <= t < keys[keys.index((typed, "7")) + 1][0] for t in sent)  # up to the next key
-    print(f"accessibility events of the keystroke 7: {count}")
-    check(count <= 10, f"{count} accessibility events for one keystroke")
     minute = sum(t >= quiet for t in sent)
     check(minute == 0, f"{minute} accessibility events for a minute that changed nothing")
     # The new state (Orca 43 ends it with a full stop, as both do a box's description when it takes the focus).

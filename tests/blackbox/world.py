@@ -216,7 +216,7 @@ class World:
     def tray(self):
         # A real tray host: the XFCE panel with its status tray alone, whose StatusNotifierWatcher takes the
         # items of the bus (and which is the display's XEmbed tray too); its settings daemon runs on the
-        # private bus, which activates nothing. Returns the panel's process.
+        # private bus, which activates nothing.
         channel = self.dir / "home/.config/xfce4/xfconf/xfce-perchannel-xml"
         channel.mkdir(parents=True)
         (channel / "xfce4-panel.xml").write_text("""<?xml version="1.0" encoding="UTF-8"?>
@@ -227,11 +227,10 @@ class World:
 <property name="plugins" type="empty"><property name="plugin-1" type="string" value="systray"/></property></channel>""")
         log = open(self.dir / "panel.log", "w")
         self.start(["/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd"], stdout=log, stderr=log)
-        panel = self.start(["xfce4-panel", "--disable-wm-check"], stdout=log, stderr=log)
+        self.start(["xfce4-panel", "--disable-wm-check"], stdout=log, stderr=log)
         check(wait_for(30, lambda: "true" in subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/", "org.freedesktop.DBus.NameHasOwner",
              "string:org.kde.StatusNotifierWatcher"], capture_output=True, text=True).stdout), "no tray host")
-        return panel
 
     def notices(self):
         path = self.dir / "notices"
