@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -234,8 +235,29 @@ constexpr std::array<SoundKey, 6> SoundKeys = {{
     {"snooze-minutes", &SoundSettings::snooze, false},
     {"keep-ringing", &SoundSettings::keepRinging, false},
 }};
-// Four short lines; a file beyond this was never written by Kalindor.
-constexpr qint64 MaxSoundFileBytes = 64 * 1024;
+// Four short lines, or ten names of at most 60 characters: a file beyond this was never written by Kalindor.
+constexpr qint64 MaxSmallFileBytes = 64 * 1024;
+
+// The lines of a small settings file that are not blank, each as read and trimmed, to `take`, which returns
+// false for a line that does not belong in the file. Returns the number of the first such line, or 0 for a
+// file too large to be one Kalindor wrote; nothing when every line was taken.
+std::optional<int> eachLine(QIODevice &device, const std::function<bool(const QString &, QStringView)> &take)
+{
+    const QByteArray bytes = device.read(MaxSmallFileBytes + 1);
+    if (bytes.size() > MaxSmallFileBytes)
+        return 0;
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArrayView bytesOfLine = lines[i];
+        if (bytesOfLine.endsWith('\r'))
+            bytesOfLine.chop(1);
+        const QString line = decode(bytesOfLine);
+        const QStringView trimmed = trimSpaces(line);
+        if (!trimmed.isEmpty() && !take(line, trimmed))
+            return int(i + 1);
+    }
+    return std::nullopt;
+}
 } // namespace
 
 // Sound file: a setting a line, "key=value", CR LF line ends, each value as typed (empty where nothing
@@ -248,38 +270,29 @@ constexpr qint64 MaxSoundFileBytes = 64 * 1024;
 std::optional<int> readSoundSettings(QIODevice &device, SoundSettings &settings)
 {
     settings = SoundSettings();
-    const QByteArray bytes = device.read(MaxSoundFileBytes + 1);
-    if (bytes.size() > MaxSoundFileBytes)
-        return 0;
     SoundSettings read;
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArrayView bytesOfLine = lines[i];
-        if (bytesOfLine.endsWith('\r'))
-            bytesOfLine.chop(1);
-        const QString line = decode(bytesOfLine);
-        const QStringView trimmed = trimSpaces(line);
-        if (trimmed.isEmpty())
-            continue;
+    const auto damaged = eachLine(device, [&](const QString &line, QStringView trimmed) {
         if (line.contains(QChar(0)))
-            return int(i + 1);
+            return false;
         if (trimmed.startsWith(u'#')) {
             read.others << line;
-            continue;
+            return true;
         }
         const qsizetype equals = trimmed.indexOf(u'=');
         const QStringView key = trimSpaces(trimmed.left(std::max<qsizetype>(equals, 0)));
         if (key.isEmpty())
-            return int(i + 1);
+            return false;
         const auto known = std::find_if(SoundKeys.begin(), SoundKeys.end(),
                                         [&](const SoundKey &entry) { return key == QLatin1String(entry.name); });
         if (known == SoundKeys.end())
             read.others << line;
         else
             read.*(known->value) = trimSpaces(trimmed.sliced(equals + 1)).toString();
-    }
-    settings = read;
-    return std::nullopt;
+        return true;
+    });
+    if (!damaged)
+        settings = read;
+    return damaged;
 }
 
 bool writeSoundSettings(QIODevice &device, const SoundSettings &settings)
@@ -296,11 +309,6 @@ bool writeSoundSettings(QIODevice &device, const SoundSettings &settings)
     return writeAll(device, text.toUtf8());
 }
 
-namespace {
-// Ten names of at most 60 characters; a file beyond this was never written by Kalindor.
-constexpr qint64 MaxNamesFileBytes = 64 * 1024;
-} // namespace
-
 // Names file: a named alarm a line, its number, "=" and its name, CR LF line ends, UTF-8; alarms without
 // a name have no line. Alarm 3 named for the pills:
 //   "3=Take the pills\r\n"
@@ -310,29 +318,20 @@ constexpr qint64 MaxNamesFileBytes = 64 * 1024;
 std::optional<int> readNames(QIODevice &device, AlarmNames &names)
 {
     names = AlarmNames();
-    const QByteArray bytes = device.read(MaxNamesFileBytes + 1);
-    if (bytes.size() > MaxNamesFileBytes)
-        return 0;
     AlarmNames read;
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArrayView bytesOfLine = lines[i];
-        if (bytesOfLine.endsWith('\r'))
-            bytesOfLine.chop(1);
-        const QString line = decode(bytesOfLine);
-        const QStringView trimmed = trimSpaces(line);
-        if (trimmed.isEmpty())
-            continue;
+    const auto damaged = eachLine(device, [&](const QString &, QStringView trimmed) {
         const qsizetype equals = trimmed.indexOf(u'=');
         bool isNumber = false;
         const int alarm = equals > 0 ? trimSpaces(trimmed.left(equals)).toInt(&isNumber) : 0;
         const QString name = trimSpaces(trimmed.sliced(std::max<qsizetype>(equals + 1, 0))).toString();
         if (!isNumber || alarm < 1 || alarm > 10 || !nameFits(name))
-            return int(i + 1);
+            return false;
         read[size_t(alarm - 1)] = name;
-    }
-    names = read;
-    return std::nullopt;
+        return true;
+    });
+    if (!damaged)
+        names = read;
+    return damaged;
 }
 
 bool writeNames(QIODevice &device, const AlarmNames &names)
