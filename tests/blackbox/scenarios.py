@@ -198,6 +198,9 @@ def clock_quiet(world):
         (folder / "sound.dta").write_bytes(b"quiet-from=22\r\nquiet-to=7\r\n")
         at = datetime.fromisoformat(f"2026-12-{minute}") - timedelta(seconds=10)
         runs.append((minute, spoken, world.kalindor(name=folder.name, at=str(at), interval=15, trace=True)))
+    # A click before the window has painted its first time can fall on a window not yet mapped.
+    flagged = runs[-1][2]
+    check(wait_for(30, lambda: flagged.painted()), "23:10: nothing painted before the click")
     click("KALINDOR", 24, 53)  # the French flag
     for minute, spoken, k in runs:
         past = minute[3:] + ":03"  # where the minute's announcement has begun
@@ -207,7 +210,7 @@ def clock_quiet(world):
 
 
 def click(title, x, y):
-    find = lambda: subprocess.run(["xdotool", "search", "--name", title], capture_output=True, text=True).stdout.split()
+    find = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], capture_output=True, text=True).stdout.split()
     check(wait_for(10, find), f"no window {title}")
     subprocess.run(["xdotool", "mousemove", "--window", find()[0], str(x), str(y), "click", "1"], check=True)
 
