@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <utility>
+
 ClockEngine::ClockEngine(AlarmBook &book, const Clock &clock, Speaker &speaker, ClockEngineServices services,
                          QObject *parent)
     : QObject(parent), book(book), wallClock(clock), speaker(speaker), announcements(speaker),
@@ -20,6 +22,8 @@ ClockEngine::ClockEngine(AlarmBook &book, const Clock &clock, Speaker &speaker, 
     Timer3.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &ClockEngine::tick);
     connect(&Timer3, &QTimer::timeout, this, &ClockEngine::alarmTick);
+    // A clock set, or a resume, is served at once rather than at the next tick, which was aimed by the old time.
+    connect(&clockSetWatch, &ClockSetWatch::clockSet, this, &ClockEngine::tick);
     speaker.whenSounding([self = QPointer<ClockEngine>(this)](bool sounding) {
         if (self && !(self->soundPlays = sounding))
             self->soundsEnded();
@@ -33,7 +37,18 @@ void ClockEngine::start()
 
 void ClockEngine::aimTimer1()
 {
-    Timer1.start(msUntilNextSecond(wallClock.now().time()));
+    const QTime now = wallClock.now().time();
+    Timer1.start(secondsWatched ? msUntilNextSecond(now) : msUntilNextMinute(now));
+}
+
+void ClockEngine::setSecondsWatched(bool watched)
+{
+    if (std::exchange(secondsWatched, watched) == watched || !Timer1.isActive())
+        return;
+    if (watched)
+        tick(); // the window shows the time of now, not of the minute it was hidden in
+    else
+        aimTimer1();
 }
 
 // The seconds first, so they are drawn on time even when the minute's announcement follows.

@@ -7,6 +7,7 @@
 #include "AlarmRinger.h"
 #include "Announcements.h"
 #include "Clock.h"
+#include "ClockSetWatch.h"
 #include "HPMOD.h"
 #include "Notice.h"
 #include "OutputCheck.h"
@@ -66,6 +67,9 @@ public:
     void cutSound();
     // The window became active: AmPmMarker follows the time.
     void windowActivated();
+    // Whether anything shows the seconds. With nothing to show them (the window hidden in the tray),
+    // the engine wakes only as each minute begins, which is all the announcement and the alarms need.
+    void setSecondsWatched(bool watched);
 
     // What Timer1 runs once a second: the seconds, the clock, the alarm check, then it aims Timer1 again.
     // While a sound plays only the glyph rows follow the time, and the rest waits for the sound's end.
@@ -75,7 +79,8 @@ public:
     void Timer3_Timer(); // the alarm check
     void calendrier();   // the date line
 
-    // Timer1 wakes the program once a second, just after the wall clock's second changes, for the clock
+    // Timer1 wakes the program once a second (once a minute when no one watches the seconds), just after
+    // the wall clock's second changes, for the clock
     // (Timer1_Timer), the seconds (Timer2_Timer) and the alarm check (Timer3_Timer); it is aimed afresh at
     // each tick, so it never drifts and follows a clock that is set. Timer3 checks ten times a second
     // while an alarm rings and no sound plays, so that its repetitions follow each other without a pause.
@@ -113,4 +118,6 @@ private:
     AlarmNotices alarmNotices;
     // As the speaker last said: while a sound plays, the ticks and alarm checks wait for its end.
     bool soundPlays = false;
+    bool secondsWatched = true;
+    ClockSetWatch clockSetWatch;
 };

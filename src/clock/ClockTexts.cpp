@@ -31,3 +31,8 @@ int msUntilNextSecond(const QTime &now)
 {
     return 1000 - now.msec() + TickMarginMs;
 }
+
+int msUntilNextMinute(const QTime &now)
+{
+    return (59 - now.second()) * 1000 + msUntilNextSecond(now);
+}

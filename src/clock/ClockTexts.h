@@ -23,3 +23,4 @@ int glyphOf(QChar c);
 // the clock read when the timer fires already shows the new second.
 constexpr int TickMarginMs = 2;
 int msUntilNextSecond(const QTime &now);
+int msUntilNextMinute(const QTime &now);

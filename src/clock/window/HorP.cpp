@@ -47,6 +47,7 @@ HorP::HorP(ClockEngine &engine, AlarmBook &book, HorPServices services, QWidget 
     connectEngine();
     languageChosen();
     followSoundSettings();
+    engine.setSecondsWatched(false); // until the window is first shown, which a start in the tray skips
     new SecondsTrace(Image2, Image3, [this] { return this->engine.clock().now().toMSecsSinceEpoch(); });
     Form_Load();
 }
@@ -120,6 +121,9 @@ bool HorP::event(QEvent *event)
     // title and button pictures must not depend on one.
     if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && windowTitle().isEmpty()))
         Form_Activate();
+    // Hidden in the tray or unmapped, no one sees the seconds: the engine need not wake for each.
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        engine.setSecondsWatched(event->type() == QEvent::Show);
     return QWidget::event(event);
 }
 
