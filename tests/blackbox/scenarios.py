@@ -513,7 +513,7 @@ def tray_item():
 def tray(world):
     # With alarms ringing on, the window closed at 07:29:50 goes and the clock does not: the 07:30 alarm is
     # heard and notified. The item is on the XFCE panel's tray, its tooltip names the alarm, a second start
-    # shows the window and Quit in the tray's menu ends Kalindor.
+    # shows the window, Say the time in the tray's menu speaks and its Quit ends Kalindor.
     world.display()
     world.bus()
     world.notifier()
@@ -525,6 +525,10 @@ def tray(world):
     tip = lambda: get("ToolTip")[2]  # its title: the tooltip's text
     check(wait_for(10, lambda: "Prochaine alarme : " in tip() and "07:30" in tip()), f"the tooltip: {tip()}")
     check(wait_for(20, lambda: mapped("KALINDOR")), "no window")
+    said = k.output_size()
+    lines = click("Dire l'heure")
+    check(lines[:1] == ["Dire l'heure"] and "Afficher Kalindor" in lines, f"the tray menu: {lines}")
+    check(wait_for(10, lambda: k.output_size() > said + 1000), "Say the time in the tray's menu said nothing")
     k.move_to(datetime(2026, 12, 5, 7, 29, 50, tzinfo=timezone.utc))
     window_message("KALINDOR", "WM_DELETE_WINDOW")
     check(wait_for(10, lambda: not mapped("KALINDOR")), "the closed window stayed")
@@ -532,8 +536,7 @@ def tray(world):
     check(wait_for(10, lambda: any(n.startswith("Alarme 1 — 07:30") for n in world.notices())), f"no alarm notice: {world.notices()}")
     check(world.run("--config-dir", str(k.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
           "a second start did not show the window")
-    lines = click("Quitter")
-    check(lines[:1] == ["Dire l'heure"] and "Afficher Kalindor" in lines, f"the tray menu: {lines}")
+    click("Quitter")
     check(wait_for(10, lambda: k.poll() is not None) and k.returncode == 0, f"Quit: status {k.poll()}")
 
 
