@@ -56,6 +56,10 @@ private slots:
                 watch.snooze(3, now, words.size() > 1 ? words[1].toInt() : 10);
                 continue;
             }
+            if (words[0] == QLatin1String("stop")) {
+                watch.stop(3, now);
+                continue;
+            }
             now = QDateTime(Today, QTime::fromString(words[0]));
             const AlarmCheck found = watch.check(alarms, now);
             QString seen = found.ringing[2] ? QStringLiteral("ring") : QStringLiteral("-");

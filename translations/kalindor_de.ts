@@ -132,6 +132,14 @@
         <translation>In %1 Min. wiederholen</translation>
     </message>
     <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Kalindor anzeigen</translation>
+    </message>
+    <message>
         <source>sound muted</source>
         <translation>Ton stummgeschaltet</translation>
     </message>

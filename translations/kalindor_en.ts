@@ -132,6 +132,14 @@
         <translation>Snooze %1 min</translation>
     </message>
     <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Show Kalindor</translation>
+    </message>
+    <message>
         <source>sound muted</source>
         <translation>sound muted</translation>
     </message>

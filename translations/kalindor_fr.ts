@@ -132,6 +132,14 @@
         <translation>Répéter dans %1 min</translation>
     </message>
     <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Afficher Kalindor</translation>
+    </message>
+    <message>
         <source>sound muted</source>
         <translation>son coupé</translation>
     </message>

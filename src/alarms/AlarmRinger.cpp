@@ -150,6 +150,17 @@ void AlarmRinger::snooze(int alarm, int minutes)
     }
 }
 
+void AlarmRinger::stop(int alarm)
+{
+    watch.stop(alarm, clock.now());
+    if (sounding == alarm)
+        speaker.cutSound();
+    if (noticeUp[size_t(alarm - 1)]) {
+        noticeUp.reset(size_t(alarm - 1));
+        emit notice({alarm, QString(), false, false, true});
+    }
+}
+
 // The rows as typed, unsaved edits in an open ALARM SET included, since those are what would have rung;
 // a snooze waiting counts as a ring too.
 QString AlarmRinger::closingWords() const

@@ -50,6 +50,9 @@ public:
     // What the Snooze action of alarm k's notice does: its sound ends, silence for the rest of its
     // minute, a ring `minutes` on.
     void snooze(int alarm, int minutes);
+    // What the Stop action of alarm k's notice does: its sound ends, silence for the rest of its minute,
+    // and the notice goes.
+    void stop(int alarm);
     // What the end of the program silences, for its last word; empty when nothing would ring within a day.
     QString closingWords() const;
     // After a save: what was set, when each alarm rings and why a row never will.

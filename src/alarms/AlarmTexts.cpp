@@ -25,6 +25,7 @@ struct Words
     QString rings, neverRings, noneSet, summaryTitle;
     QString days, hours, minutes; // "%1 j"
     QString next, noNext, ringing, missed, snooze;
+    QString stop, show;               // the ringing notice's other actions: Stop, and a click on its body
     QString muted, zero;              // what the ringing notice adds when the output cannot be heard
     QString closingOne, closingMany;  // "… l'alarme %1 …", "… les alarmes %1 …"
     QString closingItem;              // "1 (07:30)"
@@ -73,6 +74,8 @@ Words wordsIn(Language language)
     words.ringing = texts.translate("AlarmTexts", "%1 — %2");
     words.missed = texts.translate("AlarmTexts", "%1 — %2 — missed");
     words.snooze = texts.translate("AlarmTexts", "Snooze %1 min");
+    words.stop = texts.translate("AlarmTexts", "Stop");
+    words.show = texts.translate("AlarmTexts", "Show Kalindor");
     words.muted = texts.translate("AlarmTexts", "sound muted");
     words.zero = texts.translate("AlarmTexts", "volume at zero");
     words.closingOne = texts.translate("AlarmTexts", "Kalindor is closed: alarm %1 will not ring");
@@ -302,4 +305,14 @@ QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language lang
 QString snoozeLabel(int minutes, Language language)
 {
     return wordsFor(language).snooze.arg(minutes);
+}
+
+QString stopLabel(Language language)
+{
+    return wordsFor(language).stop;
+}
+
+QString showLabel(Language language)
+{
+    return wordsFor(language).show;
 }

@@ -53,3 +53,7 @@ QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zo
                 const QString &name = {});
 // The label of the notice's action that rings the alarm again `minutes` later.
 QString snoozeLabel(int minutes, Language language);
+// The label of the notice's action that silences the alarm for the rest of its minute.
+QString stopLabel(Language language);
+// The label of the notice's default action, a click on its body, which shows the window.
+QString showLabel(Language language);

@@ -154,10 +154,11 @@ def clock_zone(world):
 @scenario
 def clock_snooze(world):
     # Snooze of 15 minutes taken at 07:30: silence for the rest of 07:30, a new ring and a new notice at
-    # 07:45. Then the clock jumps over alarm 2's 07:50: no ring, one notice and one line that it was missed.
+    # 07:45, whose Stop silences it and takes it away. Then the clock jumps over alarm 2's 07:50: no ring,
+    # one notice and one line that it was missed.
     world.display()
     world.bus()
-    world.notifier(take="snooze")
+    world.notifier(take="snooze,stop")
     k = world.kalindor(at="2026-12-05 07:29:58", alarms=[GONG_0730, gong("5 12 2026 7 50")],
                        files={"sound.dta": "snooze-minutes=15\r\n"})
     check(wait_for(20, lambda: any(n.startswith("Alarme 1 — 07:30 ") for n in world.notices())), "no ringing notice")
@@ -166,11 +167,16 @@ def clock_snooze(world):
     time.sleep(3)
     check(cut > 1000 and k.output_size() == cut, f"not silent after Snooze: {cut}, then {k.output_size()} bytes")
     k.jump(890)
-    check(wait_for(20, lambda: k.output_size() > cut + RING), "no ring fifteen minutes after Snooze")
-    for notice in ("Alarme 1 — 07:30 |  | snooze", "Alarme 1 — 07:45 |  | snooze"):
+    # Stop, taken half a second after the notice, cuts the first ring short.
+    check(wait_for(20, lambda: k.output_size() > cut + 1000), "no ring fifteen minutes after Snooze")
+    time.sleep(3)
+    cut = k.output_size()
+    time.sleep(3)
+    check(k.output_size() == cut and world.notice_calls()[-1][1][0] == "close", f"not silent and closed after Stop: {world.notice_calls()}")
+    for notice in ("Alarme 1 — 07:30 |  | snooze stop default", "Alarme 1 — 07:45 |  | snooze stop default"):
         check(notice in world.notices(), f"no notice {notice!r} offering Snooze: {world.notices()}")
     labels = (world.dir / "notices.labels").read_text().splitlines()
-    check("Répéter dans 15 min" in labels, f"Snooze not offered for 15 minutes: {labels}")
+    check("Répéter dans 15 min | Arrêter | Afficher Kalindor" in labels, f"Snooze not offered for 15 minutes: {labels}")
     # The snooze is answered in the ringing notice's place (1), and the ring fifteen minutes on takes the answer's.
     calls = [" ".join(words[:4] + words[6:]) for _, words in world.notice_calls()]
     check({"notify 1 replaces 1 Alarme 1 reportée à 07:45", "notify 1 replaces 1 Alarme 1 — 07:45"} <= set(calls), f"not replaced: {calls}")
@@ -432,7 +438,7 @@ def sound_muted(world):
         for setting in settings:
             pactl(*setting)
         k = world.kalindor(name=name, at="2026-12-05 07:29:58", alarms=[GONG_0730], output=False)
-        notice = f"Alarme 1 — 07:30{words} |  | snooze"
+        notice = f"Alarme 1 — 07:30{words} |  | snooze stop default"
         check(wait_for(20, lambda: notice in world.notices()), f"{name}: no notice {notice!r}: {world.notices()}")
         check(k.said().splitlines() == ([f"kalindor: Alarme 1 — 07:30{words}"] if words else []), f"{name}: {k.said()}")
         check(left in pactl("get-sink-mute" if name == "muted" else "get-sink-volume", "speakers"), f"{name}: the volume was changed")
@@ -512,11 +518,11 @@ def tray_item():
 @scenario
 def tray(world):
     # With alarms ringing on, the window closed at 07:29:50 goes and the clock does not: the 07:30 alarm is
-    # heard and notified. The item is on the XFCE panel's tray, its tooltip names the alarm, a second start
+    # heard and notified, and a click on its notice shows the window. The item is on the XFCE panel's tray, its tooltip names the alarm, a second start
     # shows the window and Quit in the tray's menu ends Kalindor.
     world.display()
     world.bus()
-    world.notifier()
+    world.notifier(take="default")
     world.tray()
     (world.dir / "k").mkdir()
     (world.dir / "k" / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
@@ -530,6 +536,9 @@ def tray(world):
     check(wait_for(10, lambda: not mapped("KALINDOR")), "the closed window stayed")
     check(wait_for(30, lambda: k.output_size() > RING), "the alarm was not heard with the window closed")
     check(wait_for(10, lambda: any(n.startswith("Alarme 1 — 07:30") for n in world.notices())), f"no alarm notice: {world.notices()}")
+    check(wait_for(10, lambda: mapped("KALINDOR")), "a click on the ringing notice did not show the window")
+    window_message("KALINDOR", "WM_DELETE_WINDOW")
+    check(wait_for(10, lambda: not mapped("KALINDOR")), "the window closed again stayed")
     check(world.run("--config-dir", str(k.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
           "a second start did not show the window")
     lines = click("Quitter")

@@ -101,6 +101,10 @@ void HorP::connectEngine()
         if (self && self->services.inform)
             self->services.inform(self, title, text);
     };
+    engine.notices().showWindow = [self = QPointer<HorP>(this)] {
+        if (self)
+            self->showAgain();
+    };
 }
 
 // What the engine shows already, at once: a window made while the clock runs is not blank for a second.
