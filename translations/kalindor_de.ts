@@ -148,12 +148,16 @@
         <translation>Lautstärke auf null</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarm %1 will not ring</source>
-        <translation>Kalindor ist beendet: Alarm %1 klingelt nicht</translation>
+        <source>Alarm %1 will not ring</source>
+        <translation>Alarm %1 wird nicht klingeln</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarms %1 will not ring</source>
-        <translation>Kalindor ist beendet: die Alarme %1 klingeln nicht</translation>
+        <source>Alarms %1 will not ring</source>
+        <translation>Die Alarme %1 werden nicht klingeln</translation>
+    </message>
+    <message>
+        <source>Kalindor closed</source>
+        <translation>Kalindor beendet</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

@@ -148,12 +148,16 @@
         <translation>volume at zero</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarm %1 will not ring</source>
-        <translation>Kalindor is closed: alarm %1 will not ring</translation>
+        <source>Alarm %1 will not ring</source>
+        <translation>Alarm %1 will not ring</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarms %1 will not ring</source>
-        <translation>Kalindor is closed: alarms %1 will not ring</translation>
+        <source>Alarms %1 will not ring</source>
+        <translation>Alarms %1 will not ring</translation>
+    </message>
+    <message>
+        <source>Kalindor closed</source>
+        <translation>Kalindor closed</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

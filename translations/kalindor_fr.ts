@@ -148,12 +148,16 @@
         <translation>volume à zéro</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarm %1 will not ring</source>
-        <translation>Kalindor est fermé : l&apos;alarme %1 ne sonnera pas</translation>
+        <source>Alarm %1 will not ring</source>
+        <translation>L&apos;alarme %1 ne sonnera pas</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarms %1 will not ring</source>
-        <translation>Kalindor est fermé : les alarmes %1 ne sonneront pas</translation>
+        <source>Alarms %1 will not ring</source>
+        <translation>Les alarmes %1 ne sonneront pas</translation>
+    </message>
+    <message>
+        <source>Kalindor closed</source>
+        <translation>Kalindor fermé</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

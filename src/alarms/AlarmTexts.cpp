@@ -27,7 +27,8 @@ struct Words
     QString next, noNext, ringing, missed, snooze;
     QString stop, show;               // the ringing notice's other actions: Stop, and a click on its body
     QString muted, zero;              // what the ringing notice adds when the output cannot be heard
-    QString closingOne, closingMany;  // "… l'alarme %1 …", "… les alarmes %1 …"
+    QString closingTitle;             // "Kalindor fermé"
+    QString closingOne, closingMany;  // "L'alarme %1 …", "Les alarmes %1 …"
     QString closingItem;              // "1 (07:30)"
     QString row;                      // "Alarme 1 : <state>"
     QString spoken;                   // "%1 : %2": a row's alarm and when it rings, for screen readers
@@ -78,8 +79,9 @@ Words wordsIn(Language language)
     words.show = texts.translate("AlarmTexts", "Show Kalindor");
     words.muted = texts.translate("AlarmTexts", "sound muted");
     words.zero = texts.translate("AlarmTexts", "volume at zero");
-    words.closingOne = texts.translate("AlarmTexts", "Kalindor is closed: alarm %1 will not ring");
-    words.closingMany = texts.translate("AlarmTexts", "Kalindor is closed: alarms %1 will not ring");
+    words.closingTitle = texts.translate("AlarmTexts", "Kalindor closed");
+    words.closingOne = texts.translate("AlarmTexts", "Alarm %1 will not ring");
+    words.closingMany = texts.translate("AlarmTexts", "Alarms %1 will not ring");
     words.closingItem = texts.translate("AlarmTexts", "%1 (%2)");
     words.row = texts.translate("AlarmTexts", "%1: %2", "a row and its state");
     words.spoken = texts.translate("AlarmTexts", "%1: %2", "an alarm and when it rings, for screen readers");
@@ -276,6 +278,11 @@ QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64
     if (ahead.isEmpty())
         return {};
     return (ahead.size() == 1 ? words.closingOne : words.closingMany).arg(locale.createSeparatedList(ahead));
+}
+
+QString closingTitle(Language language)
+{
+    return wordsFor(language).closingTitle;
 }
 
 QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language, const QString &name)

@@ -121,9 +121,9 @@ int runWindow(const Options &options, bool busAnswers)
     ClockEngine engine(book, clock, sounds, std::move(engineServices));
     soundNotice.emplace(engine.shared().CurrentLanguage, notifier.function());
     HorPServices services = desktopServices();
-    services.sayBeforeEnd = [&notifier](const QString &text) {
-        if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}))
-            complain(text);
+    services.sayBeforeEnd = [&notifier](const QString &title, const QString &text) {
+        if (!notifier.notifyBeforeEnd({title, text, {}, {}, {}, {}}))
+            complain(title + QStringLiteral(". ") + text);
     };
     const auto warn = services.settings.warn;
     HorP mainWindow(engine, book, std::move(services));

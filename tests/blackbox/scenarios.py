@@ -453,7 +453,7 @@ def end_notice(world):
     world.notifier()
     server = world.processes[-1]
     # 07:30 tomorrow is beyond the 24 hours, 06:59 within them.
-    said = "Kalindor est fermé : les alarmes 1 (07:30) et 3 (dimanche 06:59) ne sonneront pas"
+    title, said = "Kalindor fermé", "Les alarmes 1 (07:30) et 3 (dimanche 06:59) ne sonneront pas"
     for name in ("served", "stopped", "none", "sigterm"):
         if name in ("stopped", "none"):
             os.kill(server.pid, signal.SIGSTOP if name == "stopped" else signal.SIGKILL)
@@ -467,9 +467,9 @@ def end_notice(world):
         # It waits 0.4 s at most for the notification server; 5 s, ten times the usual half second, is a
         # wait for the bus's own 25 s timeout, not a loaded machine.
         check(status == 0 and took < 5, f"{name}: status {status} after {took:.2f} s")
-        check(k.said().splitlines() == ([f"kalindor: {said}"] if name in ("stopped", "none") else []), f"{name}: {k.said()}")
+        check(k.said().splitlines() == ([f"kalindor: {title}. {said}"] if name in ("stopped", "none") else []), f"{name}: {k.said()}")
         if name == "served":
-            check(world.notices() == [f"{said} |  | "], f"not one notice naming 07:30 and 06:59: {world.notices()}")
+            check(world.notices() == [f"{title} | {said} | "], f"not one notice naming 07:30 and 06:59: {world.notices()}")
 
 
 def window_message(name, message):

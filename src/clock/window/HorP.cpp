@@ -2,6 +2,7 @@
 
 #include "AccessibleAs.h"
 #include "AlarmScheduler.h"
+#include "AlarmTexts.h"
 #include "CalendarText.h"
 #include "ClockFace.h"
 #include "ClockTexts.h"
@@ -171,7 +172,7 @@ void HorP::Command7_Click()
     // Alarms ring only while the window runs: closing it names those it silences.
     if (!std::exchange(ending, true) && services.sayBeforeEnd) {
         if (const QString words = engine.ringer().closingWords(); !words.isEmpty())
-            services.sayBeforeEnd(words);
+            services.sayBeforeEnd(closingTitle(engine.shared().CurrentLanguage), words);
     }
     if (services.endProgram)
         services.endProgram();
