@@ -6,6 +6,7 @@
 #include "RecordingDevice.h"
 #include "Rows.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -149,8 +150,15 @@ private slots:
         QCOMPARE(ringer.rowState(1, boxesOf("Mon-Fri * * 6 45")).text, QString("lun. 7 déc. 06:45"));
         ringer.check(clock.now(), "07:00");
         QCOMPARE(next, (QStringList{"Aucune alarme à venir", "Prochaine alarme : lundi 06:45"}));
+        QFile text(dir.filePath("notasound.wav"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a sound\n") > 0);
+        text.close();
+        const QString unplayable = " — fichier illisible : l'alerte par défaut sonnera";
+        QVERIFY(!book.chooseSound(1, {"0", "0", "0", text.fileName()}));
+        const RowState state = ringer.rowState(1, boxesOf("Mon-Fri * * 6 45"));
+        QVERIFY(state.text == "lun. 7 déc. 06:45" + unplayable && !state.fine);
         QVERIFY(book.save().isEmpty());
-        QCOMPARE(ringer.savedSummary(), "Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min\n"
+        QCOMPARE(ringer.savedSummary(), "Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min" + unplayable + "\n"
                                         "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7\n"
                                         "Alarme 10 : " + silent);
         clock.set(7, 13, 0);

@@ -182,6 +182,10 @@
         <translation>kein Ton gewählt</translation>
     </message>
     <message>
+        <source>file cannot be played: the default alert will ring</source>
+        <translation>Datei nicht abspielbar: der Standardton erklingt</translation>
+    </message>
+    <message>
         <source>%1 d</source>
         <comment>one day</comment>
         <translation>%1 Tag</translation>

@@ -182,6 +182,10 @@
         <translation>no sound chosen</translation>
     </message>
     <message>
+        <source>file cannot be played: the default alert will ring</source>
+        <translation>file cannot be played: the default alert will ring</translation>
+    </message>
+    <message>
         <source>%1 d</source>
         <comment>one day</comment>
         <translation>%1 d</translation>

@@ -182,6 +182,10 @@
         <translation>aucun son choisi</translation>
     </message>
     <message>
+        <source>file cannot be played: the default alert will ring</source>
+        <translation>fichier illisible : l&apos;alerte par défaut sonnera</translation>
+    </message>
+    <message>
         <source>%1 d</source>
         <comment>one day</comment>
         <translation>%1 j</translation>

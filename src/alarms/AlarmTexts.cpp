@@ -34,6 +34,7 @@ struct Words
     QString spoken;                   // "%1 : %2": a row's alarm and when it rings, for screen readers
     QString silent;                   // the state of a row that matches and plays nothing
     QString silentNotice;             // what the notice of such a row adds
+    QString unplayable;               // what a row, its notice and the summary add when its file cannot be played
     QString oneDay;                   // "%1 Tag" where the count needs the singular
     QString snoozed;                  // "Alarme 1 reportée à 03:01"
     QString snoozedNamed;             // "Alarme 1 « Cachets » reportée à 03:01"
@@ -87,6 +88,7 @@ Words wordsIn(Language language)
     words.spoken = texts.translate("AlarmTexts", "%1: %2", "an alarm and when it rings, for screen readers");
     words.silent = texts.translate("AlarmTexts", "no sound chosen: click Gong, Ring, Meeting or Browse");
     words.silentNotice = texts.translate("AlarmTexts", "no sound chosen");
+    words.unplayable = texts.translate("AlarmTexts", "file cannot be played: the default alert will ring");
     words.oneDay = texts.translate("AlarmTexts", "%1 d", "one day");
     words.snoozed = texts.translate("AlarmTexts", "Alarm %1 snoozed until %2");
     words.snoozedNamed = texts.translate("AlarmTexts", "Alarm %1 %2 snoozed until %3");
@@ -168,6 +170,14 @@ AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, const AlarmRecor
     return states;
 }
 
+namespace {
+// When a ringing row's file cannot be played, the user must hear of it wherever its next ring is named.
+QString warned(const AlarmState &state, const Words &words, const QString &text)
+{
+    return state.unplayable ? words.ringing.arg(text, words.unplayable) : text;
+}
+} // namespace
+
 QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
 {
     const Words &words = wordsFor(language);
@@ -175,7 +185,8 @@ QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Langu
     if (state.kind != AlarmState::Rings)
         return reasonText(state, words);
     const QDateTime next = zone.at(state.next);
-    return locale.toString(next, next.date().year() == zone.at(nowMs).date().year() ? words.rowDate : words.rowDateYear);
+    return warned(state, words,
+                  locale.toString(next, next.date().year() == zone.at(nowMs).date().year() ? words.rowDate : words.rowDateYear));
 }
 
 namespace {
@@ -197,7 +208,7 @@ QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone
     const QString name = called(words, alarm, alarmName);
     // The same words as the save summary's, where it says why a row never rings.
     if (state.kind == AlarmState::Rings)
-        return words.spoken.arg(name, ringDate(state.next, nowMs, zone, words, locale, false));
+        return words.spoken.arg(name, warned(state, words, ringDate(state.next, nowMs, zone, words, locale, false)));
     if (state.kind == AlarmState::Off)
         return words.spoken.arg(name, words.off);
     if (state.kind == AlarmState::Silent)
@@ -214,8 +225,8 @@ QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, L
         const AlarmState &state = states[k];
         const QString alarm = called(words, int(k) + 1, names[k]);
         if (state.kind == AlarmState::Rings)
-            lines << words.rings.arg(alarm, ringDate(state.next, nowMs, zone, words, locale, false),
-                                     untilText(state.next - nowMs, words, locale));
+            lines << warned(state, words, words.rings.arg(alarm, ringDate(state.next, nowMs, zone, words, locale, false),
+                                                          untilText(state.next - nowMs, words, locale)));
         else if (state.kind == AlarmState::Silent)
             lines << words.row.arg(alarm, words.silent);
         else if (state.kind != AlarmState::Off)
@@ -322,4 +333,10 @@ QString stopLabel(Language language)
 QString showLabel(Language language)
 {
     return wordsFor(language).show;
+}
+
+QString unplayableNotice(const QString &notice, Language language)
+{
+    const Words &words = wordsFor(language);
+    return words.ringing.arg(notice, words.unplayable);
 }

@@ -56,6 +56,8 @@ QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zo
                 const QString &name = {});
 // The label of the notice's action that rings the alarm again `minutes` later.
 QString snoozeLabel(int minutes, Language language);
+// A ringing notice, or its line on standard error, for an alarm whose file cannot be played.
+QString unplayableNotice(const QString &notice, Language language);
 // The label of the notice's action that silences the alarm for the rest of its minute.
 QString stopLabel(Language language);
 // The label of the notice's default action, a click on its body, which shows the window.

@@ -425,19 +425,23 @@ def sound_responsive(world):
 
 @scenario
 def sound_muted(world):
-    # An output that plays, then a muted one, then one at volume zero: the ringing notice and standard
-    # error name the last two, and the volume is left as it was.
+    # An alarm's file that is no sound, rung as the default alert; an output that plays, then a muted one,
+    # then one at volume zero: the ringing notice and standard error name the file and the last two, and
+    # the volume is left as it was.
     world.sound()
     world.display()
     world.bus()
     world.notifier()
     pactl = lambda *words: subprocess.run(["pactl", *words], check=True, capture_output=True, text=True).stdout
-    for name, settings, words, left in (("fine", [], "", ""), ("muted", [["set-sink-mute", "speakers", "1"]], " — son coupé", "Mute: yes"),
+    (world.dir / "notasound.wav").write_text("not a sound\n")
+    for name, settings, words, left in (("unplayable", [], " — fichier illisible : l'alerte par défaut sonnera", ""),
+                                        ("fine", [], "", ""), ("muted", [["set-sink-mute", "speakers", "1"]], " — son coupé", "Mute: yes"),
                                         ("zero", [["set-sink-mute", "speakers", "0"], ["set-sink-volume", "speakers", "0"]],
                                          " — volume à zéro", "/   0% /")):
         for setting in settings:
             pactl(*setting)
-        k = world.kalindor(name=name, at="2026-12-05 07:29:58", alarms=[GONG_0730], output=False)
+        alarm = f"5 12 2026 7 30 0 0 0 {world.dir}/notasound.wav" if name == "unplayable" else GONG_0730
+        k = world.kalindor(name=name, at="2026-12-05 07:29:58", alarms=[alarm], output=False)
         notice = f"Alarme 1 — 07:30{words} |  | snooze stop default"
         check(wait_for(20, lambda: notice in world.notices()), f"{name}: no notice {notice!r}: {world.notices()}")
         check(k.said().splitlines() == ([f"kalindor: Alarme 1 — 07:30{words}"] if words else []), f"{name}: {k.said()}")
