@@ -525,8 +525,9 @@ def tray_item():
 @scenario
 def tray(world):
     # With alarms ringing on, the window closed at 07:29:50 goes and the clock does not: the 07:30 alarm is
-    # heard and notified, and a click on its notice shows the window. The item is on the XFCE panel's tray, its tooltip names the alarm, a second start
-    # shows the window and Quit in the tray's menu ends Kalindor.
+    # heard and notified, and a click on its notice shows the window. The item is on the XFCE panel's
+    # tray, its tooltip names the alarm, a second start shows the window and Quit in the tray's menu ends
+    # Kalindor.
     world.display()
     world.bus()
     world.notifier(take="default")
