@@ -56,6 +56,10 @@ private slots:
                 watch.snooze(3, now, words.size() > 1 ? words[1].toInt() : 10);
                 continue;
             }
+            if (words[0] == QLatin1String("stop")) {
+                watch.stop(3, now);
+                continue;
+            }
             now = QDateTime(Today, QTime::fromString(words[0]));
             const AlarmCheck found = watch.check(alarms, now);
             QString seen = found.ringing[2] ? QStringLiteral("ring") : QStringLiteral("-");
@@ -145,8 +149,12 @@ private slots:
         QCOMPARE(ringer.rowState(1, boxesOf("Mon-Fri * * 6 45")).text, QString("lun. 7 déc. 06:45"));
         ringer.check(clock.now(), "07:00");
         QCOMPARE(next, (QStringList{"Aucune alarme à venir", "Prochaine alarme : lundi 06:45"}));
+        const QString unplayable = " — fichier illisible : l'alerte par défaut sonnera";
+        QVERIFY(!book.chooseSound(1, {"0", "0", "0", QStringLiteral(__FILE__)})); // a file that is no sound
+        const RowState state = ringer.rowState(1, boxesOf("Mon-Fri * * 6 45"));
+        QVERIFY(state.text == "lun. 7 déc. 06:45" + unplayable && !state.fine);
         QVERIFY(book.save().isEmpty());
-        QCOMPARE(ringer.savedSummary(), "Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min\n"
+        QCOMPARE(ringer.savedSummary(), "Alarme 1 : lundi 7 décembre à 06:45, dans 1 j 23 h 45 min" + unplayable + "\n"
                                         "Alarme 3 : ne sonnera pas, Heure « 07 » : tapez 7\n"
                                         "Alarme 10 : " + silent);
         clock.set(7, 13, 0);

@@ -132,6 +132,14 @@
         <translation>In %1 Min. wiederholen</translation>
     </message>
     <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Kalindor anzeigen</translation>
+    </message>
+    <message>
         <source>sound muted</source>
         <translation>Ton stummgeschaltet</translation>
     </message>
@@ -140,12 +148,16 @@
         <translation>Lautstärke auf null</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarm %1 will not ring</source>
-        <translation>Kalindor ist beendet: Alarm %1 klingelt nicht</translation>
+        <source>Alarm %1 will not ring</source>
+        <translation>Alarm %1 wird nicht klingeln</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarms %1 will not ring</source>
-        <translation>Kalindor ist beendet: die Alarme %1 klingeln nicht</translation>
+        <source>Alarms %1 will not ring</source>
+        <translation>Die Alarme %1 werden nicht klingeln</translation>
+    </message>
+    <message>
+        <source>Kalindor closed</source>
+        <translation>Kalindor beendet</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -168,6 +180,10 @@
     <message>
         <source>no sound chosen</source>
         <translation>kein Ton gewählt</translation>
+    </message>
+    <message>
+        <source>file cannot be played: the default alert will ring</source>
+        <translation>Datei nicht abspielbar: der Standardton erklingt</translation>
     </message>
     <message>
         <source>%1 d</source>

@@ -132,6 +132,14 @@
         <translation>Snooze %1 min</translation>
     </message>
     <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Show Kalindor</translation>
+    </message>
+    <message>
         <source>sound muted</source>
         <translation>sound muted</translation>
     </message>
@@ -140,12 +148,16 @@
         <translation>volume at zero</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarm %1 will not ring</source>
-        <translation>Kalindor is closed: alarm %1 will not ring</translation>
+        <source>Alarm %1 will not ring</source>
+        <translation>Alarm %1 will not ring</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarms %1 will not ring</source>
-        <translation>Kalindor is closed: alarms %1 will not ring</translation>
+        <source>Alarms %1 will not ring</source>
+        <translation>Alarms %1 will not ring</translation>
+    </message>
+    <message>
+        <source>Kalindor closed</source>
+        <translation>Kalindor closed</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -168,6 +180,10 @@
     <message>
         <source>no sound chosen</source>
         <translation>no sound chosen</translation>
+    </message>
+    <message>
+        <source>file cannot be played: the default alert will ring</source>
+        <translation>file cannot be played: the default alert will ring</translation>
     </message>
     <message>
         <source>%1 d</source>

@@ -132,6 +132,14 @@
         <translation>Répéter dans %1 min</translation>
     </message>
     <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Show Kalindor</source>
+        <translation>Afficher Kalindor</translation>
+    </message>
+    <message>
         <source>sound muted</source>
         <translation>son coupé</translation>
     </message>
@@ -140,12 +148,16 @@
         <translation>volume à zéro</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarm %1 will not ring</source>
-        <translation>Kalindor est fermé : l&apos;alarme %1 ne sonnera pas</translation>
+        <source>Alarm %1 will not ring</source>
+        <translation>L&apos;alarme %1 ne sonnera pas</translation>
     </message>
     <message>
-        <source>Kalindor is closed: alarms %1 will not ring</source>
-        <translation>Kalindor est fermé : les alarmes %1 ne sonneront pas</translation>
+        <source>Alarms %1 will not ring</source>
+        <translation>Les alarmes %1 ne sonneront pas</translation>
+    </message>
+    <message>
+        <source>Kalindor closed</source>
+        <translation>Kalindor fermé</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -168,6 +180,10 @@
     <message>
         <source>no sound chosen</source>
         <translation>aucun son choisi</translation>
+    </message>
+    <message>
+        <source>file cannot be played: the default alert will ring</source>
+        <translation>fichier illisible : l&apos;alerte par défaut sonnera</translation>
     </message>
     <message>
         <source>%1 d</source>

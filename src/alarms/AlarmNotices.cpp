@@ -6,6 +6,9 @@
 
 namespace {
 const QString SnoozeKey = QStringLiteral("snooze");
+const QString StopKey = QStringLiteral("stop");
+// The key that notification servers give a click on the notice's body.
+const QString DefaultKey = QStringLiteral("default");
 }
 
 AlarmNotices::AlarmNotices(AlarmRinger &ringer, const HPMOD &shared, Notify notify,
@@ -27,15 +30,23 @@ void AlarmNotices::show(const AlarmNotice &alarmNotice)
     if (alarmNotice.alarm > 0)
         notice.tag = QStringLiteral("alarm%1").arg(alarmNotice.alarm);
     notice.close = alarmNotice.close;
-    if (alarmNotice.ringing)
+    if (alarmNotice.ringing) {
         notice.timeoutMs = 0;
-    if (alarmNotice.snooze) {
         // The snooze taken is the one the notice offered, whatever ALARM SET has been given since.
-        notice.actions = {{SnoozeKey, snoozeLabel(alarmNotice.snoozeMinutes, shared.CurrentLanguage)}};
+        const Language language = shared.CurrentLanguage;
+        if (alarmNotice.snooze)
+            notice.actions = {{SnoozeKey, snoozeLabel(alarmNotice.snoozeMinutes, language)}, {StopKey, stopLabel(language)}};
+        notice.actions.append({DefaultKey, showLabel(language)});
         notice.acted = [self = QPointer<AlarmNotices>(this), alarm = alarmNotice.alarm,
                         minutes = alarmNotice.snoozeMinutes](const QString &key) {
-            if (self && key == SnoozeKey)
+            if (!self)
+                return;
+            if (key == SnoozeKey)
                 self->ringer.snooze(alarm, minutes);
+            else if (key == StopKey)
+                self->ringer.stop(alarm);
+            else if (key == DefaultKey && self->showWindow)
+                self->showWindow();
         };
     }
     notify(notice);

@@ -1,5 +1,5 @@
-// What the alarms tell the desktop: the ringer's notices as desktop notifications (Snooze among their
-// actions), its complaints on standard error, and the summary of a save.
+// What the alarms tell the desktop: the ringer's notices as desktop notifications (Snooze and Stop among
+// their actions), its complaints on standard error, and the summary of a save.
 #pragma once
 
 #include "AlarmRinger.h"
@@ -17,6 +17,8 @@ public:
     // A box that does not wait for the user: what a notification would have said, where none is shown.
     // The window gives it while it is there, since the box stands over it; may be empty.
     std::function<void(const QString &title, const QString &text)> inform;
+    // What a click on a ringing notice's body does: the window is shown and raised. May be empty.
+    std::function<void()> showWindow;
 
     // After a save: what was set, on the desktop, or in a box where no notification server takes it.
     void saved();

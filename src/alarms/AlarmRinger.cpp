@@ -3,7 +3,10 @@
 #include "AlarmScheduler.h"
 #include "AlarmTexts.h"
 
+#include "SoundFileReader.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPointer>
 
 namespace {
@@ -22,12 +25,21 @@ AlarmNames alarmNames(const AlarmBook &book)
     return names;
 }
 
-AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone)
+bool soundFilePlays(const QString &waveFile)
+{
+    return waveFile.isEmpty() || waveFile == NoWaveFile || SoundFileReader::open(waveFile) != nullptr;
+}
+
+AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone,
+                        const std::function<bool(const QString &waveFile)> &plays)
 {
     std::array<AlarmBoxes, 10> boxes;
     for (size_t k = 0; k < rows.size(); ++k)
         boxes[k] = boxesOf(rows[k]);
-    return alarmStates(boxes, rows, nowMs, zone);
+    AlarmStates states = alarmStates(boxes, rows, nowMs, zone);
+    for (size_t k = 0; plays && k < rows.size(); ++k)
+        states[k].unplayable = states[k].kind == AlarmState::Rings && !plays(rows[k].waveFile);
+    return states;
 }
 
 AlarmRinger::AlarmRinger(AlarmBook &book, const HPMOD &shared, const Clock &clock, Speaker &speaker, QObject *parent)
@@ -108,16 +120,20 @@ void AlarmRinger::started(int alarm, const QString &minute)
         emit notice({alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, true, name), true});
     } else {
         // The answer comes later, on this thread; by then the ringer may be gone.
-        auto send = [self = QPointer<AlarmRinger>(this), alarm, minute, language, name](OutputLevel output) {
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, alarm, minute, language, name, output] {
+        // The default alert rings in place of a file that cannot be played, and the user must know why.
+        const bool unplayable = !plays(book.row(alarm).waveFile);
+        auto send = [self = QPointer<AlarmRinger>(this), alarm, minute, language, name, unplayable](OutputLevel output) {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, alarm, minute, language, name, unplayable, output] {
                 if (!self)
                     return;
-                AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language, OutputLevel::Unknown, false, name), true, true};
+                const bool unheard = output == OutputLevel::Muted || output == OutputLevel::Zero;
+                AlarmNotice ringing{alarm, ringingNotice(alarm, minute, language, unheard ? output : OutputLevel::Unknown, false, name),
+                                    true, true};
                 ringing.snoozeMinutes = snoozeMinutesOf(self->book.soundSettings());
-                if (output == OutputLevel::Muted || output == OutputLevel::Zero) {
-                    ringing.summary = ringingNotice(alarm, minute, language, output, false, name);
+                if (unplayable)
+                    ringing.summary = unplayableNotice(ringing.summary, language);
+                if (unheard || unplayable)
                     emit self->complaint(ringing.summary);
-                }
                 emit self->notice(ringing);
             });
         };
@@ -150,6 +166,17 @@ void AlarmRinger::snooze(int alarm, int minutes)
     }
 }
 
+void AlarmRinger::stop(int alarm)
+{
+    watch.stop(alarm, clock.now());
+    if (sounding == alarm)
+        speaker.cutSound();
+    if (noticeUp[size_t(alarm - 1)]) {
+        noticeUp.reset(size_t(alarm - 1));
+        emit notice({alarm, QString(), false, false, true});
+    }
+}
+
 // The rows as typed, unsaved edits in an open ALARM SET included, since those are what would have rung;
 // a snooze waiting counts as a ring too.
 QString AlarmRinger::closingWords() const
@@ -172,7 +199,8 @@ QString AlarmRinger::savedSummary() const
     const QDateTime now = clock.now();
     const Zone zone(now);
     const qint64 ms = now.toMSecsSinceEpoch();
-    return saveSummary(alarmStates(book.savedRows(), ms, zone), ms, zone, shared.CurrentLanguage, alarmNames(book));
+    return saveSummary(alarmStates(book.savedRows(), ms, zone, [this](const QString &file) { return plays(file); }), ms, zone,
+                       shared.CurrentLanguage, alarmNames(book));
 }
 
 RowState AlarmRinger::rowState(int alarm, const AlarmBoxes &boxes) const
@@ -180,10 +208,25 @@ RowState AlarmRinger::rowState(int alarm, const AlarmBoxes &boxes) const
     const QDateTime now = clock.now();
     const Zone zone(now);
     const qint64 ms = now.toMSecsSinceEpoch();
-    const AlarmState state = alarmState(boxes, ms, zone, playsNothing(book.row(alarm)));
+    AlarmState state = alarmState(boxes, ms, zone, playsNothing(book.row(alarm)));
+    state.unplayable = state.kind == AlarmState::Rings && !plays(book.row(alarm).waveFile);
     const Language language = shared.CurrentLanguage;
-    return RowState{stateText(state, ms, zone, language), state.kind == AlarmState::Rings || state.kind == AlarmState::Off,
+    return RowState{stateText(state, ms, zone, language),
+                    (state.kind == AlarmState::Rings && !state.unplayable) || state.kind == AlarmState::Off,
                     rowSentence(alarm, state, ms, zone, language, book.name(alarm))};
+}
+
+bool AlarmRinger::plays(const QString &waveFile) const
+{
+    if (waveFile.isEmpty() || waveFile == NoWaveFile)
+        return true;
+    const QDateTime changed = QFileInfo(waveFile).lastModified();
+    const auto found = filesChecked.constFind(waveFile);
+    if (found != filesChecked.constEnd() && found->first == changed)
+        return found->second;
+    const bool result = soundFilePlays(waveFile);
+    filesChecked.insert(waveFile, {changed, result});
+    return result;
 }
 
 void AlarmRinger::showNextAlarm(bool edited, const QDateTime &now)

@@ -11,6 +11,8 @@
 #include "OutputCheck.h"
 #include "Speaker.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QObject>
 
 #include <bitset>
@@ -29,8 +31,13 @@ struct AlarmNotice
 
 // What the book's alarms are called, alarm 1 first.
 AlarmNames alarmNames(const AlarmBook &book);
-// The states of a book's rows: when each rings next or why it never will.
-AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone);
+// Whether a row's wave-file field plays as it is: true for none chosen ("Browse", or empty for the
+// default file), false for a file that is missing or not a sound libsndfile decodes. Reads its header.
+bool soundFilePlays(const QString &waveFile);
+// The states of a book's rows: when each rings next or why it never will, and, where `plays` is given,
+// whether a ringing row's file cannot be played.
+AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone,
+                        const std::function<bool(const QString &waveFile)> &plays = {});
 
 class AlarmRinger final : public QObject
 {
@@ -50,6 +57,9 @@ public:
     // What the Snooze action of alarm k's notice does: its sound ends, silence for the rest of its
     // minute, a ring `minutes` on.
     void snooze(int alarm, int minutes);
+    // What the Stop action of alarm k's notice does: its sound ends, silence for the rest of its minute,
+    // and the notice goes.
+    void stop(int alarm);
     // What the end of the program silences, for its last word; empty when nothing would ring within a day.
     QString closingWords() const;
     // After a save: what was set, when each alarm rings and why a row never will.
@@ -67,6 +77,9 @@ signals:
 private:
     void started(int alarm, const QString &minute);
     void showNextAlarm(bool edited, const QDateTime &now);
+    // soundFilePlays, asked again only when the file has changed since: the rows' states are worked out
+    // at every keystroke.
+    bool plays(const QString &waveFile) const;
 
     AlarmBook &book;
     const HPMOD &shared;
@@ -83,4 +96,5 @@ private:
     AlarmLoudness minuteLoudness; // what the ringing minute sounds at, read from the book as it began
     QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
     std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
+    mutable QHash<QString, std::pair<QDateTime, bool>> filesChecked; // by path: its time of change, whether it plays
 };

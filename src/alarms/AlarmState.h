@@ -12,6 +12,7 @@ struct AlarmState
     QString text;      // BadBox: the box's text as typed
     QString suggestion; // BadBox: what to type instead, where the text is a number written another way
     AlarmBoxes boxes;  // as read, for the texts that quote them
+    bool unplayable = false; // Rings: its sound file cannot be played, so the default alert rings instead
 };
 
 // Off is a row of zeros or empty boxes, as a new settings file holds. A box is bad when no value of its

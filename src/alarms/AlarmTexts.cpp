@@ -25,13 +25,16 @@ struct Words
     QString rings, neverRings, noneSet, summaryTitle;
     QString days, hours, minutes; // "%1 j"
     QString next, noNext, ringing, missed, snooze;
+    QString stop, show;               // the ringing notice's other actions: Stop, and a click on its body
     QString muted, zero;              // what the ringing notice adds when the output cannot be heard
-    QString closingOne, closingMany;  // "… l'alarme %1 …", "… les alarmes %1 …"
+    QString closingTitle;             // "Kalindor fermé"
+    QString closingOne, closingMany;  // "L'alarme %1 …", "Les alarmes %1 …"
     QString closingItem;              // "1 (07:30)"
     QString row;                      // "Alarme 1 : <state>"
     QString spoken;                   // "%1 : %2": a row's alarm and when it rings, for screen readers
     QString silent;                   // the state of a row that matches and plays nothing
     QString silentNotice;             // what the notice of such a row adds
+    QString unplayable;               // what a row, its notice and the summary add when its file cannot be played
     QString oneDay;                   // "%1 Tag" where the count needs the singular
     QString snoozed;                  // "Alarme 1 reportée à 03:01"
     QString snoozedNamed;             // "Alarme 1 « Cachets » reportée à 03:01"
@@ -73,15 +76,19 @@ Words wordsIn(Language language)
     words.ringing = texts.translate("AlarmTexts", "%1 — %2");
     words.missed = texts.translate("AlarmTexts", "%1 — %2 — missed");
     words.snooze = texts.translate("AlarmTexts", "Snooze %1 min");
+    words.stop = texts.translate("AlarmTexts", "Stop");
+    words.show = texts.translate("AlarmTexts", "Show Kalindor");
     words.muted = texts.translate("AlarmTexts", "sound muted");
     words.zero = texts.translate("AlarmTexts", "volume at zero");
-    words.closingOne = texts.translate("AlarmTexts", "Kalindor is closed: alarm %1 will not ring");
-    words.closingMany = texts.translate("AlarmTexts", "Kalindor is closed: alarms %1 will not ring");
+    words.closingTitle = texts.translate("AlarmTexts", "Kalindor closed");
+    words.closingOne = texts.translate("AlarmTexts", "Alarm %1 will not ring");
+    words.closingMany = texts.translate("AlarmTexts", "Alarms %1 will not ring");
     words.closingItem = texts.translate("AlarmTexts", "%1 (%2)");
     words.row = texts.translate("AlarmTexts", "%1: %2", "a row and its state");
     words.spoken = texts.translate("AlarmTexts", "%1: %2", "an alarm and when it rings, for screen readers");
     words.silent = texts.translate("AlarmTexts", "no sound chosen: click Gong, Ring, Meeting or Browse");
     words.silentNotice = texts.translate("AlarmTexts", "no sound chosen");
+    words.unplayable = texts.translate("AlarmTexts", "file cannot be played: the default alert will ring");
     words.oneDay = texts.translate("AlarmTexts", "%1 d", "one day");
     words.snoozed = texts.translate("AlarmTexts", "Alarm %1 snoozed until %2");
     words.snoozedNamed = texts.translate("AlarmTexts", "Alarm %1 %2 snoozed until %3");
@@ -163,6 +170,14 @@ AlarmStates alarmStates(const std::array<AlarmBoxes, 10> &rows, const AlarmRecor
     return states;
 }
 
+namespace {
+// When a ringing row's file cannot be played, the user must hear of it wherever its next ring is named.
+QString warned(const AlarmState &state, const Words &words, const QString &text)
+{
+    return state.unplayable ? words.ringing.arg(text, words.unplayable) : text;
+}
+} // namespace
+
 QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Language language)
 {
     const Words &words = wordsFor(language);
@@ -170,7 +185,8 @@ QString stateText(const AlarmState &state, qint64 nowMs, const Zone &zone, Langu
     if (state.kind != AlarmState::Rings)
         return reasonText(state, words);
     const QDateTime next = zone.at(state.next);
-    return locale.toString(next, next.date().year() == zone.at(nowMs).date().year() ? words.rowDate : words.rowDateYear);
+    return warned(state, words,
+                  locale.toString(next, next.date().year() == zone.at(nowMs).date().year() ? words.rowDate : words.rowDateYear));
 }
 
 namespace {
@@ -192,7 +208,7 @@ QString rowSentence(int alarm, const AlarmState &state, qint64 nowMs, const Zone
     const QString name = called(words, alarm, alarmName);
     // The same words as the save summary's, where it says why a row never rings.
     if (state.kind == AlarmState::Rings)
-        return words.spoken.arg(name, ringDate(state.next, nowMs, zone, words, locale, false));
+        return words.spoken.arg(name, warned(state, words, ringDate(state.next, nowMs, zone, words, locale, false)));
     if (state.kind == AlarmState::Off)
         return words.spoken.arg(name, words.off);
     if (state.kind == AlarmState::Silent)
@@ -209,8 +225,8 @@ QString saveSummary(const AlarmStates &states, qint64 nowMs, const Zone &zone, L
         const AlarmState &state = states[k];
         const QString alarm = called(words, int(k) + 1, names[k]);
         if (state.kind == AlarmState::Rings)
-            lines << words.rings.arg(alarm, ringDate(state.next, nowMs, zone, words, locale, false),
-                                     untilText(state.next - nowMs, words, locale));
+            lines << warned(state, words, words.rings.arg(alarm, ringDate(state.next, nowMs, zone, words, locale, false),
+                                                          untilText(state.next - nowMs, words, locale)));
         else if (state.kind == AlarmState::Silent)
             lines << words.row.arg(alarm, words.silent);
         else if (state.kind != AlarmState::Off)
@@ -275,6 +291,11 @@ QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64
     return (ahead.size() == 1 ? words.closingOne : words.closingMany).arg(locale.createSeparatedList(ahead));
 }
 
+QString closingTitle(Language language)
+{
+    return wordsFor(language).closingTitle;
+}
+
 QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language, const QString &name)
 {
     return wordsFor(language).row.arg(called(wordsFor(language), alarm, name), stateText(state, nowMs, zone, language));
@@ -302,4 +323,20 @@ QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language lang
 QString snoozeLabel(int minutes, Language language)
 {
     return wordsFor(language).snooze.arg(minutes);
+}
+
+QString stopLabel(Language language)
+{
+    return wordsFor(language).stop;
+}
+
+QString showLabel(Language language)
+{
+    return wordsFor(language).show;
+}
+
+QString unplayableNotice(const QString &notice, Language language)
+{
+    const Words &words = wordsFor(language);
+    return words.ringing.arg(notice, words.unplayable);
 }

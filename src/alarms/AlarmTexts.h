@@ -44,12 +44,21 @@ QString ringingNotice(int alarm, const QString &clockText, Language language, Ou
 QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language language, const QString &name = {});
 // "Alarme 3 — 07:30 — manquée", with the date when the minute was not today.
 QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Language language, const QString &name = {});
-// "Kalindor est fermé : l'alarme 1 (07:30) ne sonnera pas": as Kalindor ends, the alarms whose next ring
-// (`rings`, alarm k at k-1) would have come within 24 hours; empty when none would.
+// "Les alarmes 1 (07:30) et 3 (dimanche 06:59) ne sonneront pas": as Kalindor ends, the alarms whose next ring
+// (`rings`, alarm k at k-1) would have come within 24 hours; empty when none would. The body of a notice
+// whose title is closingTitle.
 QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64 nowMs, const Zone &zone, Language language,
                       const AlarmNames &names = {});
+// "Kalindor fermé": the title of the closing notice.
+QString closingTitle(Language language);
 // "Alarme 1 : sam. 5 déc. 07:30": a row and its state as the state column reads it, for the terminal.
 QString rowLine(int alarm, const AlarmState &state, qint64 nowMs, const Zone &zone, Language language,
                 const QString &name = {});
 // The label of the notice's action that rings the alarm again `minutes` later.
 QString snoozeLabel(int minutes, Language language);
+// A ringing notice, or its line on standard error, for an alarm whose file cannot be played.
+QString unplayableNotice(const QString &notice, Language language);
+// The label of the notice's action that silences the alarm for the rest of its minute.
+QString stopLabel(Language language);
+// The label of the notice's default action, a click on its body, which shows the window.
+QString showLabel(Language language);

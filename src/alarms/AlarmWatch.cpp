@@ -74,14 +74,23 @@ AlarmCheck AlarmWatch::check(const std::array<AlarmPattern, 10> &alarms, const Q
 
 void AlarmWatch::snooze(int alarm, const QDateTime &now, int minutes)
 {
+    stop(alarm, now);
     Memory &memory = memories[size_t(alarm - 1)];
-    const Zone zone(now);
-    const qint64 t = now.toMSecsSinceEpoch();
-    const qint64 thisMinute = minuteStart(t, zone);
-    const bool owed = memory.extra && *memory.extra <= t && t < *memory.extra + MinuteMs;
-    memory.silentUntil = owed ? *memory.extra + MinuteMs : thisMinute + MinuteMs;
-    memory.extra = thisMinute + minutes * MinuteMs;
+    memory.extra = minuteStart(now.toMSecsSinceEpoch(), Zone(now)) + minutes * MinuteMs;
     memory.extraIsSnooze = true;
+}
+
+void AlarmWatch::stop(int alarm, const QDateTime &now)
+{
+    Memory &memory = memories[size_t(alarm - 1)];
+    const qint64 t = now.toMSecsSinceEpoch();
+    const bool owed = memory.extra && *memory.extra <= t && t < *memory.extra + MinuteMs;
+    memory.silentUntil = owed ? *memory.extra + MinuteMs : minuteStart(t, Zone(now)) + MinuteMs;
+    // The ring owed now is the one silenced: it must not be counted as still to come.
+    if (owed) {
+        memory.extra.reset();
+        memory.extraIsSnooze = false;
+    }
 }
 
 std::optional<qint64> AlarmWatch::snoozedUntil(int alarm) const

@@ -32,6 +32,8 @@ public:
     // Silences the alarm for the rest of its ringing minute, and rings it again for a whole minute
     // `minutes` after the minute it was taken in.
     void snooze(int alarm, const QDateTime &now, int minutes);
+    // Silences the alarm for the rest of its ringing minute; a snooze that waits beyond it still rings.
+    void stop(int alarm, const QDateTime &now);
     // When the alarm rings again after a snooze; none when no snooze waits.
     std::optional<qint64> snoozedUntil(int alarm) const;
 

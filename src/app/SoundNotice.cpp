@@ -4,6 +4,8 @@
 
 #include <QTextStream>
 
+#include <utility>
+
 QString noSoundText(Language language)
 {
     return Texts(language).translate("SoundNotice", "No sound output: alarms cannot be heard");
@@ -20,4 +22,10 @@ void SoundNotice::soundPlayed(bool heard)
     QTextStream(stderr) << "kalindor: " << text << Qt::endl;
     if (notify)
         notify({QStringLiteral("Kalindor"), text, {}, {}, {}});
+}
+
+void SoundNotice::alarmStarted()
+{
+    if (!std::exchange(alarmSeen, true))
+        told = false;
 }

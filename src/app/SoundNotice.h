@@ -17,12 +17,16 @@ public:
     // `language` is read when the notice is given, so it follows the flag buttons.
     SoundNotice(const Language &language, Notify notify) : language(language), notify(std::move(notify)) {}
 
-    // Called after every sound: the first one that is not heard gives the notice on standard error
-    // and on the desktop; nothing more is said until a sound has been heard again.
+    // Called after every sound, and after the probe at start-up: the first one that is not heard gives
+    // the notice on standard error and on the desktop; nothing more is said until a sound has been heard
+    // again.
     void soundPlayed(bool heard);
+    // An alarm starts: an output missing since start-up is told again at the first alarm's sound.
+    void alarmStarted();
 
 private:
     const Language &language;
     Notify notify;
     bool told = false;
+    bool alarmSeen = false;
 };

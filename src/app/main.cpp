@@ -1,6 +1,8 @@
 // Starts Kalindor: the clock window, or one spoken phrase when asked on the command line.
 #include "AlarmBook.h"
 #include "AlarmList.h"
+#include "AlarmRinger.h"
+#include "AnnouncementSchedule.h"
 #include "ClockEngine.h"
 #include "CommandLine.h"
 #include "DesktopServices.h"
@@ -13,11 +15,13 @@
 #include "SingleInstance.h"
 #include "SoundNotice.h"
 #include "SoundQueue.h"
+#include "TextNumber.h"
 
 #include <QApplication>
 #include <QScopeGuard>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <malloc.h>
@@ -73,6 +77,13 @@ std::optional<int> claimFolder(SingleInstance &instance, const QString &configDi
     return std::nullopt;
 }
 
+bool somethingToSound(const AlarmBook &book, const QDateTime &now)
+{
+    const AlarmStates states = alarmStates(book.rows(), now.toMSecsSinceEpoch(), Zone(now));
+    return announcementDue(leadingNumber(book.interval()), u"00")
+        || std::any_of(states.begin(), states.end(), [](const AlarmState &state) { return state.kind == AlarmState::Rings; });
+}
+
 void complain(const QString &text)
 {
     QTextStream(stderr) << "kalindor: " << text << Qt::endl;
@@ -120,10 +131,15 @@ int runWindow(const Options &options, bool busAnswers)
     const QList<FileProblem> unread = book.load();
     ClockEngine engine(book, clock, sounds, std::move(engineServices));
     soundNotice.emplace(engine.shared().CurrentLanguage, notifier.function());
+    QObject::connect(&engine.ringer(), &AlarmRinger::alarmStarted, &engine, [&soundNotice] { soundNotice->alarmStarted(); });
+    // A clock that is to ring or speak by itself must say at once that it cannot be heard, not at its
+    // first sound in the night; one with nothing set says nothing until a sound is asked for.
+    if (somethingToSound(book, clock.now()))
+        sounds.probe();
     HorPServices services = desktopServices();
-    services.sayBeforeEnd = [&notifier](const QString &text) {
-        if (!notifier.notifyBeforeEnd({text, QString(), {}, {}, {}, {}}))
-            complain(text);
+    services.sayBeforeEnd = [&notifier](const QString &title, const QString &text) {
+        if (!notifier.notifyBeforeEnd({title, text, {}, {}, {}, {}}))
+            complain(title + QStringLiteral(". ") + text);
     };
     const auto warn = services.settings.warn;
     HorP mainWindow(engine, book, std::move(services));

@@ -370,6 +370,13 @@ void PulseDevice::dropServer(bool retryLater)
     askQuestions();
 }
 
+void PulseDevice::probe()
+{
+    const bool reached = connectServer();
+    if (report && !interruption.isRaised())
+        report(reached);
+}
+
 void PulseDevice::askOutput(std::function<void(OutputLevel)> answer)
 {
     if (!loop) {

@@ -54,6 +54,8 @@ public:
     // on the connection it plays through. The answer comes on libpulse's thread, or at once on this one;
     // it comes late when no stream opens in time, which SoundQueue::askOutput bounds.
     void askOutput(std::function<void(OutputLevel)> answer) override;
+    // Connects to the server, within AnswerMs, and reports whether that succeeded.
+    void probe() override;
 
 private:
     bool writeSound(const Pcm &pcm);

@@ -20,4 +20,7 @@ public:
     // Any thread: whether what it plays can be heard. `answer` runs once, on a thread of the device's
     // choosing; a device that is not the speakers has nothing to tell.
     virtual void askOutput(std::function<void(OutputLevel)> answer) { answer(OutputLevel::Unknown); }
+    // Reaches for where the sound goes without playing, and reports as a sound would whether it got
+    // there: a missing sound server is then told before the first alarm. Nothing to do for a file.
+    virtual void probe() {}
 };

@@ -100,6 +100,11 @@ void SoundQueue::askOutput(std::function<void(OutputLevel)> answer)
     });
 }
 
+void SoundQueue::probe()
+{
+    append({Item::Kind::Probe, 0, {}, {}});
+}
+
 void SoundQueue::append(Item item)
 {
     const bool sound = item.kind == Item::Kind::Sample || item.kind == Item::Kind::File;
@@ -159,6 +164,7 @@ void SoundQueue::playQueued()
         case Item::Kind::File: player.PlaySoundFile(item.path); break;
         case Item::Kind::Stop: player.StopSound(); break;
         case Item::Kind::Level: player.alarmLevel(item.loudness, item.fromStart); break;
+        case Item::Kind::Probe: device->probe(); break;
         case Item::Kind::Call: break;
         }
     }

@@ -44,6 +44,8 @@ public:
     // Asks the device whether what it plays can be heard; `answer` runs on the owner's thread, once,
     // within OutputCheckMs (Unknown when the device has not answered by then).
     void askOutput(std::function<void(OutputLevel)> answer);
+    // Has the device reach for its output in turn with the sounds, without a sound (SoundDevice::probe).
+    void probe();
     // Gives the exit status when at the end the queue's thread has not come back within EndWaitMs: the
     // process then leaves at once. Without it (a test) the end waits for the thread.
     void whenStuckAtEnd(std::function<int()> release) { stuckAtEnd = std::move(release); }
@@ -51,7 +53,7 @@ public:
 private:
     struct Item
     {
-        enum class Kind { Sample, File, Stop, Call, Level } kind = Kind::Stop;
+        enum class Kind { Sample, File, Stop, Call, Level, Probe } kind = Kind::Stop;
         SampleId id = 0;
         QString path;
         std::function<void()> call;

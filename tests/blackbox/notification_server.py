@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # A stand-in desktop notification server for the black-box tests, on the bus at $DBUS_SESSION_BUS_ADDRESS.
-# Each Notify is logged to LOG as "summary | body | action keys", newlines in the body as " / ". With
-# TAKE, the first notice that offers that action key has it taken half a second later (ActionInvoked).
+# Each Notify is logged to LOG as "summary | body | action keys", newlines in the body as " / ". TAKE is
+# action keys, comma-separated: the first notice that offers the first has it taken half a second later
+# (ActionInvoked), the next one that offers the second has that taken, and so on ("default": a click on it).
 # LOG.calls has each call with the wall-clock time it came: "1733383860.123 notify 2 replaces 1 timeout 0
 # summary" (a notice that replaces another keeps its id), "1733383860.456 close 2".
 #   notification_server.py LOG [TAKE]
@@ -26,8 +27,8 @@ PATH, NAME = "/org/freedesktop/Notifications", "org.freedesktop.Notifications"
 log = open(sys.argv[1], "a", buffering=1)
 calls = open(sys.argv[1] + ".calls", "a", buffering=1)
 labels = open(sys.argv[1] + ".labels", "a", buffering=1)
-take = sys.argv[2] if len(sys.argv) > 2 else None
-state = {"last": 0, "taken": False}
+take = sys.argv[2].split(",") if len(sys.argv) > 2 else []
+state = {"last": 0, "taken": 0}
 bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
 
 
@@ -48,9 +49,9 @@ def call(connection, sender, path, interface, method, args, invocation):
         labels.write("%s\n" % " | ".join(actions[1::2]))
         log.write("%s | %s | %s\n" % (summary, body.replace("\n", " / "), " ".join(keys)))
         calls.write("%.3f notify %d replaces %d timeout %d %s\n" % (time.time(), notice, replaces, timeout, summary))
-        if take in keys and not state["taken"]:
-            state["taken"] = True
-            GLib.timeout_add(500, act, notice, take)
+        if state["taken"] < len(take) and take[state["taken"]] in keys:
+            state["taken"] += 1
+            GLib.timeout_add(500, act, notice, take[state["taken"] - 1])
         invocation.return_value(GLib.Variant("(u)", (notice,)))
     elif method == "CloseNotification":
         calls.write("%.3f close %d\n" % (time.time(), args.unpack()[0]))

@@ -2,6 +2,7 @@
 
 #include "AccessibleAs.h"
 #include "AlarmScheduler.h"
+#include "AlarmTexts.h"
 #include "CalendarText.h"
 #include "ClockFace.h"
 #include "ClockTexts.h"
@@ -102,6 +103,10 @@ void HorP::connectEngine()
         if (self && self->services.inform)
             self->services.inform(self, title, text);
     };
+    engine.notices().showWindow = [self = QPointer<HorP>(this)] {
+        if (self)
+            self->showAgain();
+    };
 }
 
 // What the engine shows already, at once: a window made while the clock runs is not blank for a second.
@@ -171,7 +176,7 @@ void HorP::Command7_Click()
     // Alarms ring only while the window runs: closing it names those it silences.
     if (!std::exchange(ending, true) && services.sayBeforeEnd) {
         if (const QString words = engine.ringer().closingWords(); !words.isEmpty())
-            services.sayBeforeEnd(words);
+            services.sayBeforeEnd(closingTitle(engine.shared().CurrentLanguage), words);
     }
     if (services.endProgram)
         services.endProgram();

@@ -29,9 +29,9 @@ struct HorPServices
     std::function<void(QWidget *parent, const QString &title, const QString &text)> inform;
     // Qt's own texts (standard buttons, the file dialog) follow the language; may be empty.
     std::function<void(Language)> followLanguage;
-    // The last word as the program ends: a notification if a server takes it within a short limit,
-    // otherwise a line on standard error; may be empty.
-    std::function<void(const QString &text)> sayBeforeEnd;
+    // The last word as the program ends, a title and its body: a notification if a server takes it
+    // within a short limit, otherwise a line on standard error; may be empty.
+    std::function<void(const QString &title, const QString &text)> sayBeforeEnd;
 };
 
 class HorP : public QWidget
