@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>, not from %1 to %2</source>
-        <translation>, nicht von %1 bis %2</translation>
+        <translation>, außer von %1 bis %2</translation>
     </message>
     <message>
         <source>Alarm level: %1 %</source>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>%1: will not ring, %2</source>
-        <translation>%1: will not ring, %2</translation>
+        <translation>%1 will not ring (%2)</translation>
     </message>
     <message>
         <source>No alarm is set.</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>, not from %1 to %2</source>
-        <translation>, not from %1 to %2</translation>
+        <translation>, except from %1 to %2</translation>
     </message>
     <message>
         <source>Alarm level: %1 %</source>

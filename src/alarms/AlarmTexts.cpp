@@ -41,6 +41,13 @@ struct Words
     QString dayMonth;                 // "31. April"
 };
 
+// Whether the locale writes the month before the day ("12/11/26" in the United States).
+bool monthFirst(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    return format.indexOf(u'M') < format.indexOf(u'd');
+}
+
 Words wordsIn(Language language)
 {
     const Texts texts(language);
@@ -93,6 +100,13 @@ Words wordsIn(Language language)
     words.snoozed = texts.translate("AlarmTexts", "Alarm %1 snoozed until %2");
     words.snoozedNamed = texts.translate("AlarmTexts", "Alarm %1 %2 snoozed until %3");
     words.dayMonth = texts.translate("AlarmTexts", "%1 %2", "a day and a month's name");
+    if (language == English && monthFirst(words.locale)) { // "Friday, December 11" where "Friday 11 December" is not read
+        words.rowDate = QStringLiteral("ddd MMM d HH:mm");
+        words.rowDateYear = QStringLiteral("ddd MMM d, yyyy HH:mm");
+        words.summaryDate = QStringLiteral("dddd, MMMM d 'at' HH:mm");
+        words.summaryDateYear = QStringLiteral("dddd, MMMM d, yyyy 'at' HH:mm");
+        words.dayMonth = QStringLiteral("%2 %1");
+    }
     return words;
 }
 

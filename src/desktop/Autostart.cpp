@@ -57,7 +57,7 @@ bool setAutostart(bool on, const QStringList &command, QString *done, QString *e
     if (!on) {
         // A symbolic link is removed itself, never the file it points to.
         if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path)) {
-            *done = QStringLiteral("Kalindor was not started at login: %1 does not exist").arg(path);
+            *done = QStringLiteral("Kalindor was already not starting at login (there is no %1): nothing to remove").arg(path);
             return true;
         }
         QFile file(path);

@@ -39,5 +39,8 @@ QString Texts::translate(const char *context, const char *source, const char *co
 
 QLocale Texts::locale() const
 {
+    // An English desktop's own English (en_US, en_IN, …) orders the dates as its users read them.
+    if (index == English && QLocale::system().language() == QLocale::English)
+        return QLocale::system();
     return QLocale(translate("Texts", "en_GB", "the locale of the language's dates and numbers"));
 }
