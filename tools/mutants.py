@@ -84,6 +84,8 @@ FAULTS = [
     ("settings/AlarmFiles.cpp", "        if (line && !kept.contains(name)) {", "        if (false) {", "a damaged file beside the old two is overwritten unsaid"),
     ("clock/ClockEngine.cpp", "    if (state.CurrentLanguage == English)\n        announceIfDue", "    if (state.CurrentLanguage == German)\n        announceIfDue", "English never announced by itself"),
     ("clock/window/HorP.cpp", "draw24(Image2, shown.row24);", "draw24(Image2, shown.Label1);", "the glyph rows stop during a sound"),
+    ("clock/ClockTexts.cpp", "return (59 - now.second()) * 1000 + msUntilNextSecond(now);", "return 60000;", "the hidden clock ticks off the minute"),
+    ("alarms/AlarmTexts.cpp", "return format.indexOf(u'M') < format.indexOf(u'd');", "return false;", "American dates with the day first"),
 ]
 
 
