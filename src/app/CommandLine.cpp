@@ -158,7 +158,7 @@ void describeOptions(QCommandLineParser &parser, const Texts &texts);
 
 // In the desktop's language, or --lang's when it names one; Qt's own headings ("Usage:") follow it by
 // Qt's translator, installed only while the text is written.
-QString helpText(const QCommandLineParser &given, const QStringList &arguments)
+QString helpText(const QCommandLineParser &given)
 {
     const qsizetype chosen = languageCodes().indexOf(given.value(QStringLiteral("lang")));
     const Language language = chosen < 0 ? desktopLanguage() : Language(chosen);
@@ -167,7 +167,6 @@ QString helpText(const QCommandLineParser &given, const QStringList &arguments)
         qtWords.follow(language);
     QCommandLineParser parser;
     describeOptions(parser, Texts(language));
-    parser.parse(arguments);
     // Qt names the program by the path it was started from, the build folder's included.
     const QString program = QCoreApplication::instance() ? QCoreApplication::arguments().value(0) : QString();
     QString help = parser.helpText();
@@ -259,7 +258,7 @@ ParsedLine parseOptions(const QStringList &given)
     options.mode = mode.mode;
     if (mode.mode == Options::Mode::Help || mode.mode == Options::Mode::Version) {
         options.text = mode.mode == Options::Mode::Help
-                           ? helpText(parser, arguments)
+                           ? helpText(parser)
                            : QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
         return {options, {}, 0};
     }
