@@ -725,4 +725,150 @@
         <translation>Beenden</translation>
     </message>
 </context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Kalindor was already not starting at login (there is no %1): nothing to remove</source>
+        <translation>Kalindor startete schon nicht bei der Anmeldung (%1 gibt es nicht): Es gibt nichts zu entfernen</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>%1 lässt sich nicht entfernen: %2</translation>
+    </message>
+    <message>
+        <source>Removed %1: Kalindor no longer starts at login</source>
+        <translation>%1 entfernt: Kalindor startet nicht mehr bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>cannot start at login a command whose arguments hold control characters</source>
+        <translation>ein Befehl, dessen Argumente Steuerzeichen enthalten, kann nicht bei der Anmeldung gestartet werden</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1: Kalindor starts at login</source>
+        <translation>%1 geschrieben: Kalindor startet bei der Anmeldung</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kalindor --help&apos;</source>
+        <translation>„kalindor --help“ liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --%2</source>
+        <translation>--%1 lässt sich nicht mit --%2 verbinden</translation>
+    </message>
+    <message>
+        <source>--%1 only goes with %2</source>
+        <translation>--%1 gibt es nur zusammen mit %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>nach „%1“ fehlt der Wert</translation>
+    </message>
+    <message>
+        <source>unexpected value after &apos;%1&apos;</source>
+        <translation>unerwarteter Wert nach „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>--autostart takes on or off, not “%1”</source>
+        <translation>--autostart erwartet on oder off, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--say takes time or date, not “%1”</source>
+        <translation>--say erwartet time oder date, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>unknown language “%1”: use fr, de or en</source>
+        <translation>unbekannte Sprache „%1“: Möglich sind fr, de und en</translation>
+    </message>
+    <message>
+        <source>--at “%1” is not a real moment written YYYY-MM-DD HH:MM</source>
+        <translation>--at „%1“ ist kein existierender Zeitpunkt der Form JJJJ-MM-TT HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument “%1”</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>, hidden in the system tray</source>
+        <translation>, im Infobereich verborgen</translation>
+    </message>
+    <message>
+        <source>Kalindor, a talking clock and calendar with ten alarms.</source>
+        <translation>Kalindor, sprechende Uhr und sprechender Kalender mit zehn Alarmen.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Speak the time or the date once, without a window.</source>
+        <translation>Sagt die Uhrzeit oder das Datum einmal an, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Language of --say or --alarms, and of this help: fr, de or en. By default the desktop&apos;s language (LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr.</source>
+        <translation>Sprache von --say oder --alarms und dieser Hilfe: fr, de oder en. Standardmäßig die Sprache der Arbeitsumgebung (LC_ALL, LC_MESSAGES, LANG), wenn sie Französisch, Deutsch oder Englisch ist, sonst fr.</translation>
+    </message>
+    <message>
+        <source>Moment to speak, or to list the alarms at, instead of now.</source>
+        <translation>Anzusagender Zeitpunkt oder Zeitpunkt, für den die Alarme aufgelistet werden, statt jetzt.</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM</source>
+        <translation>JJJJ-MM-TT HH:MM</translation>
+    </message>
+    <message>
+        <source>Write everything spoken or rung into a WAV file instead of playing it.</source>
+        <translation>Schreibt alle Ansagen und Klingeltöne in eine WAV-Datei, statt sie abzuspielen.</translation>
+    </message>
+    <message>
+        <source>FILE.wav</source>
+        <translation>DATEI.wav</translation>
+    </message>
+    <message>
+        <source>Keep kalind.dta and saytime.dta in DIR.</source>
+        <translation>Legt kalind.dta und saytime.dta in ORDNER ab.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>List when each alarm rings next, or why it never does, and the announcement interval.</source>
+        <translation>Listet auf, wann jeder Alarm als Nächstes klingelt oder warum er nie klingelt, und den Abstand der Zeitansagen.</translation>
+    </message>
+    <message>
+        <source>List the alarms as JSON.</source>
+        <translation>Listet die Alarme als JSON auf.</translation>
+    </message>
+    <message>
+        <source>Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs: when ALARM SET keeps them ringing with the window closed, the entry starts it --hidden.</source>
+        <translation>Startet Kalindor bei der Anmeldung (on) oder nicht mehr (off). Alarme klingeln nur, solange es läuft: Lässt ALARM SET sie bei geschlossenem Fenster klingeln, startet der Eintrag es mit --hidden.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden in the system tray, when ALARM SET keeps alarms ringing with the window closed; otherwise the window shows as usual.</source>
+        <translation>Startet mit im Infobereich verborgenem Fenster, wenn ALARM SET Alarme bei geschlossenem Fenster klingeln lässt; sonst erscheint das Fenster wie gewohnt.</translation>
+    </message>
+</context>
 </TS>

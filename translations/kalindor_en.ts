@@ -725,4 +725,150 @@
         <translation>Quit</translation>
     </message>
 </context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Kalindor was already not starting at login (there is no %1): nothing to remove</source>
+        <translation>Kalindor was already not starting at login (there is no %1): nothing to remove</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>cannot remove %1: %2</translation>
+    </message>
+    <message>
+        <source>Removed %1: Kalindor no longer starts at login</source>
+        <translation>Removed %1: Kalindor no longer starts at login</translation>
+    </message>
+    <message>
+        <source>cannot start at login a command whose arguments hold control characters</source>
+        <translation>cannot start at login a command whose arguments hold control characters</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1: Kalindor starts at login</source>
+        <translation>Wrote %1: Kalindor starts at login</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kalindor --help&apos;</source>
+        <translation>Try &apos;kalindor --help&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --%2</source>
+        <translation>--%1 does not go with --%2</translation>
+    </message>
+    <message>
+        <source>--%1 only goes with %2</source>
+        <translation>--%1 only goes with %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>missing value after &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected value after &apos;%1&apos;</source>
+        <translation>unexpected value after &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>--autostart takes on or off, not “%1”</source>
+        <translation>--autostart takes on or off, not “%1”</translation>
+    </message>
+    <message>
+        <source>--say takes time or date, not “%1”</source>
+        <translation>--say takes time or date, not “%1”</translation>
+    </message>
+    <message>
+        <source>unknown language “%1”: use fr, de or en</source>
+        <translation>unknown language “%1”: use fr, de or en</translation>
+    </message>
+    <message>
+        <source>--at “%1” is not a real moment written YYYY-MM-DD HH:MM</source>
+        <translation>--at “%1” is not a real moment written YYYY-MM-DD HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument “%1”</source>
+        <translation>unexpected argument “%1”</translation>
+    </message>
+    <message>
+        <source>, hidden in the system tray</source>
+        <translation>, hidden in the system tray</translation>
+    </message>
+    <message>
+        <source>Kalindor, a talking clock and calendar with ten alarms.</source>
+        <translation>Kalindor, a talking clock and calendar with ten alarms.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>Speak the time or the date once, without a window.</source>
+        <translation>Speak the time or the date once, without a window.</translation>
+    </message>
+    <message>
+        <source>Language of --say or --alarms, and of this help: fr, de or en. By default the desktop&apos;s language (LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr.</source>
+        <translation>Language of --say or --alarms, and of this help: fr, de or en. By default the desktop&apos;s language (LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr.</translation>
+    </message>
+    <message>
+        <source>Moment to speak, or to list the alarms at, instead of now.</source>
+        <translation>Moment to speak, or to list the alarms at, instead of now.</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM</source>
+        <translation>YYYY-MM-DD HH:MM</translation>
+    </message>
+    <message>
+        <source>Write everything spoken or rung into a WAV file instead of playing it.</source>
+        <translation>Write everything spoken or rung into a WAV file instead of playing it.</translation>
+    </message>
+    <message>
+        <source>FILE.wav</source>
+        <translation>FILE.wav</translation>
+    </message>
+    <message>
+        <source>Keep kalind.dta and saytime.dta in DIR.</source>
+        <translation>Keep kalind.dta and saytime.dta in DIR.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>List when each alarm rings next, or why it never does, and the announcement interval.</source>
+        <translation>List when each alarm rings next, or why it never does, and the announcement interval.</translation>
+    </message>
+    <message>
+        <source>List the alarms as JSON.</source>
+        <translation>List the alarms as JSON.</translation>
+    </message>
+    <message>
+        <source>Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs: when ALARM SET keeps them ringing with the window closed, the entry starts it --hidden.</source>
+        <translation>Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs: when ALARM SET keeps them ringing with the window closed, the entry starts it --hidden.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden in the system tray, when ALARM SET keeps alarms ringing with the window closed; otherwise the window shows as usual.</source>
+        <translation>Start with the window hidden in the system tray, when ALARM SET keeps alarms ringing with the window closed; otherwise the window shows as usual.</translation>
+    </message>
+</context>
 </TS>

@@ -725,4 +725,150 @@
         <translation>Quitter</translation>
     </message>
 </context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Kalindor was already not starting at login (there is no %1): nothing to remove</source>
+        <translation>Kalindor ne démarrait déjà pas à l&apos;ouverture de session (%1 n&apos;existe pas) : rien à supprimer</translation>
+    </message>
+    <message>
+        <source>cannot remove %1: %2</source>
+        <translation>impossible de supprimer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Removed %1: Kalindor no longer starts at login</source>
+        <translation>%1 supprimé : Kalindor ne démarre plus à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>cannot start at login a command whose arguments hold control characters</source>
+        <translation>impossible de lancer à l&apos;ouverture de session une commande dont les arguments contiennent des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1: Kalindor starts at login</source>
+        <translation>%1 écrit : Kalindor démarre à l&apos;ouverture de session</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kalindor --help&apos;</source>
+        <translation>Saisissez « kalindor --help » pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --%2</source>
+        <translation>--%1 ne s&apos;emploie pas avec --%2</translation>
+    </message>
+    <message>
+        <source>--%1 only goes with %2</source>
+        <translation>--%1 ne s&apos;emploie qu&apos;avec %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>valeur manquante après « %1 »</translation>
+    </message>
+    <message>
+        <source>unexpected value after &apos;%1&apos;</source>
+        <translation>valeur inattendue après « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>--autostart takes on or off, not “%1”</source>
+        <translation>--autostart attend on ou off, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--say takes time or date, not “%1”</source>
+        <translation>--say attend time ou date, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown language “%1”: use fr, de or en</source>
+        <translation>langue inconnue « %1 » : utilisez fr, de ou en</translation>
+    </message>
+    <message>
+        <source>--at “%1” is not a real moment written YYYY-MM-DD HH:MM</source>
+        <translation>--at « %1 » n&apos;est pas un instant existant écrit AAAA-MM-JJ HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument “%1”</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>, hidden in the system tray</source>
+        <translation>, caché dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Kalindor, a talking clock and calendar with ten alarms.</source>
+        <translation>Kalindor, horloge et calendrier parlants à dix alarmes.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Speak the time or the date once, without a window.</source>
+        <translation>Dire l&apos;heure ou la date une fois, sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>Language of --say or --alarms, and of this help: fr, de or en. By default the desktop&apos;s language (LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr.</source>
+        <translation>Langue de --say ou de --alarms, et de cette aide : fr, de ou en. Par défaut, la langue du bureau (LC_ALL, LC_MESSAGES, LANG) si c&apos;est le français, l&apos;allemand ou l&apos;anglais, sinon fr.</translation>
+    </message>
+    <message>
+        <source>Moment to speak, or to list the alarms at, instead of now.</source>
+        <translation>L&apos;instant à dire, ou celui pour lequel lister les alarmes, au lieu de maintenant.</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD HH:MM</source>
+        <translation>AAAA-MM-JJ HH:MM</translation>
+    </message>
+    <message>
+        <source>Write everything spoken or rung into a WAV file instead of playing it.</source>
+        <translation>Écrire dans un fichier WAV, au lieu de les jouer, toutes les annonces et sonneries.</translation>
+    </message>
+    <message>
+        <source>FILE.wav</source>
+        <translation>FICHIER.wav</translation>
+    </message>
+    <message>
+        <source>Keep kalind.dta and saytime.dta in DIR.</source>
+        <translation>Garder kalind.dta et saytime.dta dans DOSSIER.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DOSSIER</translation>
+    </message>
+    <message>
+        <source>List when each alarm rings next, or why it never does, and the announcement interval.</source>
+        <translation>Lister quand chaque alarme sonnera, ou pourquoi elle ne sonne jamais, et l&apos;intervalle des annonces.</translation>
+    </message>
+    <message>
+        <source>List the alarms as JSON.</source>
+        <translation>Lister les alarmes en JSON.</translation>
+    </message>
+    <message>
+        <source>Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs: when ALARM SET keeps them ringing with the window closed, the entry starts it --hidden.</source>
+        <translation>Démarrer Kalindor à l&apos;ouverture de session (on), ou ne plus le faire (off). Les alarmes ne sonnent que pendant qu&apos;il tourne : quand ALARM SET les fait sonner fenêtre fermée, l&apos;entrée le lance avec --hidden.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden in the system tray, when ALARM SET keeps alarms ringing with the window closed; otherwise the window shows as usual.</source>
+        <translation>Démarrer avec la fenêtre cachée dans la zone de notification, quand ALARM SET fait sonner les alarmes fenêtre fermée ; sinon, la fenêtre s&apos;affiche comme d&apos;habitude.</translation>
+    </message>
+</context>
 </TS>

@@ -6,7 +6,9 @@
 #include "Devices.h"
 #include "FixedClock.h"
 #include "Player.h"
+#include "QtTranslations.h"
 #include "SoundNotice.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -81,10 +83,16 @@ qint16 desktopLanguage()
 
 void reportBadArguments(const QString &problem)
 {
-    QTextStream(stderr) << "kalindor: " << problem << "\nTry 'kalindor --help'" << Qt::endl;
+    QTextStream(stderr) << "kalindor: " << problem << u'\n'
+                        << Texts(desktopLanguage()).translate("CommandLine", "Try 'kalindor --help'") << Qt::endl;
 }
 
 namespace {
+QStringList languageCodes()
+{
+    return {QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")};
+}
+
 // Each mode, the option that chooses it and the options it allows besides; the first mode whose option
 // is given is the line's, the window when none is. "*" allows everything: --help and --version win.
 struct ModeRow
@@ -111,38 +119,54 @@ ParsedLine badArgument(const QString &problem)
 
 // What is wrong with `option` on a line of `mode`: said of the mode when the option belongs to the window
 // or chooses a mode itself, otherwise of the modes it goes with.
-QString notAllowed(const ModeRow &mode, const QString &option)
+QString notAllowed(const ModeRow &mode, const QString &option, const Texts &texts)
 {
     const auto names = [&option](const ModeRow &row) { return row.option == option; };
     const ModeRow &window = Modes[std::size(Modes) - 1];
     if (!mode.option.isEmpty() && (std::any_of(std::begin(Modes), std::end(Modes), names) || window.allows.contains(option)))
-        return QStringLiteral("--%1 does not go with --%2").arg(mode.option, option);
+        return texts.translate("CommandLine", "--%1 does not go with --%2").arg(mode.option, option);
     QStringList modes;
     for (const ModeRow &row : Modes) {
         if (row.allows.contains(option))
             modes << QStringLiteral("--") + row.option;
     }
-    return QStringLiteral("--%1 only goes with %2").arg(option, modes.join(QStringLiteral(" or ")));
+    return texts.translate("CommandLine", "--%1 only goes with %2").arg(option, modes.join(texts.translate("CommandLine", " or ")));
 }
 
 // Qt's words for a parse that failed, in ours: "missing value after '--say'", "unknown option -loud".
-QString parseProblem(const QCommandLineParser &parser, const QStringList &arguments)
+QString parseProblem(const QCommandLineParser &parser, const QStringList &arguments, const Texts &texts)
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty()) {
-        QString error = parser.errorText(); // "Missing value after '--say'."
+        // No translator is installed yet, so Qt says it in English: "Missing value after '--say'."
+        QString error = parser.errorText();
+        const QString option = error.section(u'\'', 1, 1);
+        if (error.startsWith(QLatin1String("Missing value")))
+            return texts.translate("CommandLine", "missing value after '%1'").arg(option);
+        if (error.startsWith(QLatin1String("Unexpected value")))
+            return texts.translate("CommandLine", "unexpected value after '%1'").arg(option);
         error.chop(error.endsWith(u'.') ? 1 : 0);
-        error[0] = error.at(0).toLower();
         return error;
     }
     const auto typed = std::find_if(arguments.cbegin() + 1, arguments.cend(), [&](const QString &argument) {
         return optionName(argument) == unknown.constFirst();
     });
-    return QStringLiteral("unknown option %1").arg(typed == arguments.cend() ? unknown.constFirst() : typed->section(u'=', 0, 0));
+    return texts.translate("CommandLine", "unknown option %1").arg(typed == arguments.cend() ? unknown.constFirst() : typed->section(u'=', 0, 0));
 }
 
-QString helpText(const QCommandLineParser &parser)
+void describeOptions(QCommandLineParser &parser, const Texts &texts);
+
+// In the desktop's language, or --lang's when it names one; Qt's own headings ("Usage:") follow it by
+// Qt's translator, installed only while the text is written.
+QString helpText(const QCommandLineParser &given)
 {
+    const qsizetype chosen = languageCodes().indexOf(given.value(QStringLiteral("lang")));
+    const Language language = chosen < 0 ? desktopLanguage() : Language(chosen);
+    QtTranslations qtWords;
+    if (QCoreApplication::instance()) // not yet when the line is read to choose between a window and none
+        qtWords.follow(language);
+    QCommandLineParser parser;
+    describeOptions(parser, Texts(language));
     // Qt names the program by the path it was started from, the build folder's included.
     const QString program = QCoreApplication::instance() ? QCoreApplication::arguments().value(0) : QString();
     QString help = parser.helpText();
@@ -152,7 +176,7 @@ QString helpText(const QCommandLineParser &parser)
 }
 
 // The values of the options the mode allows, checked; the problem when one is wrong.
-QString readValues(const QCommandLineParser &parser, Options &options)
+QString readValues(const QCommandLineParser &parser, Options &options, const Texts &texts)
 {
     options.configDir = parser.value(QStringLiteral("config-dir"));
     options.output = parser.value(QStringLiteral("output"));
@@ -162,56 +186,52 @@ QString readValues(const QCommandLineParser &parser, Options &options)
         const QString value = parser.value(QStringLiteral("autostart"));
         options.autostart = value == QLatin1String("on");
         return value == QLatin1String("on") || value == QLatin1String("off")
-                   ? QString() : QStringLiteral("--autostart takes on or off, not \"%1\"").arg(value);
+                   ? QString() : texts.translate("CommandLine", "--autostart takes on or off, not “%1”").arg(value);
     }
     if (options.mode == Options::Mode::SayTime) {
         const QString what = parser.value(QStringLiteral("say"));
         if (what != QLatin1String("time") && what != QLatin1String("date"))
-            return QStringLiteral("--say takes time or date, not \"%1\"").arg(what);
+            return texts.translate("CommandLine", "--say takes time or date, not “%1”").arg(what);
         options.mode = what == QLatin1String("date") ? Options::Mode::SayDate : Options::Mode::SayTime;
     }
     if (options.mode != Options::Mode::SayTime && options.mode != Options::Mode::SayDate && options.mode != Options::Mode::Alarms)
         return {};
     options.language = desktopLanguage();
     if (const QString lang = parser.value(QStringLiteral("lang")); !lang.isEmpty()) {
-        const qsizetype index = QStringList{QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("en")}.indexOf(lang);
+        const qsizetype index = languageCodes().indexOf(lang);
         if (index < 0)
-            return QStringLiteral("unknown language \"%1\": use fr, de or en").arg(lang);
+            return texts.translate("CommandLine", "unknown language “%1”: use fr, de or en").arg(lang);
         options.language = qint16(index);
     }
     if (parser.isSet(QStringLiteral("at"))) {
         const QString at = parser.value(QStringLiteral("at"));
         const QDateTime moment = QDateTime::fromString(at, QStringLiteral("yyyy-MM-dd HH:mm"));
         if (!moment.isValid())
-            return QStringLiteral("--at \"%1\" is not a real moment written YYYY-MM-DD HH:MM").arg(at);
+            return texts.translate("CommandLine", "--at “%1” is not a real moment written YYYY-MM-DD HH:MM").arg(at);
         options.at = moment;
     }
     return {};
 }
 
-void describeOptions(QCommandLineParser &parser)
+void describeOptions(QCommandLineParser &parser, const Texts &texts)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Kalindor, a talking clock and calendar with ten alarms."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    parser.setApplicationDescription(texts.translate("CommandLine", "Kalindor, a talking clock and calendar with ten alarms."));
+    // Qt's own help and version options are described in words its translations do not all have.
     parser.addOptions({
-        {QStringLiteral("say"), QStringLiteral("Speak the time or the date once, without a window."), QStringLiteral("time|date")},
-        {QStringLiteral("lang"), QStringLiteral("Language of --say or --alarms: fr, de or en. By default the desktop's language "
-                                                "(LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr."),
+        {{QStringLiteral("h"), QStringLiteral("help")}, texts.translate("CommandLine", "Show this help and exit.")},
+        {{QStringLiteral("v"), QStringLiteral("version")}, texts.translate("CommandLine", "Show the version and exit.")},
+        {QStringLiteral("say"), texts.translate("CommandLine", "Speak the time or the date once, without a window."), QStringLiteral("time|date")},
+        {QStringLiteral("lang"), texts.translate("CommandLine", "Language of --say or --alarms, and of this help: fr, de or en. By default the desktop's language (LC_ALL, LC_MESSAGES, LANG) when it is French, German or English, otherwise fr."),
          QStringLiteral("fr|de|en")},
-        {QStringLiteral("at"), QStringLiteral("Moment to speak, or to list the alarms at, instead of now."), QStringLiteral("YYYY-MM-DD HH:MM")},
-        {QStringLiteral("output"), QStringLiteral("Write everything spoken or rung into a WAV file instead of playing it."),
-         QStringLiteral("FILE.wav")},
-        {QStringLiteral("config-dir"), QStringLiteral("Keep kalind.dta and saytime.dta in DIR."), QStringLiteral("DIR")},
-        {QStringLiteral("alarms"), QStringLiteral("List when each alarm rings next, or why it never does, and the announcement interval.")},
-        {QStringLiteral("json"), QStringLiteral("List the alarms as JSON.")},
-        {QStringLiteral("autostart"),
-         QStringLiteral("Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs: "
-                        "when ALARM SET keeps them ringing with the window closed, the entry starts it --hidden."),
+        {QStringLiteral("at"), texts.translate("CommandLine", "Moment to speak, or to list the alarms at, instead of now."), texts.translate("CommandLine", "YYYY-MM-DD HH:MM")},
+        {QStringLiteral("output"), texts.translate("CommandLine", "Write everything spoken or rung into a WAV file instead of playing it."), texts.translate("CommandLine", "FILE.wav")},
+        {QStringLiteral("config-dir"), texts.translate("CommandLine", "Keep kalind.dta and saytime.dta in DIR."), texts.translate("CommandLine", "DIR")},
+        {QStringLiteral("alarms"), texts.translate("CommandLine", "List when each alarm rings next, or why it never does, and the announcement interval.")},
+        {QStringLiteral("json"), texts.translate("CommandLine", "List the alarms as JSON.")},
+        {QStringLiteral("autostart"), texts.translate("CommandLine", "Start Kalindor when you log in (on), or no longer (off). Alarms ring only while it runs: when ALARM SET keeps them ringing with the window closed, the entry starts it --hidden."),
          QStringLiteral("on|off")},
-        {QStringLiteral("hidden"), QStringLiteral("Start with the window hidden in the system tray, when ALARM SET keeps alarms "
-                                                  "ringing with the window closed; otherwise the window shows as usual.")},
+        {QStringLiteral("hidden"), texts.translate("CommandLine", "Start with the window hidden in the system tray, when ALARM SET keeps alarms ringing with the window closed; otherwise the window shows as usual.")},
     });
 }
 } // namespace
@@ -225,10 +245,12 @@ ParsedLine parseOptions(const QStringList &given)
             arguments << given[i];
         i += std::max<qsizetype>(qt, 1);
     }
+    // The line's problems are said in the desktop's language, as a program's messages are.
+    const Texts texts(desktopLanguage());
     QCommandLineParser parser;
-    describeOptions(parser);
+    describeOptions(parser, texts);
     if (!parser.parse(arguments))
-        return badArgument(parseProblem(parser, arguments));
+        return badArgument(parseProblem(parser, arguments, texts));
     const ModeRow &mode = *std::find_if(std::begin(Modes), std::end(Modes), [&parser](const ModeRow &row) {
         return row.option.isEmpty() || parser.isSet(row.option);
     });
@@ -241,12 +263,12 @@ ParsedLine parseOptions(const QStringList &given)
         return {options, {}, 0};
     }
     if (!parser.positionalArguments().isEmpty())
-        return badArgument(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
+        return badArgument(texts.translate("CommandLine", "unexpected argument “%1”").arg(parser.positionalArguments().constFirst()));
     for (const QString &option : parser.optionNames()) {
         if (option != mode.option && !mode.allows.contains(option))
-            return badArgument(notAllowed(mode, option));
+            return badArgument(notAllowed(mode, option, texts));
     }
-    if (const QString problem = readValues(parser, options); !problem.isEmpty())
+    if (const QString problem = readValues(parser, options, texts); !problem.isEmpty())
         return badArgument(problem);
     return {options, {}, 0};
 }
@@ -263,11 +285,12 @@ int changeAutostart(const Options &options)
     if (hidden)
         command << QStringLiteral("--hidden");
     QString done, error;
-    if (!setAutostart(options.autostart, command, &done, &error)) {
+    const Texts texts(desktopLanguage());
+    if (!setAutostart(options.autostart, command, texts, &done, &error)) {
         QTextStream(stderr) << "kalindor: " << error << Qt::endl;
         return 1;
     }
-    QTextStream(stdout) << done << (hidden ? QStringLiteral(", hidden in the system tray") : QString()) << Qt::endl;
+    QTextStream(stdout) << done << (hidden ? texts.translate("CommandLine", ", hidden in the system tray") : QString()) << Qt::endl;
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "Autostart.h"
 
+#include "Texts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,39 +53,39 @@ QByteArray autostartEntry(const QStringList &command)
         .toUtf8();
 }
 
-bool setAutostart(bool on, const QStringList &command, QString *done, QString *error)
+bool setAutostart(bool on, const QStringList &command, const Texts &texts, QString *done, QString *error)
 {
     const QString path = autostartFile();
     if (!on) {
         // A symbolic link is removed itself, never the file it points to.
         if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path)) {
-            *done = QStringLiteral("Kalindor was already not starting at login (there is no %1): nothing to remove").arg(path);
+            *done = texts.translate("Autostart", "Kalindor was already not starting at login (there is no %1): nothing to remove").arg(path);
             return true;
         }
         QFile file(path);
         if (!file.remove()) {
-            *error = QStringLiteral("cannot remove %1: %2").arg(path, file.errorString());
+            *error = texts.translate("Autostart", "cannot remove %1: %2").arg(path, file.errorString());
             return false;
         }
-        *done = QStringLiteral("Removed %1: Kalindor no longer starts at login").arg(path);
+        *done = texts.translate("Autostart", "Removed %1: Kalindor no longer starts at login").arg(path);
         return true;
     }
     for (const QString &argument : command) {
         if (std::any_of(argument.begin(), argument.end(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
-            *error = QStringLiteral("cannot start at login a command whose arguments hold control characters");
+            *error = texts.translate("Autostart", "cannot start at login a command whose arguments hold control characters");
             return false;
         }
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        *error = QStringLiteral("cannot create the folder %1").arg(QFileInfo(path).absolutePath());
+        *error = texts.translate("Autostart", "cannot create the folder %1").arg(QFileInfo(path).absolutePath());
         return false;
     }
     // Through a symbolic link the file it points to is written, as a dotfiles manager expects.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(autostartEntry(command)) < 0 || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        *error = texts.translate("Autostart", "cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
-    *done = QStringLiteral("Wrote %1: Kalindor starts at login").arg(path);
+    *done = texts.translate("Autostart", "Wrote %1: Kalindor starts at login").arg(path);
     return true;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class Texts;
+
 // $XDG_CONFIG_HOME/autostart/kalindor.desktop, ~/.config/autostart/kalindor.desktop by default.
 QString autostartFile();
 
@@ -12,5 +14,5 @@ QString autostartFile();
 QByteArray autostartEntry(const QStringList &command);
 
 // Writes the entry (on) or removes it (off); false with the reason in `error` when that failed.
-// `done` tells what happened, for the user.
-bool setAutostart(bool on, const QStringList &command, QString *done, QString *error);
+// `done` tells what happened, for the user, in the words of `texts`.
+bool setAutostart(bool on, const QStringList &command, const Texts &texts, QString *done, QString *error);

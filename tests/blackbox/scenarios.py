@@ -328,7 +328,7 @@ def packaging(world, source, build):
     # Alarms that ring on with the window closed: the entry starts Kalindor in the tray.
     settings.mkdir()
     (settings / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
-    check(run(world.binary, "--autostart", "on", "--config-dir", str(settings)).endswith("hidden in the system tray\n")
+    check(run(world.binary, "--autostart", "on", "--config-dir", str(settings)).endswith("caché dans la zone de notification\n")
           and f'Exec={world.binary} --config-dir "{quoted}" --hidden' in entry.read_text().splitlines(), "the hidden entry's Exec line")
     run("cpack", "--config", f"{build}/CPackConfig.cmake", "-B", str(world.dir / "package"))
     deb = str(next((world.dir / "package").glob("kalindor_*.deb")))
