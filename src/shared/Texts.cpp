@@ -39,8 +39,9 @@ QString Texts::translate(const char *context, const char *source, const char *co
 
 QLocale Texts::locale() const
 {
-    // An English desktop's own English (en_US, en_IN, …) orders the dates as its users read them.
-    if (index == English && QLocale::system().language() == QLocale::English)
-        return QLocale::system();
+    // An English desktop's own English (en_US, en_IN, …) orders the dates as its users read them. Taken by
+    // its name, as the system's locale would write the day names in LC_TIME's language, which may be another.
+    if (const QLocale desktop(QLocale::system().name()); index == English && desktop.language() == QLocale::English)
+        return desktop;
     return QLocale(translate("Texts", "en_GB", "the locale of the language's dates and numbers"));
 }
