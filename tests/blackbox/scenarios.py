@@ -531,16 +531,27 @@ def tray(world):
     world.display()
     world.bus()
     world.notifier(take="default")
+    # First with no tray host on the bus: closing hides the window all the same, the notice says how to
+    # have it back, a new start shows it, and FIN ends Kalindor.
+    bare = world.kalindor(name="bare", files={"sound.dta": "keep-ringing=1\r\n"})
+    check(wait_for(20, lambda: mapped("KALINDOR")), "no window without a tray host")
+    window_message("KALINDOR", "WM_DELETE_WINDOW")
+    check(wait_for(10, lambda: not mapped("KALINDOR")) and bare.poll() is None, "closed without a tray host, it did not go on hidden")
+    check(wait_for(10, lambda: any("Relancez Kalindor pour l'afficher" in n for n in world.notices())), f"no notice: {world.notices()}")
+    check(world.run("--config-dir", str(bare.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
+          "a second start without a tray host did not show the window")
+    click("^KALINDOR$", 347, 48)  # FIN
+    check(wait_for(10, lambda: bare.poll() == 0), f"FIN: status {bare.poll()}")
     world.tray()
     (world.dir / "k").mkdir()
     (world.dir / "k" / "sound.dta").write_bytes(b"keep-ringing=1\r\n")
     k = world.kalindor(at="2026-12-05 07:29:45", alarms=[GONG_0730])
-    get, click = tray_item()
+    get, choose = tray_item()
     tip = lambda: get("ToolTip")[2]  # its title: the tooltip's text
     check(wait_for(10, lambda: "Prochaine alarme : " in tip() and "07:30" in tip()), f"the tooltip: {tip()}")
     check(wait_for(20, lambda: mapped("KALINDOR")), "no window")
     said = k.output_size()
-    lines = click("Dire l'heure")
+    lines = choose("Dire l'heure")
     check(lines[:1] == ["Dire l'heure"] and "Afficher Kalindor" in lines, f"the tray menu: {lines}")
     check(wait_for(10, lambda: k.output_size() > said + 1000), "Say the time in the tray's menu said nothing")
     k.move_to(datetime(2026, 12, 5, 7, 29, 50, tzinfo=timezone.utc))
@@ -553,7 +564,7 @@ def tray(world):
     check(wait_for(10, lambda: not mapped("KALINDOR")), "the window closed again stayed")
     check(world.run("--config-dir", str(k.dir), limit=20)[0] == 0 and wait_for(10, lambda: mapped("KALINDOR")),
           "a second start did not show the window")
-    click("Quitter")
+    choose("Quitter")
     check(wait_for(10, lambda: k.poll() is not None) and k.returncode == 0, f"Quit: status {k.poll()}")
 
 
