@@ -79,7 +79,9 @@ std::optional<int> claimFolder(SingleInstance &instance, const QString &configDi
 
 bool somethingToSound(const AlarmBook &book, const QDateTime &now)
 {
-    const AlarmStates states = alarmStates(book.rows(), now.toMSecsSinceEpoch(), Zone(now));
+    // From just before this minute: a start within an alarm's own minute still rings it, at the first tick.
+    const Zone zone(now);
+    const AlarmStates states = alarmStates(book.rows(), minuteStart(now.toMSecsSinceEpoch(), zone) - 1, zone);
     return announcementDue(leadingNumber(book.interval()), u"00")
         || std::any_of(states.begin(), states.end(), [](const AlarmState &state) { return state.kind == AlarmState::Rings; });
 }
