@@ -83,6 +83,22 @@ void loadFile(QStringList &kept, const QString &configDir, const QString &name, 
     }
 }
 
+// A second name for the file at `path`, links followed, so that a save replacing it leaves the old bytes
+// under that name: "kalind.dta.damaged", or the first of "kalind.dta.damaged-2"... that is free, as one
+// kept before is never overwritten. Empty when no such name can be made.
+QString keepAside(const QString &path)
+{
+    const QByteArray from = QFile::encodeName(path);
+    for (int n = 1; n <= 99; ++n) {
+        const QString aside = path + QStringLiteral(".damaged") + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, QFile::encodeName(aside).constData(), AT_SYMLINK_FOLLOW) == 0)
+            return aside;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
 std::optional<FileProblem> storeFile(const QString &configDir, const QString &name, const QStringList &kept,
                                      const std::function<bool(QIODevice &)> &write)
 {
@@ -116,12 +132,25 @@ QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSet
                                 QStringList &kept, const QString &configDir)
 {
     QList<FileProblem> problems;
+    std::optional<int> damagedTable;
     loadFile(kept, configDir, AlarmTableFileName, [&](QIODevice *file) {
-        if (file)
+        damagedTable = file ? alarmTableDamage(file->peek(MaxFileBytes)) : std::nullopt;
+        if (file && !damagedTable)
             table = readAlarmTable(*file);
         else
             table.fill(defaultAlarmRecord());
     }, problems);
+    // Bytes that are no table at all start as empty rows; they stay beside under a name of their own, so that
+    // a save may write a new table. Where no such name can be made the file is kept as it is instead.
+    if (damagedTable && !kept.contains(AlarmTableFileName)) {
+        const QString path = QDir(configDir).filePath(AlarmTableFileName);
+        if (const QString aside = keepAside(path); !aside.isEmpty()) {
+            problems << problem(FileProblem::SetAside, path, QDir::toNativeSeparators(aside));
+        } else {
+            kept << AlarmTableFileName;
+            problems << problem(FileProblem::Damaged, path, *damagedTable > 0 ? QString::number(*damagedTable) : QString());
+        }
+    }
     loadFile(kept, configDir, IntervalFileName, [&](QIODevice *file) {
         interval = file ? readInterval(*file) : DefaultInterval;
     }, problems);

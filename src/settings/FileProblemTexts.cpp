@@ -18,6 +18,9 @@ QString describe(const FileProblem &problem, Language language)
     QString reason;
     if (problem.kind == FileProblem::System)
         reason = problem.detail;
+    else if (problem.kind == FileProblem::SetAside)
+        reason = texts.translate("FileProblemTexts", "not an alarm table; the alarms start empty and it is kept as %1")
+                     .arg(problem.detail);
     else if (problem.kind != FileProblem::Damaged)
         reason = texts.translate("FileProblemTexts", reasons[problem.kind]);
     else if (problem.detail.isEmpty())
