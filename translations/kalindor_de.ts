@@ -326,6 +326,10 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
     <message>
+        <source>The alarm table cannot be read. Save writes a new one.</source>
+        <translation>Die Alarmtabelle kann nicht gelesen werden. Sichern schreibt eine neue.</translation>
+    </message>
+    <message>
         <source>not an alarm table; the alarms start empty and it is kept as %1</source>
         <translation>keine Alarmtabelle; die Alarme beginnen leer, sie bleibt als %1 erhalten</translation>
     </message>

@@ -326,6 +326,10 @@
         <translation>The settings could not be saved.</translation>
     </message>
     <message>
+        <source>The alarm table cannot be read. Save writes a new one.</source>
+        <translation>The alarm table cannot be read. Save writes a new one.</translation>
+    </message>
+    <message>
         <source>not an alarm table; the alarms start empty and it is kept as %1</source>
         <translation>not an alarm table; the alarms start empty and it is kept as %1</translation>
     </message>

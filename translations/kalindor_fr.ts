@@ -326,6 +326,10 @@
         <translation>Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
+        <source>The alarm table cannot be read. Save writes a new one.</source>
+        <translation>La table des alarmes est illisible. Sauver en écrit une nouvelle.</translation>
+    </message>
+    <message>
         <source>not an alarm table; the alarms start empty and it is kept as %1</source>
         <translation>pas une table d&apos;alarmes ; les alarmes partent vides et elle est gardée sous %1</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include "Texts.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -40,9 +41,13 @@ QString withFiles(QString text, const QList<FileProblem> &problems, Language lan
 
 QString loadFailureText(const QList<FileProblem> &problems, Language language)
 {
+    // A table set aside is replaced at the next save: the promise to leave it alone would not hold.
+    const bool setAside = std::all_of(problems.begin(), problems.end(),
+                                      [](const FileProblem &problem) { return problem.kind == FileProblem::SetAside; });
     return withFiles(
-        Texts(language).translate("FileProblemTexts",
-                                  "A settings file cannot be read. Kalindor will not change it until it is started again."),
+        setAside ? Texts(language).translate("FileProblemTexts", "The alarm table cannot be read. Save writes a new one.")
+                 : Texts(language).translate("FileProblemTexts",
+                                             "A settings file cannot be read. Kalindor will not change it until it is started again."),
         problems, language);
 }
 
