@@ -2,6 +2,7 @@
 #include "Rows.h"
 #include "info.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -13,7 +14,10 @@ struct FakeSystem
     InfoServices services()
     {
         return {[this](const QString &name) { return installed.contains(name) ? "/bin/" + name : QString(); },
-                [this](const QString &path) { attempts << path; return !broken.contains(path.mid(5)); },
+                [this](const QString &path, const QStringList &arguments) {
+                    attempts << path + (arguments.isEmpty() ? QString() : u':' + arguments.join(u':'));
+                    return !broken.contains(path.mid(5));
+                },
                 [this](QWidget *, const QString &text) { messages << text; }};
     }
 };
@@ -44,6 +48,24 @@ private slots:
         QCOMPARE(system.attempts, under(QStringLiteral("/bin/"), cell("attempts")));
         QCOMPARE(system.messages, started ? QStringList() : QStringList{QStringLiteral(
                                       "Les informations système ne sont pas disponibles actuellement")});
+    }
+
+    // The real lookup and start: a stand-in tool on a PATH of its own leaves a mark when started.
+    void startsToolFoundOnPath()
+    {
+        QTemporaryDir dir;
+        QFile tool(dir.filePath("xfce4-about"));
+        QVERIFY(tool.open(QIODevice::WriteOnly) && tool.write("#!/bin/sh\necho \"$@\" > \"$0.ran\"\n") > 0);
+        tool.close();
+        QVERIFY(tool.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        InfoServices services = systemInfoServices();
+        services.showMessage = {};
+        const bool started = info(services).StartSysInfo();
+        qputenv("PATH", path);
+        QVERIFY(started);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(tool.fileName() + ".ran"), 10000);
     }
 };
 

@@ -28,6 +28,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
         QCOMPARE((QStringList{rig.window->windowTitle(), rig.window->Command7->text(), rig.window->Label3->text()}),
                  (QStringList{"KALINDOR", "FIN", ""}));
+        const auto framed = [&] { // the clock display's margin, where its focus frame lies
+            return rig.window->grab().toImage().pixelColor(rig.window->clockStop->pos() + QPoint(1, 20))
+                   == rig.window->clockStop->palette().color(QPalette::Highlight);
+        };
+        rig.window->clockStop->setFocus();
+        QVERIFY(framed());
+        rig.window->Command1->setFocus();
+        QVERIFY(!framed());
         rig.engine->Timer3_Timer();
         QVERIFY(!rig.window->settingsWindow());
         QCOMPARE(QApplication::focusWidget(), rig.window->Command1);

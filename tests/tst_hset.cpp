@@ -22,7 +22,8 @@ struct Fixture
     HPMOD shared;
     qint16 lastClickedColumn = 0;
     QString answer; // what the file dialog returns; empty is a cancel
-    QStringList dialogCalls, warnings;
+    QStringList dialogCalls, warnings, asked;
+    QMessageBox::StandardButton askAnswer = QMessageBox::Discard; // what closing with edits not saved answers
     AlarmRecords stored;
 
     Fixture()
@@ -40,7 +41,9 @@ struct Fixture
                     dialogCalls << title << filter << folder;
                     return answer;
                 },
-                [this](QWidget *, const QString &title, const QString &text) { warnings << title + ": " + text; }};
+                [this](QWidget *, const QString &title, const QString &text) { warnings << title + ": " + text; },
+                {}, {},
+                [this](QWidget *, const QString &question) { asked << question; return askAnswer; }};
     }
     AlarmRecords tableOnDisk() const
     {
@@ -107,8 +110,9 @@ private slots:
         click(window.optionLabel(3, 1));
         const QByteArray beforeCancel = f.bytes("kalind.dta");
         click(window.waveFileLabel(7)); // cancelled
-        QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV)",
-                                             f.dir.filePath("My Sounds")}));
+        QCOMPARE(f.dialogCalls, (QStringList{"Ouvrir un fichier Wave", "Fichiers Son (*.WAV) (*.wav *.WAV);;Fichiers audio "
+                                             "(*.wav *.WAV *.mp3 *.MP3 *.ogg *.OGG *.oga *.OGA *.flac *.FLAC *.opus *.OPUS);;"
+                                             "Tous les fichiers (*)", f.dir.filePath("My Sounds")}));
         QStringList shown;
         for (int alarm : {3, 7}) {
             for (int option = 0; option < 3; ++option)
@@ -154,8 +158,13 @@ private slots:
                      .arg(loudness.percent).arg(loudness.riseSeconds) + QStringLiteral(" %1 min").arg(snoozeMinutesOf(f.book.soundSettings()))
                      + (keepsRinging(f.book.soundSettings()) ? " rings on" : ""),
                  cell("comesTo"));
+        const bool edited = cell("boxes") != "||||"; // the defaults typed: nothing to ask
+        f.askAnswer = QMessageBox::Cancel;
+        QCOMPARE(window->close(), !edited);
+        f.askAnswer = QMessageBox::Discard;
         window->close();
         QCOMPARE(f.book.soundSettings(), SoundSettings());
+        QCOMPARE(f.asked.size(), edited ? 2 : 0);
     }
 
     // A name is kept only when it fits; otherwise the row says why, to the eye and to screen readers.
@@ -171,6 +180,7 @@ private slots:
         QCOMPARE(window->rows[3].name->accessibleDescription(), cell("state"));
         window->Command1_Click();
         QCOMPARE(QString::fromUtf8(f.bytes("names.dta")), cell("file"));
+        QVERIFY((new Hset(f.shared, f.book, f.lastClickedColumn, f.services()))->close() && f.asked.isEmpty()); // nothing to save
     }
 
     // An alarm table that exists but cannot be read loads as defaults, once told; no sound click or Save
@@ -198,6 +208,8 @@ private slots:
         QCOMPARE(f.warnings.join(u'|').count("nicht gespeichert werden.\n\n" + path + ": beim Laden unlesbar"), 2);
         QVERIFY(window->isVisible());
         QCOMPARE(window->dateBox(2, 2)->text(), QStringLiteral("2031"));
+        f.askAnswer = QMessageBox::Save; // and fails again, so the edits stay
+        QVERIFY(!window->close() && f.warnings.size() == 3 && f.asked.size() == 1);
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(f.bytes("kalind.dta"), before);
         QCOMPARE(f.bytes("saytime.dta"), QByteArray("30\r\n"));

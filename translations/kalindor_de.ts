@@ -342,6 +342,14 @@
         <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
     <message>
+        <source>The alarm table cannot be read. Save writes a new one.</source>
+        <translation>Die Alarmtabelle kann nicht gelesen werden. Sichern schreibt eine neue.</translation>
+    </message>
+    <message>
+        <source>not an alarm table; the alarms start empty and it is kept as %1</source>
+        <translation>keine Alarmtabelle; die Alarme beginnen leer, sie bleibt als %1 erhalten</translation>
+    </message>
+    <message>
         <source>too large to be settings, left as it is</source>
         <translation>zu groß für Einstellungen, bleibt unverändert</translation>
     </message>
@@ -352,6 +360,10 @@
 </context>
 <context>
     <name>Hset</name>
+    <message>
+        <source>Save the changes to the alarms before closing?</source>
+        <translation>Die Änderungen an den Alarmen vor dem Schließen speichern?</translation>
+    </message>
     <message>
         <source>N° Set</source>
         <translation>N° Set</translation>

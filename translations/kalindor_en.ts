@@ -342,6 +342,14 @@
         <translation>The settings could not be saved.</translation>
     </message>
     <message>
+        <source>The alarm table cannot be read. Save writes a new one.</source>
+        <translation>The alarm table cannot be read. Save writes a new one.</translation>
+    </message>
+    <message>
+        <source>not an alarm table; the alarms start empty and it is kept as %1</source>
+        <translation>not an alarm table; the alarms start empty and it is kept as %1</translation>
+    </message>
+    <message>
         <source>too large to be settings, left as it is</source>
         <translation>too large to be settings, left as it is</translation>
     </message>
@@ -352,6 +360,10 @@
 </context>
 <context>
     <name>Hset</name>
+    <message>
+        <source>Save the changes to the alarms before closing?</source>
+        <translation>Save the changes to the alarms before closing?</translation>
+    </message>
     <message>
         <source>N° Set</source>
         <translation>N° Set</translation>

@@ -342,6 +342,14 @@
         <translation>Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
+        <source>The alarm table cannot be read. Save writes a new one.</source>
+        <translation>La table des alarmes est illisible. Sauver en écrit une nouvelle.</translation>
+    </message>
+    <message>
+        <source>not an alarm table; the alarms start empty and it is kept as %1</source>
+        <translation>pas une table d&apos;alarmes ; les alarmes partent vides et elle est gardée sous %1</translation>
+    </message>
+    <message>
         <source>too large to be settings, left as it is</source>
         <translation>trop grand pour des réglages, laissé tel quel</translation>
     </message>
@@ -352,6 +360,10 @@
 </context>
 <context>
     <name>Hset</name>
+    <message>
+        <source>Save the changes to the alarms before closing?</source>
+        <translation>Enregistrer les modifications des alarmes avant de fermer ?</translation>
+    </message>
     <message>
         <source>N° Set</source>
         <translation>N° Set</translation>

@@ -14,19 +14,24 @@ QString versionText(const QString &applicationVersion)
         .arg(version.microVersion());
 }
 
-const QStringList &systemInfoPrograms()
+const QList<QStringList> &systemInfoPrograms()
 {
-    // The tools that describe the machine come first, as the Windows tool did; the desktops'
-    // own system monitors follow, since one of them is on almost every desktop.
-    static const QStringList programs = {
-        QStringLiteral("hardinfo"),
-        QStringLiteral("kinfocenter"),
-        QStringLiteral("gnome-system-monitor"),
-        QStringLiteral("plasma-systemmonitor"),
-        QStringLiteral("ksysguard"),
-        QStringLiteral("mate-system-monitor"),
-        QStringLiteral("xfce4-taskmanager"),
-        QStringLiteral("lxtask"),
+    // The tools that describe the machine come first, as the Windows tool did: the stand-alone ones,
+    // then each desktop's own page about the computer; the desktops' system monitors follow, since one
+    // of them is on almost every desktop. GNOME named its page "info-overview" before "about".
+    static const QList<QStringList> programs = {
+        {QStringLiteral("hardinfo")},
+        {QStringLiteral("hardinfo2")},
+        {QStringLiteral("kinfocenter")},
+        {QStringLiteral("gnome-control-center"), QStringLiteral("info-overview")},
+        {QStringLiteral("gnome-control-center"), QStringLiteral("about")},
+        {QStringLiteral("xfce4-about")},
+        {QStringLiteral("gnome-system-monitor")},
+        {QStringLiteral("plasma-systemmonitor")},
+        {QStringLiteral("ksysguard")},
+        {QStringLiteral("mate-system-monitor")},
+        {QStringLiteral("xfce4-taskmanager")},
+        {QStringLiteral("lxtask")},
     };
     return programs;
 }

@@ -8,6 +8,6 @@
 // and a string that does not start with a number gives the program's own 1.0.0.
 QString versionText(const QString &applicationVersion);
 
-// Graphical system-information and system-monitor programs, best first: plain names to look up on
-// PATH and start without arguments, never command lines for a shell.
-const QStringList &systemInfoPrograms();
+// Graphical system-information and system-monitor programs, best first: each a plain name to look up on
+// PATH followed by its arguments, never a command line for a shell.
+const QList<QStringList> &systemInfoPrograms();

@@ -19,6 +19,13 @@ HorPServices desktopServices()
     services.settings.openFile = [](QWidget *parent, const QString &title, const QString &filter, const QString &folder) {
         return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::HideNameFilterDetails);
     };
+    services.settings.askToSave = [](QWidget *parent, const QString &question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kalindor"), question,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return QMessageBox::StandardButton(box.exec());
+    };
     services.settings.warn = [](QWidget *parent, const QString &title, const QString &text) {
         auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
         box->setAttribute(Qt::WA_DeleteOnClose);

@@ -52,6 +52,18 @@ void AlarmBook::revert()
         setName(alarm, savedNames[size_t(alarm - 1)]);
 }
 
+bool AlarmBook::changed() const
+{
+    if (typed != saved || typedInterval != savedInterval || typedSound != savedSound)
+        return true;
+    // A name is saved as it is called, so one that does not fit or only gained spaces changes nothing.
+    for (int alarm = 1; alarm <= 10; ++alarm) {
+        if (name(alarm) != savedNames[size_t(alarm - 1)])
+            return true;
+    }
+    return false;
+}
+
 QString AlarmBook::name(int alarm) const
 {
     // Checked before trimming, which would take a tab or a line break at either end away unseen.

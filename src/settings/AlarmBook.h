@@ -34,6 +34,8 @@ public:
     QList<FileProblem> save();
     // Everything as last loaded or saved.
     void revert();
+    // Whether anything typed differs from what was last loaded or saved.
+    bool changed() const;
 
     const AlarmRecords &rows() const { return typed; }
     const AlarmRecord &row(int alarm) const { return typed[size_t(alarm - 1)]; } // alarm 1-10

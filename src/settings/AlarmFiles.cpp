@@ -83,6 +83,32 @@ void loadFile(QStringList &kept, const QString &configDir, const QString &name, 
     }
 }
 
+// A second name for the file at `path`, links followed, so that a save replacing it leaves the old bytes
+// under that name: "kalind.dta.damaged", or the first of "kalind.dta.damaged-2"... that is free, as one
+// kept before is never overwritten. `already` when one of them is this very file, set aside by an earlier
+// load. Empty when no such name can be made.
+QString keepAside(const QString &path, bool *already)
+{
+    const QByteArray from = QFile::encodeName(path);
+    struct stat original{};
+    if (::stat(from.constData(), &original) != 0)
+        return {};
+    for (int n = 1; n <= 99; ++n) {
+        const QString aside = path + QStringLiteral(".damaged") + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        const QByteArray to = QFile::encodeName(aside);
+        if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0)
+            return aside;
+        struct stat other{};
+        if (errno != EEXIST)
+            return {};
+        if (::stat(to.constData(), &other) == 0 && other.st_dev == original.st_dev && other.st_ino == original.st_ino) {
+            *already = true;
+            return aside;
+        }
+    }
+    return {};
+}
+
 std::optional<FileProblem> storeFile(const QString &configDir, const QString &name, const QStringList &kept,
                                      const std::function<bool(QIODevice &)> &write)
 {
@@ -116,12 +142,27 @@ QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSet
                                 QStringList &kept, const QString &configDir)
 {
     QList<FileProblem> problems;
+    std::optional<int> damagedTable;
     loadFile(kept, configDir, AlarmTableFileName, [&](QIODevice *file) {
-        if (file)
+        damagedTable = file ? alarmTableDamage(file->peek(MaxFileBytes)) : std::nullopt;
+        if (file && !damagedTable)
             table = readAlarmTable(*file);
         else
             table.fill(defaultAlarmRecord());
     }, problems);
+    // Bytes that are no table at all start as empty rows; they stay beside under a name of their own, so that
+    // a save may write a new table. Where no such name can be made the file is kept as it is instead.
+    if (damagedTable && !kept.contains(AlarmTableFileName)) {
+        const QString path = QDir(configDir).filePath(AlarmTableFileName);
+        bool already = false;
+        if (const QString aside = keepAside(path, &already); !aside.isEmpty()) {
+            if (!already)
+                problems << problem(FileProblem::SetAside, path, QDir::toNativeSeparators(aside));
+        } else {
+            kept << AlarmTableFileName;
+            problems << problem(FileProblem::Damaged, path, *damagedTable > 0 ? QString::number(*damagedTable) : QString());
+        }
+    }
     loadFile(kept, configDir, IntervalFileName, [&](QIODevice *file) {
         interval = file ? readInterval(*file) : DefaultInterval;
     }, problems);

@@ -18,6 +18,7 @@ struct FileProblem
         Kept,         // could not be read earlier in this run, so it is not overwritten
         Damaged,      // not settings: `detail` holds the first line that cannot be read, or is empty for a huge file
         System,       // `detail` holds the system's own words
+        SetAside,     // no alarm table: started empty, `detail` holds where its bytes are kept; a save writes anew
     } kind = System;
     QString path;
     QString detail;
@@ -28,6 +29,8 @@ struct FileProblem
 // nothing of the user's is overwritten) and it is returned once, for the user to be told.
 // Only regular files are opened, so a FIFO or a device cannot make the caller wait.
 // A damaged sound or names file is kept and returned the same way; the alarms themselves never depend on it.
+// An alarm table that is no table at all loads as the defaults too, but is linked beside under a name of
+// its own and returned as SetAside, so that it can be saved anew (kept as above where it cannot be linked).
 QList<FileProblem> loadSettings(AlarmRecords &table, QString &interval, SoundSettings &sound, AlarmNames &names,
                                 QStringList &kept, const QString &configDir);
 // Each store replaces its file whole or not at all (the folder is created when needed). It refuses the

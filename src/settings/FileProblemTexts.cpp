@@ -2,6 +2,7 @@
 
 #include "Texts.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -18,6 +19,9 @@ QString describe(const FileProblem &problem, Language language)
     QString reason;
     if (problem.kind == FileProblem::System)
         reason = problem.detail;
+    else if (problem.kind == FileProblem::SetAside)
+        reason = texts.translate("FileProblemTexts", "not an alarm table; the alarms start empty and it is kept as %1")
+                     .arg(problem.detail);
     else if (problem.kind != FileProblem::Damaged)
         reason = texts.translate("FileProblemTexts", reasons[problem.kind]);
     else if (problem.detail.isEmpty())
@@ -37,9 +41,13 @@ QString withFiles(QString text, const QList<FileProblem> &problems, Language lan
 
 QString loadFailureText(const QList<FileProblem> &problems, Language language)
 {
+    // A table set aside is replaced at the next save: the promise to leave it alone would not hold.
+    const bool setAside = std::all_of(problems.begin(), problems.end(),
+                                      [](const FileProblem &problem) { return problem.kind == FileProblem::SetAside; });
     return withFiles(
-        Texts(language).translate("FileProblemTexts",
-                                  "A settings file cannot be read. Kalindor will not change it until it is started again."),
+        setAside ? Texts(language).translate("FileProblemTexts", "The alarm table cannot be read. Save writes a new one.")
+                 : Texts(language).translate("FileProblemTexts",
+                                             "A settings file cannot be read. Kalindor will not change it until it is started again."),
         problems, language);
 }
 

@@ -194,6 +194,36 @@ AlarmRecords readAlarmTable(QIODevice &device)
     return table;
 }
 
+// Ten lines of eight short numbers and a path, typed or pasted as long as the user likes, stay far below.
+constexpr qsizetype MaxAlarmTableBytes = 256 * 1024;
+
+std::optional<int> alarmTableDamage(QByteArrayView bytes)
+{
+    if (bytes.size() > MaxAlarmTableBytes)
+        return 0;
+    int line = 1;
+    bool laidOut = bytes.trimmed().isEmpty();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        const char c = i < bytes.size() ? bytes[i] : '\n';
+        if (c == '\n') {
+            QByteArrayView text = bytes.sliced(start, i - start);
+            if (text.endsWith('\r'))
+                text.chop(1);
+            Fields fields;
+            const QString decoded = decode(text);
+            laidOut = laidOut || cutZones(decoded) || cutTokens(decoded, fields) >= OptionFields;
+            start = i + 1;
+            ++line;
+        } else if ((uchar(c) < 0x20 && c != '\t' && c != '\r') || c == '\x7f') {
+            return line;
+        }
+    }
+    if (!laidOut)
+        return 0;
+    return std::nullopt;
+}
+
 // Interval file: one line, the interval as typed, then CR LF; "15" is the bytes "15\r\n".
 // The first token of the file, without byte-order marks around it, is the interval; an empty file
 // reads as the default. A mark before the token would otherwise be saved at the start of the file,

@@ -7,6 +7,7 @@
 #include "HPMOD.h"
 #include "SoundSettings.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,10 @@ AlarmRecord readAlarmTableLine(QStringView line);
 bool writeAlarmTable(QIODevice &device, const AlarmRecords &table);
 bool writeInterval(QIODevice &device, const QString &interval);
 AlarmRecords readAlarmTable(QIODevice &device);
+// Whether the bytes of an alarm table file are no table at all (rather than one with odd values in its
+// boxes): the number of the first line holding a control byte other than a tab (1 on), or 0 for a file
+// too large for ten lines or with no line laid out as alarms; nothing for a table.
+std::optional<int> alarmTableDamage(QByteArrayView bytes);
 QString readInterval(QIODevice &device);
 bool writeSoundSettings(QIODevice &device, const SoundSettings &settings);
 // The one exception to never failing: a file that is not settings at all. Returns the first line that

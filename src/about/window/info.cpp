@@ -163,9 +163,9 @@ bool info::StartSysInfo()
 {
     // A program that is found but will not start (a broken installation) gives way to the next.
     if (services.findProgram && services.startDetached) {
-        for (const QString &name : systemInfoPrograms()) {
-            const QString path = services.findProgram(name);
-            if (!path.isEmpty() && services.startDetached(path))
+        for (const QStringList &command : systemInfoPrograms()) {
+            const QString path = services.findProgram(command.first());
+            if (!path.isEmpty() && services.startDetached(path, command.mid(1)))
                 return true;
         }
     }
@@ -178,7 +178,9 @@ InfoServices systemInfoServices()
 {
     InfoServices services;
     services.findProgram = [](const QString &name) { return QStandardPaths::findExecutable(name); };
-    services.startDetached = [](const QString &program) { return QProcess::startDetached(program, {}); };
+    services.startDetached = [](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
     services.showMessage = [](QWidget *parent, const QString &text) {
         QMessageBox box(QMessageBox::Information, Title, text, QMessageBox::Ok, parent);
         box.exec();

@@ -1,6 +1,7 @@
 // The About box: title, version, description, and a button that starts a system-information program.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -12,8 +13,8 @@ struct InfoServices
 {
     // Full path of an executable found on PATH, or empty.
     std::function<QString(const QString &name)> findProgram;
-    // Starts a program detached, without a shell; false when it could not be started.
-    std::function<bool(const QString &program)> startDetached;
+    // Starts a program detached with its arguments, without a shell; false when it could not be started.
+    std::function<bool(const QString &program, const QStringList &arguments)> startDetached;
     std::function<void(QWidget *parent, const QString &text)> showMessage;
 };
 

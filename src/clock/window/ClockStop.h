@@ -5,6 +5,7 @@
 #include "ClickableLabel.h"
 
 #include <QAccessible>
+#include <QPainter>
 #include <QWidget>
 
 #include <functional>
@@ -46,10 +47,15 @@ protected:
         }
         QWidget::keyPressEvent(event);
     }
+    // The style's focus frame is a faint line that the grey boxes beside it swallow; the display, being
+    // the first stop, takes a solid one in the highlight colour in the margin around the boxes.
     void paintEvent(QPaintEvent *) override
     {
-        if (hasFocus())
-            paintFocusFrame(this, rect());
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 
 private:

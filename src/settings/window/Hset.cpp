@@ -4,6 +4,7 @@
 #include "FileProblemTexts.h"
 #include "FocusButton.h"
 #include "HsetLayout.h"
+#include "Texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,7 +62,7 @@ Hset::Hset(const HPMOD &shared, AlarmBook &book, qint16 &lastClickedColumn, Hset
     setAttribute(Qt::WA_DeleteOnClose);
     AccessibleAs::mark(this, AccessibleAs::Dialog);
     setWindowTitle(QStringLiteral("ALARM SET"));
-    // Escape closes it as its close button does: nothing is saved.
+    // Escape closes it as its close button does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(gridFont());
@@ -316,6 +317,12 @@ QString Hset::chooseWaveFile(const QString &currentFile)
 
 void Hset::Command1_Click()
 {
+    if (saveBook())
+        close();
+}
+
+bool Hset::saveBook()
+{
     const int column = std::clamp<int>(lastClickedColumn, 0, 4);
     for (int alarm = 1; alarm <= 10; ++alarm) {
         if (dateBox(alarm, column)->text().isEmpty())
@@ -328,16 +335,24 @@ void Hset::Command1_Click()
     if (!problems.isEmpty()) {
         // Closing now would throw away what the user typed; they can free space or fix the folder and save again.
         reportStoreFailure(problems);
-        return;
+        return false;
     }
     if (services.saved)
         services.saved();
     saving = true;
-    close();
+    return true;
 }
 
 void Hset::closeEvent(QCloseEvent *event)
 {
+    if (!saving && book.changed() && services.askToSave) {
+        const QMessageBox::StandardButton answer = services.askToSave(
+            this, Texts(shared.CurrentLanguage).translate("Hset", "Save the changes to the alarms before closing?"));
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !saveBook())) {
+            event->ignore();
+            return;
+        }
+    }
     if (!saving)
         book.revert();
     QWidget::closeEvent(event);

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -28,11 +29,14 @@ struct HsetServices
     std::function<RowState(int alarm, const std::array<QString, 5> &boxes)> rowState;
     // Told after a save has written both files, before the window closes; may be empty.
     std::function<void()> saved;
+    // Asks `question` when the window is closed with edits not saved: Save, Discard or Cancel. Empty: discard.
+    std::function<QMessageBox::StandardButton(QWidget *parent, const QString &question)> askToSave;
 };
 
 // Shows and edits the alarm book: every keystroke and click goes straight to the book, and what the
 // book holds is what the rows show. The window lives only while it is open: Save saves the book and
-// closes it; closing it otherwise (its caption button, Escape) takes the book back to what was saved.
+// closes it; closing it otherwise (its caption button, Escape) with edits not saved asks whether to save
+// them, and takes the book back to what was saved unless they are saved.
 // The column clicked last outlives it, in `lastClickedColumn`, held by whoever opens it.
 class Hset : public QWidget
 {
@@ -63,9 +67,13 @@ public:
     QString chooseWaveFile(const QString &currentFile = {});
 
     static inline const QString WaveDialogTitle = QStringLiteral("Ouvrir un fichier Wave");
-    // One entry, "Fichiers Son (*.WAV)"; its pattern is given in both cases because file names are
-    // case-sensitive here and the sounds users keep come as .wav as often as .WAV.
-    static inline const QString WaveDialogFilter = QStringLiteral("Fichiers Son (*.WAV) (*.wav *.WAV)");
+    // First "Fichiers Son (*.WAV)", then every sound the player decodes, then everything. Patterns are
+    // given in both cases because file names are case-sensitive here and the sounds users keep come as
+    // .wav as often as .WAV.
+    static inline const QString WaveDialogFilter = QStringLiteral(
+        "Fichiers Son (*.WAV) (*.wav *.WAV);;"
+        "Fichiers audio (*.wav *.WAV *.mp3 *.MP3 *.ogg *.OGG *.oga *.OGA *.flac *.FLAC *.opus *.OPUS);;"
+        "Tous les fichiers (*)");
 
     // The controls, named as in the window's design.
     QLabel *Picture2 = nullptr;
@@ -106,6 +114,7 @@ private:
     void followBook();
     void takeSoundChoice(int alarm, const std::array<QString, 4> &sound);
     void reportStoreFailure(const QList<FileProblem> &problems);
+    bool saveBook(); // true when saved; otherwise the user has been told why
     void describeRows(); // accessible names and descriptions of the window, in the current language
     void showRowState(int alarm);
     void showRow(int alarm); // as the book holds it
