@@ -59,11 +59,20 @@ private slots:
     void readsDamagedTables_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("readable"); // lines that hold the example alarm; the rest must be defaults
+        QTest::addColumn<int>("readable"); // lines that hold the example alarm, the rest defaults; -1 unchecked
+        QTest::addColumn<int>("damage"); // no table: first line with a control byte, or 0; -1 for a table
         const QByteArray line = alarmTableLine(Example).toUtf8();
-        QTest::newRow("three lines, the last without line end") << line.repeated(3).chopped(2) << 3;
-        QTest::newRow("LF line ends") << QByteArray("9 8 2000 9 5 0 0 1 Browse\n").repeated(10) << 10;
-        QTest::newRow("6 MB blank line first, only its head read") << QByteArray(6 * 1024 * 1024, ' ') + "\r\n" + line << 0;
+        QByteArray noise(300, 0);
+        QRandomGenerator(43).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+        QTest::newRow("three lines, the last without line end") << line.repeated(3).chopped(2) << 3 << -1;
+        QTest::newRow("LF line ends") << QByteArray("9 8 2000 9 5 0 0 1 Browse\n").repeated(10) << 10 << -1;
+        QTest::newRow("6 MB blank line first, only its head read") << QByteArray(6 * 1024 * 1024, ' ') + "\r\n" + line << 0 << 0;
+        QTest::newRow("300 seeded random bytes") << noise << -1 << 1;
+        QTest::newRow("NUL in the second line") << QByteArray("9 8 2000 9 5 0 0 1 Browse\r\n9 8\0 2000", 38) << -1 << 2;
+        QTest::newRow("escape byte in a path") << QByteArray("9 8 2000 9 5 0 0 0 /a\x1b.wav\r\n") << -1 << 1;
+        QTest::newRow("larger than ten lines could be") << line.repeated(3000) << -1 << 0;
+        QTest::newRow("prose, no line laid out as alarms") << QByteArray("Dear diary,\ntoday was long.\n") << -1 << 0;
+        QTest::newRow("odd values, a tab and a lone CR") << QByteArray("x y z\tq w e r t C:\\a\rb.wav\r\nhi") << -1 << -1;
     }
 
     void readsDamagedTables()
@@ -71,30 +80,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, readable);
         const AlarmRecords table = tableFrom(bytes);
-        for (int k = 0; k < 10; ++k)
+        for (int k = 0; k < 10 && readable >= 0; ++k)
             QCOMPARE(table[k], k < readable ? Example : defaultAlarmRecord());
-    }
-    void tellsNoTableFromOddValues_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("damage"); // first line with a control byte, 0 for no table at all, -1 for a table
-        QByteArray noise(300, 0);
-        QRandomGenerator seeded(43);
-        seeded.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
-        QTest::newRow("300 seeded random bytes") << noise << 1;
-        QTest::newRow("NUL in the second line") << QByteArray("9 8 2000 9 5 0 0 1 Browse\r\n9 8\0 2000", 38) << 2;
-        QTest::newRow("escape byte in a path") << QByteArray("9 8 2000 9 5 0 0 0 /a\x1b.wav\r\n") << 1;
-        QTest::newRow("prose, no line laid out as alarms") << QByteArray("Dear diary,\ntoday was long.\n") << 0;
-        QTest::newRow("larger than ten lines could be") << alarmTableLine(Example).toUtf8().repeated(3000) << 0;
-        QTest::newRow("odd values, tab and lone CR are a table") << QByteArray("x y z\tq w e r t C:\\a\rb.wav\r\nhello\r\n") << -1;
-        QTest::newRow("empty file") << QByteArray("\r\n") << -1;
-    }
-
-    void tellsNoTableFromOddValues()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, damage);
-        QCOMPARE(alarmTableDamage(bytes).value_or(-1), damage);
+        QTEST(alarmTableDamage(bytes).value_or(-1), "damage");
     }
 
     // No table at all starts empty, told once, and stays beside under a free name; a save writes a new one.
@@ -104,21 +92,12 @@ private slots:
         const QByteArray noise("\x01\x02garbage\xff\0tail", 15);
         QVERIFY(put(dir.filePath("kalind.dta"), noise) && put(dir.filePath("kalind.dta.damaged"), "older"));
         AlarmBook book(dir.path());
-        const QList<FileProblem> problems = book.load();
-        QVERIFY(problems.size() == 1 && problems[0].kind == FileProblem::SetAside);
-        QCOMPARE(loadFailureText(problems, German), "Die Alarmtabelle kann nicht gelesen werden. Sichern schreibt eine neue.\n\n"
-                                                        + dir.filePath("kalind.dta") + ": keine Alarmtabelle; die Alarme beginnen leer, "
-                                                        "sie bleibt als " + dir.filePath("kalind.dta.damaged-2") + " erhalten");
-        QCOMPARE(book.rows()[0], defaultAlarmRecord());
-        QVERIFY(book.load().isEmpty()); // told once
-        book.setField(1, 0, QStringLiteral("9"));
-        QVERIFY(book.save().isEmpty());
-        QCOMPARE(contents(dir.filePath("kalind.dta.damaged-2")), noise);
-        QCOMPARE(contents(dir.filePath("kalind.dta.damaged")), QByteArray("older"));
-        QVERIFY(!QFileInfo::exists(dir.filePath("kalind.dta.damaged-3")));
-        QVERIFY(book.load().isEmpty());
-        QCOMPARE(book.rows()[0].day, QStringLiteral("9"));
+        QVERIFY(loadFailureText(book.load(), German).endsWith("die Alarme beginnen leer, sie bleibt als " + dir.filePath("kalind.dta.damaged-2") + " erhalten"));
+        QVERIFY(book.load().isEmpty() && book.rows()[0] == defaultAlarmRecord()); // told once
+        QVERIFY(book.save().isEmpty() && book.load().isEmpty());
+        QCOMPARE(contents(dir.filePath("kalind.dta.damaged-2")) + contents(dir.filePath("kalind.dta.damaged")), noise + "older");
     }
+
     // The old program wrote Windows-1252; this one writes UTF-8, so a file it saved once holds both.
 
     void decidesEncodingLineByLine()
