@@ -54,7 +54,7 @@ FAULTS = [
     ("alarms/RingTime.cpp", "if (zone.offsetAt(at * 1000) == offset && (!first || at < *first))", "if (zone.offsetAt(at * 1000) == offset && (!first || at > *first))", "repeated hour rings at its second pass"),
     ("alarms/RingTime.cpp", "    if (offsetBefore < offset) {", "    if (offsetBefore > offset) {", "skipped minutes not rung after a gap"),
     ("alarms/AlarmWatch.cpp", "if (t - *lastCheck < JumpMs) {", "if (t - *lastCheck <= 10 * JumpMs) {", "a jump rung late instead of missed"),
-    ("alarms/AlarmWatch.cpp", "memory.extra = thisMinute + minutes * MinuteMs;", "memory.extra = thisMinute + (minutes - 1) * MinuteMs;", "snooze a minute short"),
+    ("alarms/AlarmWatch.cpp", "memory.extra = minuteStart(now.toMSecsSinceEpoch(), Zone(now)) + minutes * MinuteMs;", "memory.extra = minuteStart(now.toMSecsSinceEpoch(), Zone(now)) + (minutes - 1) * MinuteMs;", "snooze a minute short"),
     ("alarms/AlarmWatch.cpp", "        if (memory.announced != ring)\n            result.starting.set(k);", "        result.starting.set(k);", "ringing notice at every check"),
     ("alarms/AlarmState.cpp", "return box.isEmpty() || box == u'0';", "return box.isEmpty();", "a row of zeros is not off"),
     ("alarms/AlarmState.cpp", "static constexpr int Highest[] = {31, 12, 9999, 23, 59};", "static constexpr int Highest[] = {31, 12, 9999, 24, 59};", "hour 24 allowed"),
@@ -86,6 +86,9 @@ FAULTS = [
     ("clock/window/HorP.cpp", "draw24(Image2, shown.row24);", "draw24(Image2, shown.Label1);", "the glyph rows stop during a sound"),
     ("clock/ClockTexts.cpp", "return (59 - now.second()) * 1000 + msUntilNextSecond(now);", "return 60000;", "the hidden clock ticks off the minute"),
     ("alarms/AlarmTexts.cpp", "return format.indexOf(u'M') < format.indexOf(u'd');", "return false;", "American dates with the day first"),
+    ("app/main.cpp", "alarmStates(book.rows(), minuteStart(now.toMSecsSinceEpoch(), zone) - 1, zone)", "alarmStates(book.rows(), now.toMSecsSinceEpoch(), zone)", "a start within an alarm's minute tells no missing output"),
+    ("settings/window/Hset.cpp", "if (!saving && book.changed() && services.askToSave) {", "if (!saving && services.askToSave) {", "ALARM SET asks with nothing changed"),
+    ("settings/AlarmFiles.cpp", "            if (!already)\n                problems << problem(FileProblem::SetAside", "            problems << problem(FileProblem::SetAside", "a table set aside is told at every start"),
 ]
 
 
