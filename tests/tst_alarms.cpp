@@ -6,6 +6,7 @@
 #include "RecordingDevice.h"
 #include "Rows.h"
 
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -161,6 +162,20 @@ private slots:
         ringer.check(clock.now(), "07:13");
         QCOMPARE(notices, QStringList{"Alarme 10 — 07:13 — aucun son choisi"});
         QVERIFY(speaker.ids.empty() && speaker.files.isEmpty());
+    }
+
+    // A look that the kernel holds (a share gone quiet) is waited for only so long, taken as playing, not
+    // started again while it is held, and its answer counts once it comes. Were the wait unbounded, the
+    // held look would hold this test until its time limit.
+    void fileLookWaitsOnlySoLong()
+    {
+        const auto held = std::make_shared<QSemaphore>(), looks = std::make_shared<QSemaphore>();
+        SoundFileCheck files([held, looks](const QString &) { looks->release(); held->acquire(); return false; }, 20);
+        QVERIFY(files.plays("/share/gone/alarm.wav") && files.plays("/share/gone/alarm.wav"));
+        QCOMPARE(looks->available(), 1);
+        held->release();
+        QTRY_VERIFY(!files.plays("/share/gone/alarm.wav"));
+        QVERIFY(files.plays("Browse") && looks->available() == 1); // nothing chosen; unchanged, not looked at again
     }
 };
 

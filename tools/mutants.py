@@ -89,6 +89,7 @@ FAULTS = [
     ("app/main.cpp", "alarmStates(book.rows(), minuteStart(now.toMSecsSinceEpoch(), zone) - 1, zone)", "alarmStates(book.rows(), now.toMSecsSinceEpoch(), zone)", "a start within an alarm's minute tells no missing output"),
     ("settings/window/Hset.cpp", "if (!saving && book.changed() && services.askToSave) {", "if (!saving && services.askToSave) {", "ALARM SET asks with nothing changed"),
     ("settings/AlarmFiles.cpp", "            if (!already)\n                problems << problem(FileProblem::SetAside", "            problems << problem(FileProblem::SetAside", "a table set aside is told at every start"),
+    ("alarms/SoundFileCheck.cpp", "    if (shared->files[waveFile].looking)\n        return shared->files[waveFile].plays;\n", "", "a file held by the kernel looked at again and again"),
 ]
 
 

@@ -3,10 +3,7 @@
 #include "AlarmScheduler.h"
 #include "AlarmTexts.h"
 
-#include "SoundFileReader.h"
-
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QPointer>
 
 namespace {
@@ -23,11 +20,6 @@ AlarmNames alarmNames(const AlarmBook &book)
     for (int alarm = 1; alarm <= 10; ++alarm)
         names[size_t(alarm - 1)] = book.name(alarm);
     return names;
-}
-
-bool soundFilePlays(const QString &waveFile)
-{
-    return waveFile.isEmpty() || waveFile == NoWaveFile || SoundFileReader::open(waveFile) != nullptr;
 }
 
 AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone,
@@ -214,19 +206,6 @@ RowState AlarmRinger::rowState(int alarm, const AlarmBoxes &boxes) const
     return RowState{stateText(state, ms, zone, language),
                     (state.kind == AlarmState::Rings && !state.unplayable) || state.kind == AlarmState::Off,
                     rowSentence(alarm, state, ms, zone, language, book.name(alarm))};
-}
-
-bool AlarmRinger::plays(const QString &waveFile) const
-{
-    if (waveFile.isEmpty() || waveFile == NoWaveFile)
-        return true;
-    const QDateTime changed = QFileInfo(waveFile).lastModified();
-    const auto found = filesChecked.constFind(waveFile);
-    if (found != filesChecked.constEnd() && found->first == changed)
-        return found->second;
-    const bool result = soundFilePlays(waveFile);
-    filesChecked.insert(waveFile, {changed, result});
-    return result;
 }
 
 void AlarmRinger::showNextAlarm(bool edited, const QDateTime &now)

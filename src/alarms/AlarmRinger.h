@@ -9,10 +9,10 @@
 #include "Clock.h"
 #include "HPMOD.h"
 #include "OutputCheck.h"
+#include "SoundFileCheck.h"
 #include "Speaker.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QObject>
 
 #include <bitset>
@@ -31,9 +31,6 @@ struct AlarmNotice
 
 // What the book's alarms are called, alarm 1 first.
 AlarmNames alarmNames(const AlarmBook &book);
-// Whether a row's wave-file field plays as it is: true for none chosen ("Browse", or empty for the
-// default file), false for a file that is missing or not a sound libsndfile decodes. Reads its header.
-bool soundFilePlays(const QString &waveFile);
 // The states of a book's rows: when each rings next or why it never will, and, where `plays` is given,
 // whether a ringing row's file cannot be played.
 AlarmStates alarmStates(const AlarmRecords &rows, qint64 nowMs, const Zone &zone,
@@ -77,9 +74,8 @@ signals:
 private:
     void started(int alarm, const QString &minute);
     void showNextAlarm(bool edited, const QDateTime &now);
-    // soundFilePlays, asked again only when the file has changed since: the rows' states are worked out
-    // at every keystroke.
-    bool plays(const QString &waveFile) const;
+    // The rows' states are worked out at every keystroke: a file is looked at again only once changed.
+    bool plays(const QString &waveFile) const { return filesChecked.plays(waveFile); }
 
     AlarmBook &book;
     const HPMOD &shared;
@@ -96,5 +92,5 @@ private:
     AlarmLoudness minuteLoudness; // what the ringing minute sounds at, read from the book as it began
     QString repeatingMinute; // the clock text of the minute whose repetitions play now, empty for none
     std::bitset<10> noticeUp; // alarm k at k-1: its ringing notice is on the desktop
-    mutable QHash<QString, std::pair<QDateTime, bool>> filesChecked; // by path: its time of change, whether it plays
+    mutable SoundFileCheck filesChecked;
 };

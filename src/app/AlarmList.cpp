@@ -34,7 +34,8 @@ int listAlarms(const Options &options)
     const QDateTime now = options.at ? FixedClock(*options.at).now() : SystemClock().now();
     const Zone zone(now);
     const qint64 ms = now.toMSecsSinceEpoch();
-    const AlarmStates states = alarmStates(book.rows(), ms, zone, soundFilePlays);
+    SoundFileCheck files;
+    const AlarmStates states = alarmStates(book.rows(), ms, zone, [&files](const QString &file) { return files.plays(file); });
     QStringList lines;
     QJsonArray list;
     for (size_t k = 0; k < states.size(); ++k) {
