@@ -125,7 +125,7 @@ bool PulseDevice::writeSound(const Pcm &pcm)
 {
     const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(pcm.sampleRate), uint8_t(pcm.channels)};
     // The player hands over 44.1 kHz mono or stereo; anything the server cannot take is converted first.
-    const bool fits = pcm.channels <= PA_CHANNELS_MAX && pa_sample_spec_valid(&spec);
+    const bool fits = pcm.channels <= int(PA_CHANNELS_MAX) && pa_sample_spec_valid(&spec);
     const Pcm converted = fits ? Pcm() : convertPcm(pcm, 44100, 1);
     const Pcm &sound = fits ? pcm : converted;
     if (stream) {
