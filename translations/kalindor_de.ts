@@ -740,8 +740,8 @@
 <context>
     <name>Autostart</name>
     <message>
-        <source>Kalindor was already not starting at login (there is no %1): nothing to remove</source>
-        <translation>Kalindor startete schon nicht bei der Anmeldung (%1 gibt es nicht): Es gibt nichts zu entfernen</translation>
+        <source>Kalindor does not start at login (there is no %1): nothing to remove</source>
+        <translation>Kalindor startet nicht bei der Anmeldung (%1 gibt es nicht): nichts zu entfernen</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>

@@ -740,8 +740,8 @@
 <context>
     <name>Autostart</name>
     <message>
-        <source>Kalindor was already not starting at login (there is no %1): nothing to remove</source>
-        <translation>Kalindor was already not starting at login (there is no %1): nothing to remove</translation>
+        <source>Kalindor does not start at login (there is no %1): nothing to remove</source>
+        <translation>Kalindor does not start at login (there is no %1): nothing to remove</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>

@@ -740,8 +740,8 @@
 <context>
     <name>Autostart</name>
     <message>
-        <source>Kalindor was already not starting at login (there is no %1): nothing to remove</source>
-        <translation>Kalindor ne démarrait déjà pas à l&apos;ouverture de session (%1 n&apos;existe pas) : rien à supprimer</translation>
+        <source>Kalindor does not start at login (there is no %1): nothing to remove</source>
+        <translation>Kalindor ne démarre pas à l&apos;ouverture de session (%1 n&apos;existe pas) : rien à supprimer</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>

@@ -59,7 +59,7 @@ bool setAutostart(bool on, const QStringList &command, const Texts &texts, QStri
     if (!on) {
         // A symbolic link is removed itself, never the file it points to.
         if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path)) {
-            *done = texts.translate("Autostart", "Kalindor was already not starting at login (there is no %1): nothing to remove").arg(path);
+            *done = texts.translate("Autostart", "Kalindor does not start at login (there is no %1): nothing to remove").arg(path);
             return true;
         }
         QFile file(path);
