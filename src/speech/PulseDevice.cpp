@@ -11,14 +11,10 @@
 #include <cmath>
 #include <utility>
 
-namespace {
-
-QDeadlineTimer after(double seconds)
+static QDeadlineTimer after(double seconds)
 {
     return QDeadlineTimer(std::llround(std::max(0.0, seconds) * 1000), Qt::PreciseTimer);
 }
-
-} // namespace
 
 // The loop exists from the start, so that interrupt() can reach it from any thread; its thread starts
 // with the first sound.
