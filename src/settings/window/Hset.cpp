@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -25,34 +24,6 @@ using namespace HsetLayout;
 
 namespace {
 const QColor Grey(192, 192, 192);
-
-QLabel *makeLabel(QWidget *parent, QRect geometry)
-{
-    auto *label = new QLabel(parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-// Some captions are longer in one language than their column allows; those get a smaller face.
-void setFittingText(QLabel *label, const QString &text)
-{
-    QFont font = label->parentWidget()->font();
-    while (QFontMetrics(font).horizontalAdvance(text) > label->width() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
-    label->setText(text);
-}
-
-// The grid is measured for a small Arial-like face; wider faces would spill out of the columns.
-QFont gridFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
 } // namespace
 
 Hset::Hset(const HPMOD &shared, AlarmBook &book, qint16 &lastClickedColumn, HsetServices services, QWidget *parent)

@@ -1,7 +1,12 @@
 // Where ALARM SET's controls stand: pixels at 96 dots per inch, alarm 1 at the top.
 #pragma once
 
+#include <QFont>
 #include <QRect>
+
+class QLabel;
+class QString;
+class QWidget;
 
 #include <array>
 
@@ -61,4 +66,11 @@ inline QRect inGrid(QPoint topLeft, QSize size)
 {
     return {topLeft - QPoint(0, GridTop), size};
 }
+
+// A label placed at `geometry` within `parent`.
+QLabel *makeLabel(QWidget *parent, QRect geometry);
+// Some captions are longer in one language than their column allows; those get a smaller face.
+void setFittingText(QLabel *label, const QString &text);
+// The grid is measured for a small Arial-like face; wider faces would spill out of the columns.
+QFont gridFont();
 } // namespace HsetLayout

@@ -9,11 +9,7 @@
 
 void Hset::buildSoundLine()
 {
-    const auto label = [this](QRect geometry) {
-        auto *label = new QLabel(this);
-        label->setGeometry(geometry);
-        return label;
-    };
+    const auto label = [this](QRect geometry) { return HsetLayout::makeLabel(this, geometry); };
     const auto soundBox = [this](QRect geometry, QString SoundSettings::*field) {
         auto *box = new QLineEdit(this);
         box->setGeometry(geometry);
