@@ -86,6 +86,7 @@ FAULTS = [
     ("clock/window/HorP.cpp", "draw24(Image2, shown.row24);", "draw24(Image2, shown.Label1);", "the glyph rows stop during a sound"),
     ("clock/ClockTexts.cpp", "return (59 - now.second()) * 1000 + msUntilNextSecond(now);", "return 60000;", "the hidden clock ticks off the minute"),
     ("alarms/AlarmTexts.cpp", "return format.indexOf(u'M') < format.indexOf(u'd');", "return false;", "American dates with the day first"),
+    ("shared/Texts.cpp", "contains(u'a', Qt::CaseInsensitive))", "contains(u'a', Qt::CaseInsensitive) && false)", "American times in 24 hours"),
 ]
 
 
