@@ -90,6 +90,7 @@ FAULTS = [
     ("settings/window/Hset.cpp", "if (!saving && book.changed() && services.askToSave) {", "if (!saving && services.askToSave) {", "ALARM SET asks with nothing changed"),
     ("settings/AlarmFiles.cpp", "            if (!already)\n                problems << problem(FileProblem::SetAside", "            problems << problem(FileProblem::SetAside", "a table set aside is told at every start"),
     ("alarms/SoundFileCheck.cpp", "    if (shared->files[waveFile].looking)\n        return shared->files[waveFile].plays;\n", "", "a file held by the kernel looked at again and again"),
+    ("shared/Texts.cpp", "contains(u'a', Qt::CaseInsensitive))", "contains(u'a', Qt::CaseInsensitive) && false)", "American times in 24 hours"),
 ]
 
 

@@ -22,6 +22,7 @@ struct Words
     QString summaryDate;    // the next ring in the save summary and the next-alarm text beyond a week
     QString summaryDateYear;
     QString soonDate;       // the next-alarm text within a week
+    QString time;           // a time of day alone: "07:30", "7:30 AM"
     QString rings, neverRings, noneSet, summaryTitle;
     QString days, hours, minutes; // "%1 j"
     QString next, noNext, ringing, missed, snooze;
@@ -107,6 +108,10 @@ Words wordsIn(Language language)
         words.summaryDateYear = QStringLiteral("dddd, MMMM d, yyyy 'at' HH:mm");
         words.dayMonth = QStringLiteral("%2 %1");
     }
+    // Times follow the English desktop's clock as its dates do; the other languages keep 24 hours.
+    words.time = texts.timeFormat();
+    for (QString *format : {&words.rowDate, &words.rowDateYear, &words.summaryDate, &words.summaryDateYear, &words.soonDate})
+        format->replace(QStringLiteral("HH:mm"), words.time);
     return words;
 }
 
@@ -274,7 +279,10 @@ QString ringingNotice(int alarm, const QString &clockText, Language language, Ou
                       const QString &name)
 {
     const Words &words = wordsFor(language);
-    const QString notice = withName(words, words.ringing.arg(words.alarm.arg(alarm), clockText), name);
+    // The clock's minute text is always 24-hour; the notice writes it as the language's clock reads.
+    const QTime time = QTime::fromString(clockText, QStringLiteral("HH:mm"));
+    const QString when = time.isValid() ? words.locale.toString(time, words.time) : clockText;
+    const QString notice = withName(words, words.ringing.arg(words.alarm.arg(alarm), when), name);
     if (silent)
         return words.ringing.arg(notice, words.silentNotice);
     if (output == OutputLevel::Muted)
@@ -295,7 +303,7 @@ QString closingNotice(const std::array<std::optional<qint64>, 10> &rings, qint64
             continue;
         const QDateTime at = zone.at(*rings[k]);
         // Within a day, a weekday is enough to tell tomorrow from today.
-        const QString when = at.date() == zone.at(nowMs).date() ? at.toString(QStringLiteral("HH:mm"))
+        const QString when = at.date() == zone.at(nowMs).date() ? locale.toString(at, words.time)
                                                                 : locale.toString(at, words.soonDate);
         const QString number = QString::number(k + 1);
         ahead << words.closingItem.arg(names[k].isEmpty() ? number : number + u' ' + words.quote.arg(names[k]), when);
@@ -320,7 +328,7 @@ QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Lan
     const Words &words = wordsFor(language);
     const QDateTime at = zone.at(atMs);
     const QString when = at.date() == zone.at(nowMs).date()
-        ? at.toString(QStringLiteral("HH:mm"))
+        ? words.locale.toString(at, words.time)
         : words.locale.toString(at, words.rowDate);
     if (name.isEmpty())
         return words.missed.arg(words.alarm.arg(alarm), when);
@@ -330,7 +338,7 @@ QString missedNotice(int alarm, qint64 atMs, qint64 nowMs, const Zone &zone, Lan
 QString snoozedNotice(int alarm, qint64 untilMs, const Zone &zone, Language language, const QString &name)
 {
     const Words &words = wordsFor(language);
-    const QString until = zone.at(untilMs).toString(QStringLiteral("HH:mm"));
+    const QString until = words.locale.toString(zone.at(untilMs), words.time);
     return name.isEmpty() ? words.snoozed.arg(alarm).arg(until) : words.snoozedNamed.arg(alarm).arg(words.quote.arg(name), until);
 }
 

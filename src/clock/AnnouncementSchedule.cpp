@@ -38,8 +38,8 @@ QString intervalText(const QString &interval, const QuietHours &quiet, Language 
     if (!quiet.none()) {
         const QLocale locale = texts.locale();
         text += texts.translate("AnnouncementSchedule", ", not from %1 to %2")
-                    .arg(locale.toString(QTime(quiet.from, 0), QStringLiteral("HH:mm")),
-                         locale.toString(QTime(quiet.to, 0), QStringLiteral("HH:mm")));
+                    .arg(locale.toString(QTime(quiet.from, 0), texts.timeFormat()),
+                         locale.toString(QTime(quiet.to, 0), texts.timeFormat()));
     }
     return text;
 }

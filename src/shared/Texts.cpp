@@ -45,3 +45,12 @@ QLocale Texts::locale() const
         return desktop;
     return QLocale(translate("Texts", "en_GB", "the locale of the language's dates and numbers"));
 }
+
+QString Texts::timeFormat() const
+{
+    // The locale's own clock decides (en_US, en_IN, en_AU read 12 hours; en_GB, en_IE 24), never a list of
+    // names; its marker is written after a plain space, where newer locale data puts a narrow one.
+    if (index == English && locale().timeFormat(QLocale::ShortFormat).contains(u'a', Qt::CaseInsensitive))
+        return QStringLiteral("h:mm AP");
+    return QStringLiteral("HH:mm");
+}

@@ -19,6 +19,8 @@ public:
     QString translate(const char *context, const char *source, const char *comment = nullptr) const;
     // Names of days and months, dates and numbers in this language: fr_FR, de_DE, en_GB.
     QLocale locale() const;
+    // How our texts write a time of day: "07:30", or "7:30 AM" where the desktop's English reads 12 hours.
+    QString timeFormat() const;
 
 private:
     int index;
