@@ -49,6 +49,22 @@ bool monthFirst(const QLocale &locale)
     return format.indexOf(u'M') < format.indexOf(u'd');
 }
 
+// The dates and times as the desktop writes them, where the language leaves it to the desktop.
+void followClock(Words &words, Language language, const Texts &texts)
+{
+    if (language == English && monthFirst(words.locale)) { // "Friday, December 11" where "Friday 11 December" is not read
+        words.rowDate = QStringLiteral("ddd MMM d HH:mm");
+        words.rowDateYear = QStringLiteral("ddd MMM d, yyyy HH:mm");
+        words.summaryDate = QStringLiteral("dddd, MMMM d 'at' HH:mm");
+        words.summaryDateYear = QStringLiteral("dddd, MMMM d, yyyy 'at' HH:mm");
+        words.dayMonth = QStringLiteral("%2 %1");
+    }
+    // Times follow the English desktop's clock as its dates do; the other languages keep 24 hours.
+    words.time = texts.timeFormat();
+    for (QString *format : {&words.rowDate, &words.rowDateYear, &words.summaryDate, &words.summaryDateYear, &words.soonDate})
+        format->replace(QStringLiteral("HH:mm"), words.time);
+}
+
 Words wordsIn(Language language)
 {
     const Texts texts(language);
@@ -101,17 +117,7 @@ Words wordsIn(Language language)
     words.snoozed = texts.translate("AlarmTexts", "Alarm %1 snoozed until %2");
     words.snoozedNamed = texts.translate("AlarmTexts", "Alarm %1 %2 snoozed until %3");
     words.dayMonth = texts.translate("AlarmTexts", "%1 %2", "a day and a month's name");
-    if (language == English && monthFirst(words.locale)) { // "Friday, December 11" where "Friday 11 December" is not read
-        words.rowDate = QStringLiteral("ddd MMM d HH:mm");
-        words.rowDateYear = QStringLiteral("ddd MMM d, yyyy HH:mm");
-        words.summaryDate = QStringLiteral("dddd, MMMM d 'at' HH:mm");
-        words.summaryDateYear = QStringLiteral("dddd, MMMM d, yyyy 'at' HH:mm");
-        words.dayMonth = QStringLiteral("%2 %1");
-    }
-    // Times follow the English desktop's clock as its dates do; the other languages keep 24 hours.
-    words.time = texts.timeFormat();
-    for (QString *format : {&words.rowDate, &words.rowDateYear, &words.summaryDate, &words.summaryDateYear, &words.soonDate})
-        format->replace(QStringLiteral("HH:mm"), words.time);
+    followClock(words, language, texts);
     return words;
 }
 
