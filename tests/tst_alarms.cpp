@@ -91,7 +91,11 @@ private slots:
     {
         const qint64 ms = QDateTime(Today, QTime(7, 0)).toMSecsSinceEpoch();
         const Zone zone(QDateTime(Today, QTime(7, 0)));
-        const Language language = Language(cell("language").toInt());
+        // The rows of an American desktop run in a test of their own, as the locale is the process's.
+        const bool american = cell("language") == "en_US";
+        if (american != (QLocale::system().name() == "en_US"))
+            QSKIP("another desktop's row");
+        const Language language = american ? English : Language(cell("language").toInt());
         const QString name = QStringLiteral("Müll – ☕ 薬"), text = cell("text");
         const AlarmNames names = {{{}, {}, name}};
         AlarmStates states;
