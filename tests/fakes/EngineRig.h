@@ -16,6 +16,7 @@ struct EngineRig
     RecordingSpeaker speaker;
     QStringList notices;
     Notice lastNotice;
+    QStringList namesSpoken; // "name|language|percent|what the speaker had been asked by then"
     // Not started: the tests tick it themselves.
     std::unique_ptr<ClockEngine> engine;
 
@@ -26,6 +27,12 @@ struct EngineRig
         services.notify = [this](const Notice &notice) {
             notices << (notice.close ? QStringLiteral("closed ") + notice.tag : notice.summary);
             lastNotice = notice;
+        };
+        services.speakName = [this](const QString &name, Language language, int percent) {
+            QStringList ids;
+            for (int id : speaker.ids)
+                ids << QString::number(id);
+            namesSpoken << QStringList{name, QString::number(language), QString::number(percent), ids.join(u' ')}.join(u'|');
         };
         engine = std::make_unique<ClockEngine>(book, clock, speaker, services);
     }
