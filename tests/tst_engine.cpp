@@ -192,10 +192,7 @@ private slots:
         rig.setAlarm(1, "5 12 2026 7 30");
         rig.book.setField(1, 5, "1");
         rig.book.setName(1, cell("alarmName"));
-        SoundSettings settings;
-        settings.level = cell("level");
-        settings.speakNames = cell("speak");
-        rig.book.setSoundSettings(settings);
+        rig.book.setSoundSettings({{}, {}, cell("level"), {}, {}, {}, cell("speak")});
         for (int second : {1, 20, 40}) { // the first sound, then two repetitions
             rig.clock.set(7, 30, second);
             rig.engine->tick();
