@@ -17,8 +17,7 @@ public:
         // Made at the first name, not at start: speech-dispatcher may be started by it, which takes a while.
         if (!engine)
             engine = new QTextToSpeech(QStringLiteral("speechd"), this);
-        const QTextToSpeech::State state = engine->state();
-        if (state != QTextToSpeech::Ready && state != QTextToSpeech::Speaking) {
+        if (engine->state() == QTextToSpeech::Error) {
             // No service: the next name tries again, a service started meanwhile may answer it.
             delete engine;
             return;
