@@ -12,13 +12,16 @@ cd "$(dirname "$0")"
 
 # qt6-wayland: the window opens natively on a Wayland desktop, not through XWayland.
 # qt6-tools-dev and qt6-l10n-tools: the build compiles Kalindor's translation files.
+# qt6-speech-dev and its speech-dispatcher plugin say the alarms' names; Qt 6.4's TextToSpeech CMake files
+# (Debian 12) also ask for Qt Qml's (qt6-declarative-dev), which its package does not bring.
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev libpulse-dev libsoxr-dev fonts-dejavu-core
-    qt6-translations-l10n qt6-wayland qt6-tools-dev qt6-l10n-tools)
+    qt6-translations-l10n qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-speech-dev qt6-speech-speechd-plugin
+    qt6-declarative-dev)
 # The black-box tests (Debian's python3) start the real program under a virtual display and a private
 # session bus at a chosen time, with a private sound server whose output they record; the packaging test
 # checks the desktop files and builds and inspects the Debian package. They answer notifications with a
 # stand-in server (python3-gi), press buttons with xdotool, ping the window as a window manager does
-# (python3-xlib) and step through zones (tzdata). One listens to what Orca says of the windows over the
+# (python3-xlib) and step through zones (tzdata). One hears an alarm's name said by speech-dispatcher; one listens to what Orca says of the windows over the
 # AT-SPI bus (speaking through speech-dispatcher and espeak-ng), one runs under a headless Wayland
 # compositor, and one serves an alarm's file from a FUSE share whose reads stall (python3-fusepy, fuse3;
 # it needs /dev/fuse, which the Debian 13 chroot of .ci/debian13.sh has on its devtmpfs). The tray's

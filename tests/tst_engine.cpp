@@ -183,6 +183,23 @@ private slots:
         QTEST(again, "again");
     }
 
+    void namesSpoken_data() { addRows("engine_names", {"alarmName", "speak", "level", "language", "spoken"}); }
+    void namesSpoken()
+    {
+        EngineRig rig(QDateTime(QDate(2026, 12, 5), QTime(7, 29, 59)));
+        rig.engine->speakTime(Language(cell("language").toInt()));
+        rig.speaker.clear();
+        rig.setAlarm(1, "5 12 2026 7 30");
+        rig.book.setField(1, 5, "1");
+        rig.book.setName(1, cell("alarmName"));
+        rig.book.setSoundSettings({{}, {}, cell("level"), {}, {}, {}, cell("speak")});
+        for (int second : {1, 20, 40}) { // the first sound, then two repetitions
+            rig.clock.set(7, 30, second);
+            rig.engine->tick();
+        }
+        QTEST(rig.namesSpoken.join(u';'), "spoken");
+    }
+
     // A 90-second wave file at 07:30 is heard once; alarm 2 of the same minute still sounds after it, and
     // the check after them serves the new minute first.
     void longWaveFileKeepsTheMinutePromise()

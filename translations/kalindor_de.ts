@@ -545,6 +545,14 @@
         <translation>Alarme auch bei geschlossenem Fenster klingeln lassen</translation>
     </message>
     <message>
+        <source>Say each alarm&apos;s name when it rings</source>
+        <translation>Beim Klingeln den Namen des Alarms ansagen</translation>
+    </message>
+    <message>
+        <source>Once its first sound is heard, a named alarm&apos;s name is said by the desktop&apos;s speech service</source>
+        <translation>Nach dem ersten Klingeln sagt die Sprachausgabe des Desktops den Namen des Alarms an</translation>
+    </message>
+    <message>
         <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
         <translation>Das Schließen des Fensters legt Kalindor dann im Infobereich ab, wo es weiter klingelt; ENDE beendet es</translation>
     </message>

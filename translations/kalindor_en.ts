@@ -545,6 +545,14 @@
         <translation>Keep ringing alarms when the window is closed</translation>
     </message>
     <message>
+        <source>Say each alarm&apos;s name when it rings</source>
+        <translation>Say each alarm&apos;s name when it rings</translation>
+    </message>
+    <message>
+        <source>Once its first sound is heard, a named alarm&apos;s name is said by the desktop&apos;s speech service</source>
+        <translation>Once its first sound is heard, a named alarm&apos;s name is said by the desktop&apos;s speech service</translation>
+    </message>
+    <message>
         <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
         <translation>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</translation>
     </message>

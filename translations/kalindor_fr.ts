@@ -545,6 +545,14 @@
         <translation>Faire sonner les alarmes même quand la fenêtre est fermée</translation>
     </message>
     <message>
+        <source>Say each alarm&apos;s name when it rings</source>
+        <translation>Dire le nom de chaque alarme quand elle sonne</translation>
+    </message>
+    <message>
+        <source>Once its first sound is heard, a named alarm&apos;s name is said by the desktop&apos;s speech service</source>
+        <translation>Une fois sa première sonnerie entendue, le nom de l&apos;alarme est dit par la synthèse vocale du bureau</translation>
+    </message>
+    <message>
         <source>Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it</source>
         <translation>Fermer la fenêtre range alors Kalindor dans la zone de notification, où il continue de sonner ; FIN le quitte</translation>
     </message>

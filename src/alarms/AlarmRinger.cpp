@@ -74,15 +74,19 @@ bool AlarmRinger::check(const QDateTime &now, const QString &minute)
     // Each alarm is told of, and becomes the one Snooze cuts, as its own sound begins: the sounds of
     // alarms before it may still be playing.
     const QPointer<AlarmRinger> self(this);
-    soundAlarms(book, found.ringing, shared.CurrentLanguage, speaker, [&](int alarm) {
-        speaker.whenHeard([self, alarm, minute, starting = bool(found.starting[size_t(alarm - 1)])] {
-            if (!self)
-                return;
-            self->sounding = alarm;
-            if (starting)
-                self->started(alarm, minute);
-        });
-    });
+    const auto starts = [&](int alarm) { return bool(found.starting[size_t(alarm - 1)]); };
+    soundAlarms(
+        book, found.ringing, shared.CurrentLanguage, speaker,
+        [&](int alarm) {
+            speaker.whenHeard([self, alarm, minute, starting = starts(alarm)] {
+                if (!self)
+                    return;
+                self->sounding = alarm;
+                if (starting)
+                    self->started(alarm, minute);
+            });
+        },
+        [&](int alarm) { sayNameAfterFirstSound(alarm, starts(alarm)); });
     if (found.ringing.any()) {
         // Only a repetition may be cut short when its minute ends; a first sound is heard whole.
         if (found.starting.none())
@@ -135,6 +139,20 @@ void AlarmRinger::started(int alarm, const QString &minute)
             send(OutputLevel::Unknown);
     }
     emit alarmStarted(alarm);
+}
+
+// Once a ringing minute, a snoozed alarm's again included: the repetitions that follow would say it over
+// and over. The name waits for the alarm's own first sound, not for the speech service, which speaks beside
+// Kalindor's sounds; an alarm stopped or snoozed during that sound says nothing.
+void AlarmRinger::sayNameAfterFirstSound(int alarm, bool starting)
+{
+    const QString name = book.name(alarm);
+    if (!starting || !speakName || name.isEmpty() || !speaksNames(book.soundSettings()))
+        return;
+    speaker.whenHeard([self = QPointer<AlarmRinger>(this), alarm, name] {
+        if (self && self->noticeUp[size_t(alarm - 1)])
+            self->speakName(name, self->shared.CurrentLanguage, self->minuteLoudness.percent);
+    });
 }
 
 void AlarmRinger::cutLateRepetition(const QString &minute)

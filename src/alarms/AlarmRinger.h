@@ -19,6 +19,10 @@
 #include <functional>
 
 // A notice for the desktop, and for standard error where `complain` says so.
+// Says an alarm's name in `language` at `percent` of the speech service's volume. It returns at once and
+// may never be heard: the service may be missing or slow to answer, and the name is shown anyway.
+using SpeakName = std::function<void(const QString &name, Language language, int percent)>;
+
 struct AlarmNotice
 {
     int alarm = 0;        // the notices of one alarm take each other's place; 0 for a notice of its own
@@ -44,6 +48,8 @@ public:
 
     // Asks the sound server whether the output is muted or at zero; may be empty (the answer is then unknown).
     std::function<void(std::function<void(OutputLevel)> answer)> askOutput;
+    // Where a named alarm's name is said as its minute begins; may be empty.
+    SpeakName speakName;
 
     // One check at `now`, the clock showing `minute` ("HH:mm"): the ringing alarms sound once. True while
     // an alarm rings, so that the checks follow each other closely.
@@ -73,6 +79,7 @@ signals:
 
 private:
     void started(int alarm, const QString &minute);
+    void sayNameAfterFirstSound(int alarm, bool starting);
     void showNextAlarm(bool edited, const QDateTime &now);
     // The rows' states are worked out at every keystroke: a file is looked at again only once changed.
     bool plays(const QString &waveFile) const { return filesChecked.plays(waveFile); }

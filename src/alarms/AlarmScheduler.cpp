@@ -3,7 +3,7 @@
 #include "Texts.h"
 
 void soundAlarms(AlarmBook &book, std::bitset<10> ringing, Language language, Speaker &speaker,
-                 const std::function<void(int alarm)> &starting)
+                 const std::function<void(int alarm)> &starting, const std::function<void(int alarm)> &sounded)
 {
     constexpr int WaveFileField = 8;
     for (int k = 1; k <= 10; ++k) {
@@ -16,10 +16,12 @@ void soundAlarms(AlarmBook &book, std::bitset<10> ringing, Language language, Sp
         const QString caption = book.row(k).waveFile;
         if (caption != NoWaveFile) {
             speaker.PlaySoundFile(caption); // the default alert when it cannot be played
-            continue;
+        } else {
+            for (SampleId id : optionSamples(book.row(k), language))
+                speaker.PlaySample(id);
         }
-        for (SampleId id : optionSamples(book.row(k), language))
-            speaker.PlaySample(id);
+        if (sounded)
+            sounded(k);
     }
 }
 

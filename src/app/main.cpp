@@ -10,6 +10,7 @@
 #include "FileProblemTexts.h"
 #include "SoundDevice.h"
 #include "HorP.h"
+#include "NameSpeech.h"
 #include "Notifier.h"
 #include "SessionBus.h"
 #include "SingleInstance.h"
@@ -122,10 +123,14 @@ int runWindow(const Options &options, bool busAnswers)
         instance.release();
     });
     SystemClock clock;
-    ClockEngineServices engineServices{notifier.function(), complain, {}};
+    ClockEngineServices engineServices{notifier.function(), complain, {}, {}};
     // A WAV file is not the speakers: their volume is nothing to tell of then.
     if (options.output.isEmpty())
         engineServices.askOutput = [&sounds](std::function<void(OutputLevel)> answer) { sounds.askOutput(std::move(answer)); };
+    NameSpeech names;
+    engineServices.speakName = [&names](const QString &name, Language language, int percent) {
+        names.speakName(name, language, percent);
+    };
     if (!busAnswers)
         QTextStream(stderr) << "kalindor: the session bus does not answer; no desktop notifications this time" << Qt::endl;
     // Each settings file is read once, here; from now on the book is what the program knows of them.

@@ -15,6 +15,7 @@ ClockEngine::ClockEngine(AlarmBook &book, const Clock &clock, Speaker &speaker, 
       alarmRinger(book, state, clock, speaker), alarmNotices(alarmRinger, state, std::move(services.notify), std::move(services.complain))
 {
     alarmRinger.askOutput = std::move(services.askOutput);
+    alarmRinger.speakName = std::move(services.speakName);
     // A timer whose slot was blocked fires once when the thread is free again, never once per missed
     // period, so the display simply jumps to the time of that moment.
     Timer1.setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % late: the second would show late

@@ -27,6 +27,8 @@ struct ClockEngineServices
     // Asks the sound server whether the output is muted or at zero, and gives the answer on this thread
     // within a short limit; may be empty (the answer is then unknown).
     std::function<void(std::function<void(OutputLevel)> answer)> askOutput;
+    // Speaks an alarm's name through the desktop's speech service; may be empty (names are then only shown).
+    SpeakName speakName;
 };
 
 // The clock display as texts: what its boxes hold and what its glyph rows draw.

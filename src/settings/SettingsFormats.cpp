@@ -257,13 +257,14 @@ struct SoundKey
     QString SoundSettings::*value;
     bool always = true;
 };
-constexpr std::array<SoundKey, 6> SoundKeys = {{
+constexpr std::array<SoundKey, 7> SoundKeys = {{
     {"quiet-from", &SoundSettings::quietFrom},
     {"quiet-to", &SoundSettings::quietTo},
     {"alarm-level", &SoundSettings::level},
     {"alarm-rise", &SoundSettings::rise},
     {"snooze-minutes", &SoundSettings::snooze, false},
     {"keep-ringing", &SoundSettings::keepRinging, false},
+    {"speak-names", &SoundSettings::speakNames, false},
 }};
 // Four short lines, or ten names of at most 60 characters: a file beyond this was never written by Kalindor.
 constexpr qint64 MaxSmallFileBytes = 64 * 1024;
@@ -292,8 +293,9 @@ std::optional<int> eachLine(QIODevice &device, const std::function<bool(const QS
 
 // Sound file: a setting a line, "key=value", CR LF line ends, each value as typed (empty where nothing
 // was; the later keys only when set). Quiet hours from 22 to 7, alarms at 50 % rising over 20 s, a
-// snooze of 15 minutes, ringing on with the window closed:
+// snooze of 15 minutes, ringing on with the window closed, the alarms' names not spoken:
 //   "quiet-from=22\r\nquiet-to=7\r\nalarm-level=50\r\nalarm-rise=20\r\nsnooze-minutes=15\r\nkeep-ringing=1\r\n"
+//   "speak-names=0\r\n"
 // Spaces around keys and values, LF line ends and blank lines are read too; a key read twice counts the
 // last time. Lines of other keys and "#" comments are kept, written back after the known ones, so a
 // later Kalindor's settings survive a save by this one. Any other line means the file is not settings.

@@ -16,6 +16,7 @@ struct SoundSettings
     QString snooze;             // minutes; empty: DefaultSnoozeMinutes
     // "1": closing the window hides it and the alarms ring on; anything else, as by default, ends Kalindor.
     QString keepRinging;
+    QString speakNames;         // "0": an alarm's name is only shown; anything else, as by default, also spoken
     QStringList others;         // lines of the file that this Kalindor does not know, written back as they were
 
     bool operator==(const SoundSettings &) const = default;
@@ -38,6 +39,7 @@ struct QuietHours
 QuietHours quietHoursOf(const SoundSettings &settings);
 int snoozeMinutesOf(const SoundSettings &settings);
 inline bool keepsRinging(const SoundSettings &settings) { return settings.keepRinging.trimmed() == u'1'; }
+inline bool speaksNames(const SoundSettings &settings) { return settings.speakNames.trimmed() != u'0'; }
 AlarmLoudness loudnessOf(const SoundSettings &settings);
 
 // Why the quiet hours, or the level and rise, cannot be valid, as ALARM SET shows it beside them ("Alarm

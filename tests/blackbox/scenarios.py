@@ -61,6 +61,27 @@ def alarm_ring(world):
 
 
 @scenario
+def alarm_name(world):
+    # A named alarm's name is said by a real speech-dispatcher into the world's sound server (its sound goes
+    # to its file); with no speech-dispatcher it rings as before and ends when told, not killed after 5 s.
+    world.display()
+    world.bus()
+    world.sound()
+    socket = world.dir / "speechd.sock"
+    world.start(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", str(socket), "-L", str(world.dir / "speechd")],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    check(wait_for(40, socket.exists), "no speech-dispatcher")  # 12 s on a busy Debian 13, see orca_walk
+    named = {"names.dta": "1=Take the pills\r\n"}
+    alone = world.kalindor(name="alone", at="2026-12-05 07:29:57", alarms=[GONG_0730], files=named,
+                           env={"SPEECHD_ADDRESS": f"unix_socket:{world.dir}/no-speechd.sock"})
+    k = world.kalindor(at="2026-12-05 07:29:57", alarms=[GONG_0730], files=named, env={"SPEECHD_ADDRESS": f"unix_socket:{socket}"})
+    check(wait_for(40, lambda: k.output_size() > RING and alone.output_size() > RING), "no alarm sound")
+    check(heard(world.record(8)), "the alarm's name was not said")
+    world.end(alone)
+    check(alone.returncode >= 0, "the program without a speech service did not end when told")
+
+
+@scenario
 def sound_late_restart(world):
     # A server that starts after the window, then is killed and started again while the alarm rings:
     # the sound reaches it each time; its absence is told at start, as an alarm is set, and once more at most.

@@ -16,6 +16,7 @@ struct EngineRig
     RecordingSpeaker speaker;
     QStringList notices;
     Notice lastNotice;
+    QStringList namesSpoken; // "name|language|percent|how many samples the speaker had been asked for by then"
     // Not started: the tests tick it themselves.
     std::unique_ptr<ClockEngine> engine;
 
@@ -26,6 +27,9 @@ struct EngineRig
         services.notify = [this](const Notice &notice) {
             notices << (notice.close ? QStringLiteral("closed ") + notice.tag : notice.summary);
             lastNotice = notice;
+        };
+        services.speakName = [this](const QString &name, Language language, int percent) {
+            namesSpoken << QStringLiteral("%1|%2|%3|%4").arg(name).arg(language).arg(percent).arg(speaker.ids.size());
         };
         engine = std::make_unique<ClockEngine>(book, clock, speaker, services);
     }

@@ -187,6 +187,7 @@ void Hset::Form_Activate()
     setFittingText(snoozeCaption, captions.snooze);
     snoozeUnit->setText(captions.snoozeUnit);
     keepRinging->setText(captions.keepRinging);
+    speakNames->setText(captions.speakNames);
 
     describeRows();
     refreshStates();
@@ -209,6 +210,8 @@ void Hset::describeRows()
     snooze->setAccessibleName(texts.snooze);
     keepRinging->setAccessibleDescription(texts.keepRingingHint);
     keepRinging->setToolTip(texts.keepRingingHint);
+    speakNames->setAccessibleDescription(texts.speakNamesHint);
+    speakNames->setToolTip(texts.speakNamesHint);
     showSoundProblems();
     grid->setAccessibleName(texts.grid);
     Label1->setAccessibleName(hsetSpokenExample(shared.CurrentLanguage));

@@ -94,6 +94,7 @@ public:
     QLabel *snoozeCaption = nullptr, *snoozeUnit = nullptr;
     QLineEdit *snooze = nullptr; // minutes that the notice's Snooze silences an alarm for
     QCheckBox *keepRinging = nullptr; // closing the main window hides it and the alarms ring on
+    QCheckBox *speakNames = nullptr;  // a named alarm's name is said as it starts ringing
     QLabel *quietState = nullptr, *loudnessState = nullptr; // in the state column: why a value cannot be valid
     QLabel *stateHeading = nullptr, *nameHeading = nullptr;
     // Never shown: what screen readers are told of a row's new state, its own window so that they read

@@ -58,6 +58,7 @@ constexpr QRect SnoozeCaption{447, SoundLineTop, 80, 18};
 constexpr QRect Snooze{529, SoundLineTop, 26, 19};
 constexpr QRect SnoozeUnit{559, SoundLineTop, 26, 18};
 constexpr QRect KeepRinging{8, KeepRingingTop, 600, 19};
+constexpr QRect SpeakNames{NameLeft, KeepRingingTop, NameWidth + 4 + StateWidth, 19}; // under the names
 constexpr QRect QuietState{StateLeft, IntervalTop, StateWidth, 18};
 constexpr QRect LoudnessState{StateLeft, SoundLineTop, StateWidth, 18};
 

@@ -51,6 +51,13 @@ void Hset::buildSoundLine()
         settings.keepRinging = on ? QStringLiteral("1") : QString();
         this->book.setSoundSettings(settings);
     });
+    speakNames = new QCheckBox(this);
+    speakNames->setGeometry(HsetLayout::SpeakNames);
+    connect(speakNames, &QCheckBox::toggled, this, [this](bool on) {
+        SoundSettings settings = this->book.soundSettings();
+        settings.speakNames = on ? QString() : QStringLiteral("0");
+        this->book.setSoundSettings(settings);
+    });
     // What the boxes' descriptions say too: left out of what screen readers find.
     quietState = label(HsetLayout::QuietState);
     loudnessState = label(HsetLayout::LoudnessState);
@@ -78,6 +85,10 @@ void Hset::showSoundSettings()
     if (keepRinging->isChecked() != keepsRinging(settings)) {
         const QSignalBlocker quiet(keepRinging);
         keepRinging->setChecked(keepsRinging(settings));
+    }
+    if (speakNames->isChecked() != speaksNames(settings)) {
+        const QSignalBlocker quiet(speakNames);
+        speakNames->setChecked(speaksNames(settings));
     }
     showSoundProblems();
 }

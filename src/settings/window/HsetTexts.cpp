@@ -30,6 +30,7 @@ HsetCaptions captionsIn(Language language)
     captions.rise = texts.translate("Hset", "rising over");
     captions.riseUnit = texts.translate("Hset", "s (0 = at once)");
     captions.keepRinging = texts.translate("Hset", "Keep ringing alarms when the window is closed");
+    captions.speakNames = texts.translate("Hset", "Say each alarm's name when it rings");
     captions.dateBoxTips = {
         texts.translate("Hset", "Day of the month (5), * for every day, or weekdays: Mon-Fri, Sat,Sun"),
         texts.translate("Hset", "Month 1 to 12, or * for every month"),
@@ -61,6 +62,7 @@ HsetDescriptions descriptionsIn(Language language)
     descriptions.snooze = texts.translate("Hset", "Snooze (minutes)");
     descriptions.snoozeHint = texts.translate(
         "Hset", "How long Snooze in an alarm's notice silences it: 1 to 60 minutes; empty: 10");
+    descriptions.speakNamesHint = texts.translate("Hset", "Once its first sound is heard, a named alarm's name is said by the desktop's speech service");
     descriptions.keepRingingHint = texts.translate(
         "Hset", "Closing the window then hides Kalindor in the system tray, where it goes on ringing; END quits it");
     return descriptions;

@@ -12,7 +12,7 @@ struct HsetCaptions
 {
     std::array<QString, 10> headings;
     QString save, intervalCaption, intervalHint, state;
-    QString quietFrom, quietTo, quietUnit, level, rise, riseUnit, keepRinging;
+    QString quietFrom, quietTo, quietUnit, level, rise, riseUnit, keepRinging, speakNames;
     QString name, nameTip, snooze, snoozeUnit;
     std::array<QString, 5> dateBoxTips; // what each of the five date and time boxes accepts
 };
@@ -23,6 +23,7 @@ struct HsetDescriptions
 {
     QString alarm, option, waveFile, save, example, grid;
     QString quietFrom, quietTo, quietHint, level, levelHint, rise, riseHint, snooze, snoozeHint, keepRingingHint;
+    QString speakNamesHint;
 };
 
 // Read at every keystroke: each language is looked up once.
