@@ -39,18 +39,8 @@ AlarmRinger::AlarmRinger(AlarmBook &book, const HPMOD &shared, const Clock &cloc
 {
 }
 
-bool AlarmRinger::check(const QDateTime &now, const QString &minute)
+void AlarmRinger::tellMissedAndEnded(const AlarmCheck &found, const QDateTime &now)
 {
-    // The rows are read at every check, so an edit counts at once; they are parsed only when one changed.
-    const AlarmNames names = alarmNames(book);
-    const bool edited = book.rows() != rowsRead || names != namesRead;
-    namesRead = names;
-    if (edited) {
-        rowsRead = book.rows();
-        for (size_t k = 0; k < rowsRead.size(); ++k)
-            patterns[k] = AlarmPattern(boxesOf(rowsRead[k]));
-    }
-    const AlarmCheck found = watch.check(patterns, now);
     for (const AlarmCheck::Missed &alarm : found.missed) {
         const QString text = missedNotice(alarm.alarm, alarm.at, now.toMSecsSinceEpoch(), Zone(now), shared.CurrentLanguage,
                                           book.name(alarm.alarm));
@@ -64,6 +54,21 @@ bool AlarmRinger::check(const QDateTime &now, const QString &minute)
             emit notice({int(k) + 1, QString(), false, false, true});
         }
     }
+}
+
+bool AlarmRinger::check(const QDateTime &now, const QString &minute)
+{
+    // The rows are read at every check, so an edit counts at once; they are parsed only when one changed.
+    const AlarmNames names = alarmNames(book);
+    const bool edited = book.rows() != rowsRead || names != namesRead;
+    namesRead = names;
+    if (edited) {
+        rowsRead = book.rows();
+        for (size_t k = 0; k < rowsRead.size(); ++k)
+            patterns[k] = AlarmPattern(boxesOf(rowsRead[k]));
+    }
+    const AlarmCheck found = watch.check(patterns, now);
+    tellMissedAndEnded(found, now);
     if (found.ringing.any()) {
         // The level is read as a ringing minute starts and kept for that minute: a change in ALARM SET
         // counts from the next one, and the rise does not start over at every repetition.

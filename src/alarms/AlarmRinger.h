@@ -78,6 +78,8 @@ signals:
     void nextAlarm(const QString &text);
 
 private:
+    // The missed minutes a jump passed over, and the ringing notices whose minute is over.
+    void tellMissedAndEnded(const AlarmCheck &found, const QDateTime &now);
     void started(int alarm, const QString &minute);
     void sayNameAfterFirstSound(int alarm, bool starting);
     void showNextAlarm(bool edited, const QDateTime &now);

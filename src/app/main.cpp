@@ -92,6 +92,34 @@ void complain(const QString &text)
     QTextStream(stderr) << "kalindor: " << text << Qt::endl;
 }
 
+// The window over the engine, until the program ends; what could not be read is told once it shows.
+int runClockWindow(ClockEngine &engine, AlarmBook &book, DesktopNotifier &notifier, SingleInstance &instance, bool hidden,
+                   const QList<FileProblem> &unread)
+{
+    HorPServices services = desktopServices();
+    services.sayBeforeEnd = [&notifier](const QString &title, const QString &text) {
+        if (!notifier.notifyBeforeEnd({title, text, {}, {}, {}, {}}))
+            complain(title + QStringLiteral(". ") + text);
+    };
+    const auto warn = services.settings.warn;
+    HorP mainWindow(engine, book, std::move(services));
+    // Closing the window ends Kalindor through its exit button's handler, or hides it while alarms ring on.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // At logout: nothing to say, the session is going.
+    EndSignals endSignals([] { QCoreApplication::exit(0); });
+    instance.onRaise = [&mainWindow] { mainWindow.showAgain(); };
+    engine.start();
+    // At login, as the autostart entry asks, a clock that rings on with its window closed starts in the tray.
+    if (!hidden || !keepsRinging(book.soundSettings()))
+        mainWindow.show();
+    // Told without waiting for the user: the clock and the alarms go on behind the message.
+    if (!unread.isEmpty() && warn)
+        warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, engine.shared().CurrentLanguage));
+    const int status = QCoreApplication::exec();
+    instance.onRaise = {}; // the window goes with this function
+    return status;
+}
+
 // The clock for the whole run, and its window: the book, the sound, the engine, then the window.
 int runWindow(const Options &options, bool busAnswers)
 {
@@ -143,26 +171,7 @@ int runWindow(const Options &options, bool busAnswers)
     // first sound in the night; one with nothing set says nothing until a sound is asked for.
     if (somethingToSound(book, clock.now()))
         sounds.probe();
-    HorPServices services = desktopServices();
-    services.sayBeforeEnd = [&notifier](const QString &title, const QString &text) {
-        if (!notifier.notifyBeforeEnd({title, text, {}, {}, {}, {}}))
-            complain(title + QStringLiteral(". ") + text);
-    };
-    const auto warn = services.settings.warn;
-    HorP mainWindow(engine, book, std::move(services));
-    // Closing the window ends Kalindor through its exit button's handler, or hides it while alarms ring on.
-    QApplication::setQuitOnLastWindowClosed(false);
-    // At logout: nothing to say, the session is going.
-    EndSignals endSignals([] { QCoreApplication::exit(0); });
-    instance.onRaise = [&mainWindow] { mainWindow.showAgain(); };
-    engine.start();
-    // At login, as the autostart entry asks, a clock that rings on with its window closed starts in the tray.
-    if (!options.hidden || !keepsRinging(book.soundSettings()))
-        mainWindow.show();
-    // Told without waiting for the user: the clock and the alarms go on behind the message.
-    if (!unread.isEmpty() && warn)
-        warn(&mainWindow, QStringLiteral("Kalindor"), loadFailureText(unread, engine.shared().CurrentLanguage));
-    return status = QCoreApplication::exec();
+    return status = runClockWindow(engine, book, notifier, instance, options.hidden, unread);
 }
 } // namespace
 

@@ -44,20 +44,18 @@ void Hset::buildSoundLine()
     levelUnit->setBuddy(level);
     riseCaption->setBuddy(rise);
     riseUnit->setBuddy(rise);
-    keepRinging = new QCheckBox(this);
-    keepRinging->setGeometry(HsetLayout::KeepRinging);
-    connect(keepRinging, &QCheckBox::toggled, this, [this](bool on) {
-        SoundSettings settings = this->book.soundSettings();
-        settings.keepRinging = on ? QStringLiteral("1") : QString();
-        this->book.setSoundSettings(settings);
-    });
-    speakNames = new QCheckBox(this);
-    speakNames->setGeometry(HsetLayout::SpeakNames);
-    connect(speakNames, &QCheckBox::toggled, this, [this](bool on) {
-        SoundSettings settings = this->book.soundSettings();
-        settings.speakNames = on ? QString() : QStringLiteral("0");
-        this->book.setSoundSettings(settings);
-    });
+    const auto optionBox = [this](QRect geometry, QString SoundSettings::*field, const QString &on, const QString &off) {
+        auto *box = new QCheckBox(this);
+        box->setGeometry(geometry);
+        connect(box, &QCheckBox::toggled, this, [this, field, on, off](bool checked) {
+            SoundSettings settings = this->book.soundSettings();
+            settings.*field = checked ? on : off;
+            this->book.setSoundSettings(settings);
+        });
+        return box;
+    };
+    keepRinging = optionBox(HsetLayout::KeepRinging, &SoundSettings::keepRinging, QStringLiteral("1"), {});
+    speakNames = optionBox(HsetLayout::SpeakNames, &SoundSettings::speakNames, {}, QStringLiteral("0"));
     // What the boxes' descriptions say too: left out of what screen readers find.
     quietState = label(HsetLayout::QuietState);
     loudnessState = label(HsetLayout::LoudnessState);
