@@ -47,7 +47,13 @@ NameSpeech::~NameSpeech()
         held->deleteLater(); // with the service's connection, once the loop has ended
         QThread::currentThread()->quit();
     });
-    if (thread->wait(EndWaitMs))
+    // The thread's state is read against a monotonic timer rather than waited for on a condition with a
+    // time limit: where the time is faked (libfaketime) such a wait may end at once.
+    QElapsedTimer waited;
+    waited.start();
+    while (!thread->isFinished() && waited.elapsed() < EndWaitMs)
+        QThread::msleep(5);
+    if (thread->isFinished() && thread->wait())
         delete thread;
     // Otherwise the thread is still in the service's start: it and the worker go with the process.
 }

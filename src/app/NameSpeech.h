@@ -16,8 +16,8 @@ public:
     // The longest the end waits for the speech thread; past that it is left to go with the process.
     static constexpr int EndWaitMs = 1000;
     // A name that the service has not taken within this is dropped: said later, it would follow another
-    // sound than its alarm's.
-    static constexpr int TakeWithinMs = 2000;
+    // sound than its alarm's. A first name may have to wait for speech-dispatcher to be started for it.
+    static constexpr int TakeWithinMs = 10000;
     ~NameSpeech();
     NameSpeech(const NameSpeech &) = delete;
     NameSpeech &operator=(const NameSpeech &) = delete;
