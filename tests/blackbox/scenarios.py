@@ -613,7 +613,7 @@ NOT_FRENCH = re.compile(r"French|German|English|Speak|About|Silence|\bAlarm\b(?!
 def orca_walk(world, tray=False):
     # Orca, speaking through speech-dispatcher and espeak-ng into a private sound server, walks the clock
     # and ALARM SET by keystrokes, and the tray's menu if asked: the time and the date in words, the values read whole, each sound cell a
-    # check box whose new state is said, a row's new state after typing 07, in French alone, with the time
+    # check box whose new state is said, a named row's new state after typing 07, in French alone, with the time
     # from each Tab to speech, and no accessibility event for a new minute that changes nothing. Returns
     # those times, in seconds.
     world.display()
@@ -628,8 +628,9 @@ def orca_walk(world, tray=False):
     os.environ.update(SPEECHD_ADDRESS=f"unix_socket:{socket}", GSETTINGS_BACKEND="memory")  # Orca's settings stay in memory
     if tray:
         world.tray()
+    named = {"names.dta": "1=Cachets\r\n"}
     k = world.kalindor(at="2026-12-05 09:28:30", alarms=[gong("* * * 7 30")], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"},
-                       files={"sound.dta": "keep-ringing=1\r\n"} if tray else None)
+                       files={"sound.dta": "keep-ringing=1\r\n", **named} if tray else named)
     check(wait_for(20, lambda: "KALINDOR" in world.windows()), "no window")
     log, prefs = world.dir / "orca.log", world.dir / "orca"
     prefs.mkdir()
@@ -700,7 +701,7 @@ def orca_walk(world, tray=False):
     key("shift+Tab", r"^Alarme 1, Heure text")
     key("0", "^(Selection deleted|Text unselected)")  # Orca 43's words, Orca 48's
     # Orca 43 says "notification" and the text in one line, Orca 48 in two; either says it once (checked at the end).
-    key("7", r"^(notification )?Alarme 1 : ne sonnera pas, Heure « 07 » : tapez 7")
+    key("7", r"^(notification )?Alarme 1 « Cachets » : ne sonnera pas, Heure « 07 » : tapez 7")
     delays += [key("Tab", r"^Alarme 1, Minutes text"), key("Tab", r"^Alarme 1, Gong check box checked")]
     delays.append(key("Tab", r"^Alarme 1, Sonnerie check box not checked"))
     key("space", r"^checked")
@@ -713,7 +714,7 @@ def orca_walk(world, tray=False):
     minute = sum(t >= quiet for t in sent)
     check(minute == 0, f"{minute} accessibility events for a minute that changed nothing")
     # The new state (Orca 43 ends it with a full stop, as both do a box's description when it takes the focus).
-    told = [text for *_, text in spoken() if re.match(r"(notification .*\.|Alarme 1 : .*(00:30|tapez 7))$", text)]
+    told = [text for *_, text in spoken() if re.match(r"(notification .*\.|Alarme 1 « Cachets » : .*(00:30|tapez 7))$", text)]
     check(len(told) == 2, f"a row's new state is said once after 0 and once after 7, not: {told}")
     mixed = [text for *_, text in spoken() if NOT_FRENCH.search(text)]
     check(not mixed, f"not French: {mixed}")
