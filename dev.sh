@@ -22,13 +22,14 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libsndfile1-dev li
 # checks the desktop files and builds and inspects the Debian package. They answer notifications with a
 # stand-in server (python3-gi), press buttons with xdotool, ping the window as a window manager does
 # (python3-xlib) and step through zones (tzdata). One hears an alarm's name said by speech-dispatcher; one listens to what Orca says of the windows over the
-# AT-SPI bus (speaking through speech-dispatcher and espeak-ng), one runs under a headless Wayland
+# AT-SPI bus (speaking through speech-dispatcher and espeak-ng) and of a ringing notice
+# drawn by GNOME's notification daemon (notification-daemon), one runs under a headless Wayland
 # compositor, and one serves an alarm's file from a FUSE share whose reads stall (python3-fusepy, fuse3;
 # it needs /dev/fuse, which the Debian 13 chroot of .ci/debian13.sh has on its devtmpfs). The tray's
 # item is shown by a real StatusNotifierItem host, the XFCE panel's status tray (xfce4-panel).
 test_packages=(xvfb xauth x11-utils faketime dbus pulseaudio pulseaudio-utils desktop-file-utils appstream
     dpkg-dev lintian xdotool python3 python3-gi python3-xlib tzdata at-spi2-core python3-pyatspi weston orca
-    speech-dispatcher speech-dispatcher-espeak-ng python3-fusepy fuse3 xfce4-panel)
+    speech-dispatcher speech-dispatcher-espeak-ng python3-fusepy fuse3 xfce4-panel notification-daemon)
 # The checking build: clang with its sanitizer and libFuzzer runtimes, llvm-symbolizer for readable reports.
 # These names follow the release's default clang (14 on Debian 12, 19 on Debian 13), never a version of it.
 check_packages=(clang libclang-rt-dev llvm)

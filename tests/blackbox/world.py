@@ -49,6 +49,12 @@ def alarm_line(row):
     return "".join(f.ljust((len(f) // 14 + 1) * 14) for f in fields[:8]) + fields[8] + "\r\n"
 
 
+def owned(name):
+    # Whether a program owns `name` on the session bus.
+    return "true" in subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                                     "org.freedesktop.DBus.NameHasOwner", f"string:{name}"], capture_output=True, text=True).stdout
+
+
 def private_etc(folder, zone):
     # In a mount namespace of the caller's own: /etc becomes a copy in `folder` whose localtime names
     # `zone`. A zone is then changed as the desktop changes it, by replacing that link (set_zone).
@@ -196,10 +202,8 @@ class World:
     def notifier(self, take=None):
         # The stand-in notification server; each Notify is a line of notices().
         self.start(["/usr/bin/python3", HERE / "notification_server.py", self.dir / "notices"] + ([take] if take else []))
-        check(wait_for(10, lambda: subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.Notifications",
-             "/org/freedesktop/Notifications", "org.freedesktop.Notifications.GetCapabilities"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0), "no stand-in notification server")
+        # It owns its name once its object answers.
+        check(wait_for(10, lambda: owned("org.freedesktop.Notifications")), "no stand-in notification server")
 
     def accessibility(self):
         # The accessibility bus and its registry, as a desktop session starts them; returns the bus's address.
@@ -228,9 +232,7 @@ class World:
         log = open(self.dir / "panel.log", "w")
         self.start(["/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd"], stdout=log, stderr=log)
         self.start(["xfce4-panel", "--disable-wm-check"], stdout=log, stderr=log)
-        check(wait_for(30, lambda: "true" in subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/", "org.freedesktop.DBus.NameHasOwner",
-             "string:org.kde.StatusNotifierWatcher"], capture_output=True, text=True).stdout), "no tray host")
+        check(wait_for(30, lambda: owned("org.kde.StatusNotifierWatcher")), "no tray host")
 
     def notices(self):
         path = self.dir / "notices"
