@@ -91,6 +91,8 @@ FAULTS = [
     ("settings/AlarmFiles.cpp", "            if (!already)\n                problems << problem(FileProblem::SetAside", "            problems << problem(FileProblem::SetAside", "a table set aside is told at every start"),
     ("alarms/SoundFileCheck.cpp", "    if (shared->files[waveFile].looking)\n        return shared->files[waveFile].plays;\n", "", "a file held by the kernel looked at again and again"),
     ("shared/Texts.cpp", "contains(u'a', Qt::CaseInsensitive))", "contains(u'a', Qt::CaseInsensitive) && false)", "American times in 24 hours"),
+    ("alarms/AlarmTexts.cpp", "const QString notice = withName(words, words.ringing.arg(words.alarm.arg(alarm), when), name);",
+     "const QString notice = words.ringing.arg(words.alarm.arg(alarm), when);", "a ringing notice without the alarm's name"),
 ]
 
 
