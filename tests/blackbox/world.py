@@ -161,6 +161,10 @@ class World:
         for process in reversed(self.processes):  # the program before the servers it uses
             self.end(process)
         decoy = (self.dir / "decoy-started").exists()
+        # A share mounted in the world (in the scenario's own namespace) keeps its folder until let go.
+        for point in [line.split()[4] for line in pathlib.Path("/proc/self/mountinfo").read_text().splitlines()]:
+            if point.startswith(f"{self.dir}/"):
+                subprocess.run(["umount", "--lazy", point], stderr=subprocess.DEVNULL)
         shutil.rmtree(self.dir, ignore_errors=True)
         check(not decoy, "a private bus started a service the test did not give it")
 
